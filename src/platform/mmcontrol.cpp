@@ -1,0 +1,107 @@
+#include "platform/mmcontrol.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+
+namespace zorbla {
+
+namespace {
+
+enum class Glyph { Play, Stop, Record };
+
+QIcon drawGlyph(Glyph glyph) {
+    QPixmap pix(22, 22);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    switch (glyph) {
+    case Glyph::Play: {
+        QPainterPath path;
+        path.moveTo(6, 3);
+        path.lineTo(19, 11);
+        path.lineTo(6, 19);
+        path.closeSubpath();
+        p.setBrush(QColor(40, 170, 60));
+        p.drawPath(path);
+        break;
+    }
+    case Glyph::Stop:
+        p.setBrush(QColor(60, 90, 200));
+        p.drawRoundedRect(QRectF(5, 5, 12, 12), 2, 2);
+        break;
+    case Glyph::Record:
+        p.setBrush(QColor(220, 40, 40));
+        p.drawEllipse(QRectF(4, 4, 14, 14));
+        break;
+    }
+    return QIcon(pix);
+}
+
+}  // namespace
+
+MMControl::MMControl(QWidget* parent) : QWidget(parent) {
+    setFixedSize(170, 30);
+    play_ = new QToolButton(this);
+    stop_ = new QToolButton(this);
+    record_ = new QToolButton(this);
+    const Glyph glyphs[] = {Glyph::Play, Glyph::Stop, Glyph::Record};
+    QToolButton* buttons[] = {play_, stop_, record_};
+    const char* names[] = {"Play", "Stop", "Record"};
+    // Equal thirds of 170 pixels: 57, 56, 57.
+    int left = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int right = (170 * (i + 1) + 1) / 3;
+        buttons[i]->setGeometry(left, 0, right - left, 30);
+        buttons[i]->setIcon(drawGlyph(glyphs[i]));
+        buttons[i]->setIconSize(QSize(22, 22));
+        buttons[i]->setToolTip(QString::fromLatin1(names[i]));
+        buttons[i]->setAccessibleName(QString::fromLatin1(names[i]));
+        buttons[i]->setFocusPolicy(Qt::NoFocus);
+        left = right;
+    }
+    connect(play_, &QToolButton::clicked, this, &MMControl::pressPlay);
+    connect(stop_, &QToolButton::clicked, this, &MMControl::pressStop);
+    connect(record_, &QToolButton::clicked, this, &MMControl::pressRecord);
+    connect(&device_, &WavDevice::playbackFinished, this, &MMControl::playbackFinished);
+}
+
+void MMControl::setCommand(const QString& command) {
+    emit commandReceived(command);
+    const QString word = command.trimmed().toLower();
+    if (word == QLatin1String("open")) {
+        // Only the WAV device exists; before a device type is chosen nothing opens.
+        if (deviceType_.compare(QLatin1String("WaveAudio"), Qt::CaseInsensitive) == 0)
+            device_.open(fileName_);
+    } else if (word == QLatin1String("close")) {
+        device_.close();
+    } else if (word == QLatin1String("play")) {
+        device_.play();
+    } else if (word == QLatin1String("stop")) {
+        device_.stop();
+    } else if (word == QLatin1String("record")) {
+        device_.record();
+    } else if (word == QLatin1String("prev")) {
+        device_.rewind();
+    } else if (word == QLatin1String("save")) {
+        device_.save();
+    }
+}
+
+void MMControl::pressPlay() {
+    emit playClicked();
+    device_.play();
+}
+
+void MMControl::pressStop() {
+    emit stopClicked();
+    device_.stop();
+}
+
+void MMControl::pressRecord() {
+    emit recordClicked();
+    device_.record();
+}
+
+}  // namespace zorbla

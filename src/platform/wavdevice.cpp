@@ -1,0 +1,266 @@
+#include "platform/wavdevice.h"
+
+#include <QAudioSink>
+#include <QAudioSource>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <sndfile.h>
+
+#include "platform/paths.h"
+
+namespace zorbla {
+
+namespace {
+
+constexpr int kMaxChannels = 8;
+constexpr int kMaxSampleRate = 384000;
+constexpr sf_count_t kChunkFrames = 16384;
+
+}  // namespace
+
+bool readWav(const QString& path, Sound* sound) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return false;
+    if (info.channels <= 0 || info.channels > kMaxChannels || info.samplerate <= 0 ||
+        info.samplerate > kMaxSampleRate) {
+        sf_close(file);
+        return false;
+    }
+    Sound result;
+    result.sampleRate = info.samplerate;
+    result.channels = info.channels;
+    // Read in chunks rather than trusting the frame count of the header.
+    std::vector<qint16> chunk(size_t(kChunkFrames) * size_t(info.channels));
+    for (;;) {
+        const sf_count_t got = sf_readf_short(file, chunk.data(), kChunkFrames);
+        if (got <= 0)
+            break;
+        result.samples.insert(result.samples.end(), chunk.begin(),
+                              chunk.begin() + got * info.channels);
+    }
+    const bool failed = sf_error(file) != SF_ERR_NO_ERROR;
+    sf_close(file);
+    if (failed)
+        return false;
+    *sound = std::move(result);
+    return true;
+}
+
+bool writeWav(const QString& path, const Sound& sound, QString* error) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    SF_INFO info{};
+    info.samplerate = sound.sampleRate;
+    info.channels = sound.channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open_fd(out.handle(), SFM_WRITE, &info, SF_FALSE);
+    if (!file) {
+        if (error)
+            *error = QString::fromLocal8Bit(sf_strerror(nullptr));
+        out.cancelWriting();
+        return false;
+    }
+    const sf_count_t frames = sound.frames();
+    const sf_count_t written = frames > 0 ? sf_writef_short(file, sound.samples.data(), frames) : 0;
+    const int closeError = sf_close(file);
+    if (written != frames || closeError != 0) {
+        if (error)
+            *error = QStringLiteral("the sound could not be written completely");
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+WavDevice::WavDevice(QObject* parent) : QObject(parent) {
+    playTimer_.setSingleShot(true);
+    connect(&playTimer_, &QTimer::timeout, this, &WavDevice::checkPlayback);
+}
+
+WavDevice::~WavDevice() { close(); }
+
+QAudioFormat WavDevice::defaultRecordingFormat() {
+    QAudioFormat f;
+    f.setSampleRate(22050);
+    f.setChannelCount(1);
+    f.setSampleFormat(QAudioFormat::Int16);
+    return f;
+}
+
+QAudioFormat WavDevice::format() const {
+    QAudioFormat f;
+    f.setSampleRate(sound_.sampleRate);
+    f.setChannelCount(sound_.channels);
+    f.setSampleFormat(QAudioFormat::Int16);
+    return f;
+}
+
+void WavDevice::open(const QString& writtenName) {
+    close();
+    if (writtenName.isEmpty())
+        return;
+    const QString path = resolvePath(writtenName);
+    Sound sound;
+    if (!readWav(path, &sound)) {
+        // A file that is there but is no sound is left alone; a missing one can be recorded.
+        if (QFileInfo::exists(path))
+            return;
+        const QAudioFormat f = defaultRecordingFormat();
+        sound.sampleRate = f.sampleRate();
+        sound.channels = f.channelCount();
+    }
+    open_ = true;
+    path_ = path;
+    sound_ = std::move(sound);
+    position_ = 0;
+}
+
+void WavDevice::close() {
+    stop();
+    open_ = false;
+    path_.clear();
+    sound_ = Sound();
+    position_ = 0;
+}
+
+qint64 WavDevice::position() const {
+    if (!sink_)
+        return position_;
+    const qint64 played = sink_->processedUSecs() * sound_.sampleRate / 1000000;
+    return qMin(playStartFrame_ + played, sound_.frames());
+}
+
+void WavDevice::play() {
+    if (!open_ || isRecording())
+        return;
+    if (sink_)
+        finishPlayback(false);
+    const qint64 total = sound_.frames();
+    if (position_ >= total)
+        return;
+    playStartFrame_ = position_;
+    playFrames_ = total - position_;
+    const auto* data = reinterpret_cast<const char*>(sound_.samples.data() +
+                                                     position_ * sound_.channels);
+    const qsizetype bytes = qsizetype(playFrames_ * sound_.channels * qint64(sizeof(qint16)));
+    // Parentless: Qt 6.4 gives the sink's backend the sink's parent, and deleting both
+    // through one parent frees the backend twice. The buffer goes with the sink.
+    sink_ = new QAudioSink(format());
+    playBuffer_ = new QBuffer(sink_);
+    playBuffer_->setData(QByteArray::fromRawData(data, bytes));
+    playBuffer_->open(QIODevice::ReadOnly);
+    sink_->start(playBuffer_);
+    if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
+        // No sound server or no device: play nothing, quietly.
+        finishPlayback(false);
+        position_ = playStartFrame_;
+        return;
+    }
+    playClock_.start();
+    playTimer_.start(int(playFrames_ * 1000 / sound_.sampleRate));
+}
+
+void WavDevice::checkPlayback() {
+    if (!sink_)
+        return;
+    const qint64 durationUs = playFrames_ * 1000000 / sound_.sampleRate;
+    const qint64 processedUs = sink_->processedUSecs();
+    const qint64 elapsedUs = playClock_.nsecsElapsed() / 1000;
+    const bool failed = sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError;
+    // The sink runs dry before the server has played its buffer; wait for the clock too,
+    // so the end of the sound is heard before the stream goes.
+    if ((processedUs >= durationUs && elapsedUs >= durationUs) || failed ||
+        elapsedUs > durationUs + 5000000) {
+        finishPlayback(true);
+        return;
+    }
+    const qint64 waitUs = qMax(processedUs, elapsedUs) < durationUs
+                              ? durationUs - qMax(processedUs, elapsedUs)
+                              : 20000;
+    playTimer_.start(int(qBound<qint64>(qint64(10), waitUs / 1000, qint64(1000))));
+}
+
+void WavDevice::finishPlayback(bool reachedEnd) {
+    if (!sink_)
+        return;
+    playTimer_.stop();
+    position_ = reachedEnd ? sound_.frames() : position();
+    QAudioSink* sink = sink_;
+    sink_ = nullptr;
+    sink->stop();
+    delete sink;
+    playBuffer_ = nullptr;
+    if (reachedEnd)
+        emit playbackFinished();
+}
+
+void WavDevice::stop() {
+    if (sink_)
+        finishPlayback(false);
+    if (source_) {
+        takeRecordedData();
+        QAudioSource* source = source_;
+        source_ = nullptr;
+        source->stop();
+        delete source;
+        recordInput_ = nullptr;
+        recordPending_.clear();
+        sound_.samples.resize(size_t(sound_.frames() * sound_.channels));  // whole frames only
+        position_ = sound_.frames();
+        emit recordingStopped();
+    }
+}
+
+void WavDevice::rewind() {
+    stop();
+    position_ = 0;
+}
+
+void WavDevice::record() {
+    if (!open_)
+        return;
+    stop();
+    // The recording replaces the sound from the current position on.
+    sound_.samples.resize(size_t(position_ * sound_.channels));
+    source_ = new QAudioSource(format());  // parentless, as the sink
+    recordInput_ = source_->start();
+    if (!recordInput_ || source_->error() != QAudio::NoError) {
+        delete source_;
+        source_ = nullptr;
+        return;
+    }
+    connect(recordInput_, &QIODevice::readyRead, this, &WavDevice::takeRecordedData);
+}
+
+void WavDevice::takeRecordedData() {
+    if (!recordInput_)
+        return;
+    recordPending_.append(recordInput_->readAll());
+    const qsizetype whole = recordPending_.size() / qsizetype(sizeof(qint16));
+    const auto* data = reinterpret_cast<const qint16*>(recordPending_.constData());
+    sound_.samples.insert(sound_.samples.end(), data, data + whole);
+    recordPending_.remove(0, whole * qsizetype(sizeof(qint16)));
+}
+
+bool WavDevice::save() {
+    if (!open_)
+        return false;
+    if (isRecording())
+        stop();
+    return writeWav(path_, sound_);
+}
+
+}  // namespace zorbla

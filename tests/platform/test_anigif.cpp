@@ -1,0 +1,116 @@
+#include <QMovie>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <gif_lib.h>
+
+#include "platform/anigif.h"
+
+using zorbla::AniGIF;
+
+namespace {
+
+// A small animation of solid frames, 40 ms each; with loop = false it carries no
+// loop block and plays once.
+bool writeGif(const QString& path, int width, int height, int frames, bool loop) {
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
+    if (!gif)
+        return false;
+    GifColorType colors[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}};
+    ColorMapObject* map = GifMakeMapObject(4, colors);
+    EGifPutScreenDesc(gif, width, height, 2, 0, map);
+    if (loop) {
+        unsigned char app[] = "NETSCAPE2.0";
+        unsigned char sub[] = {1, 0, 0};
+        EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE);
+        EGifPutExtensionBlock(gif, 11, app);
+        EGifPutExtensionBlock(gif, 3, sub);
+        EGifPutExtensionTrailer(gif);
+    }
+    std::vector<GifPixelType> line(size_t(width), 0);
+    for (int f = 0; f < frames; ++f) {
+        GraphicsControlBlock gcb{};
+        gcb.DelayTime = 4;
+        gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+        unsigned char ext[4];
+        const size_t len = EGifGCBToExtension(&gcb, ext);
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(len), ext);
+        EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr);
+        std::fill(line.begin(), line.end(), GifPixelType(f % 4));
+        for (int y = 0; y < height; ++y)
+            EGifPutLine(gif, line.data(), width);
+    }
+    GifFreeMapObject(map);
+    return EGifCloseFile(gif, &error) == GIF_OK;
+}
+
+}  // namespace
+
+class TestAniGIF : public QObject {
+    Q_OBJECT
+    QTemporaryDir folder_;
+    QString oldFolder_;
+
+private slots:
+    void initTestCase() {
+        oldFolder_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(QDir().mkpath("images"));
+        QVERIFY(writeGif("images/B1ani.gif", 60, 40, 12, false));
+        QVERIFY(writeGif("images/small.gif", 20, 30, 3, false));
+    }
+    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
+
+    void takesTheSizeOfTheAnimationAndPlaysOnce() {
+        AniGIF ani;
+        ani.resize(121, 78);
+        QSignalSpy finished(&ani, &AniGIF::animationFinished);
+        QVERIFY(ani.load("IMAGES\\b1ANI.gif"));
+        QCOMPARE(ani.size(), QSize(60, 40));
+        QCOMPARE(ani.frameCount(), 12);
+        ani.show();
+        ani.start();
+        QVERIFY(ani.isRunning());
+        QVERIFY(finished.wait(3000));
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!ani.isRunning());
+        QTest::qWait(600);
+        QCOMPARE(finished.count(), 1);  // once, not again
+
+        // Starting again plays again from the first frame.
+        ani.start();
+        QVERIFY(ani.isRunning());
+        QCOMPARE(ani.movie()->currentFrameNumber(), 0);
+        QVERIFY(finished.wait(3000));
+
+        QVERIFY(ani.load("images\\small.gif"));
+        QCOMPARE(ani.size(), QSize(20, 30));
+    }
+
+    void missingFileShowsNothing() {
+        AniGIF ani;
+        QVERIFY(ani.load("images\\small.gif"));
+        QVERIFY(!ani.load("images\\none.gif"));
+        QVERIFY(!ani.load(QString()));
+        QVERIFY(ani.movie() == nullptr);
+        ani.start();  // nothing to start, no harm
+        QVERIFY(!ani.isRunning());
+    }
+
+    void clickIsAPressAndReleaseInside() {
+        AniGIF ani;
+        QVERIFY(ani.load("images\\B1ani.gif"));
+        ani.show();
+        QSignalSpy clicked(&ani, &AniGIF::clicked);
+        QTest::mouseClick(&ani, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 1);
+        QTest::mousePress(&ani, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&ani, Qt::LeftButton, {}, QPoint(200, 200));
+        QCOMPARE(clicked.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestAniGIF)
+#include "test_anigif.moc"
