@@ -1,0 +1,258 @@
+#include "content.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace ag {
+
+const char *const kPromptFiles[] = {
+    "lower_case", "red", "orange", "blue", "brown", "green", "yellow", "colours",
+    "alphabet", "spider", "star", "ops", "izlaz", "press_letter", "missing_letter",
+    "guess_number", "draw", "write_letter", "yes_correct", "no_wrong"};
+const int kPromptFileCount = int(sizeof(kPromptFiles) / sizeof(kPromptFiles[0]));
+
+static bool readAll(const QString &path, QByteArray *data, QString *error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    *data = f.readAll();
+    return true;
+}
+
+// Tables may be edited by hand in any editor: take UTF-8, else Latin-1.
+static QString decode(const QByteArray &data)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString s = utf8(data);
+    if (!utf8.hasError())
+        return s;
+    return QString::fromLatin1(data);
+}
+
+bool loadContent(const QString &path, Content *out, QString *error)
+{
+    QByteArray data;
+    if (!readAll(path, &data, error))
+        return false;
+    Content c;
+    int lineNo = 0;
+    for (const QString &raw : decode(data).split(QLatin1Char('\n'))) {
+        ++lineNo;
+        QString line = raw;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList f = line.split(QLatin1Char('\t'));
+        auto fail = [&](const QString &why) {
+            *error = QStringLiteral("%1:%2: %3").arg(path).arg(lineNo).arg(why);
+            return false;
+        };
+        if (f.size() < 5)
+            return fail(QStringLiteral("expected at least 5 tab-separated fields"));
+        Picture p;
+        p.kind = f[0];
+        p.key = f[1];
+        bool ok = false;
+        p.index = f[2].toInt(&ok);
+        if (!ok || p.index < 1 || p.index > 4)
+            return fail(QStringLiteral("picture number must be 1..4"));
+        p.word = f[3];
+        const QString art = f[4].trimmed();
+        if (art.startsWith(QLatin1Char('('))) {
+            p.drawHint = art;
+        } else {
+            for (const QString &tok : art.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                if (tok.startsWith(QLatin1Char('x'))) {
+                    p.count = tok.mid(1).toInt(&ok);
+                    if (!ok || p.count < 1 || p.count > 10)
+                        return fail(QStringLiteral("bad count %1").arg(tok));
+                } else {
+                    const uint cp = tok.toUInt(&ok, 16);
+                    if (!ok || cp == 0 || cp > 0x10FFFF)
+                        return fail(QStringLiteral("bad code point %1").arg(tok));
+                    p.emoji.append(char32_t(cp));
+                }
+            }
+        }
+        if (f.size() > 5)
+            p.spoken = f[5].trimmed();
+        if (p.kind == QLatin1String("letter")) {
+            if (p.key.size() != 1 || p.key[0] < QLatin1Char('A') || p.key[0] > QLatin1Char('Z'))
+                return fail(QStringLiteral("letter key must be A..Z"));
+            if (c.letters.size() != (p.key[0].unicode() - 'A') * 4 + p.index - 1)
+                return fail(QStringLiteral("letter rows must come in order A1..Z4"));
+            c.letters.append(p);
+        } else if (p.kind == QLatin1String("number")) {
+            const int k = p.key.toInt(&ok);
+            if (!ok || k < 1 || k > 10)
+                return fail(QStringLiteral("number key must be 1..10"));
+            if (c.numbers.size() != (k - 1) * 4 + p.index - 1)
+                return fail(QStringLiteral("number rows must come in order 1-1..10-4"));
+            if (p.count != k)
+                return fail(QStringLiteral("number %1 must show %1 objects").arg(k));
+            c.numbers.append(p);
+        } else {
+            return fail(QStringLiteral("unknown kind %1").arg(p.kind));
+        }
+    }
+    if (c.letters.size() != 104 || c.numbers.size() != 40) {
+        *error = QStringLiteral("%1: need 104 letter and 40 number rows, found %2 and %3")
+                     .arg(path).arg(c.letters.size()).arg(c.numbers.size());
+        return false;
+    }
+    *out = c;
+    return true;
+}
+
+QString checkWordLine(const QByteArray &line)
+{
+    if (line.size() < 4)
+        return QStringLiteral("line too short");
+    if (line.left(3).contains(','))
+        return QStringLiteral("comma in the three prefix characters");
+    if (!line.endsWith('.'))
+        return QStringLiteral("line must end with a full stop");
+    const QList<QByteArray> words = line.mid(3, line.size() - 4).split(',');
+    if (words.size() != 4)
+        return QStringLiteral("need four comma-separated words, found %1").arg(words.size());
+    if (words[3].contains('.'))
+        return QStringLiteral("the fourth word contains a full stop");
+    return QString();
+}
+
+QStringList WordTable::row(int n) const
+{
+    if (n < 1 || n > lines.size())
+        return QStringList(4, QString());
+    const QString &line = lines.at(n - 1);
+    QStringList w = line.mid(3, line.size() - 4).split(QLatin1Char(','));
+    while (w.size() < 4)
+        w.append(QString());
+    return w;
+}
+
+bool loadWordTable(const QString &path, WordTable *out, QString *error)
+{
+    QByteArray data;
+    if (!readAll(path, &data, error))
+        return false;
+    WordTable t;
+    QList<QByteArray> lines = data.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (int i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QString why = checkWordLine(line);
+        if (!why.isEmpty()) {
+            *error = QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(why);
+            return false;
+        }
+        t.lines.append(decode(line));
+    }
+    if (t.lines.size() < 55) {
+        *error = QStringLiteral("%1: need at least 55 lines, found %2").arg(path).arg(t.lines.size());
+        return false;
+    }
+    *out = t;
+    return true;
+}
+
+bool loadPrompts(const QString &path, const QString &language, Prompts *out, QString *error)
+{
+    QByteArray data;
+    if (!readAll(path, &data, error))
+        return false;
+    QHash<QString, Prompts> byLang;
+    for (const QString &raw : decode(data).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList f = line.split(QLatin1Char('\t'));
+        if (f.size() != 3) {
+            *error = QStringLiteral("%1: bad line '%2'").arg(path, line);
+            return false;
+        }
+        Prompts &p = byLang[f[0]];
+        p.language = f[0];
+        if (f[1] == QLatin1String("@voice"))
+            p.voice = f[2];
+        else
+            p.text.insert(f[1], f[2]);
+    }
+    // "hr-HR" and "hr" share a table.
+    QString lang = language;
+    if (!byLang.contains(lang))
+        lang = language.section(QLatin1Char('-'), 0, 0);
+    Prompts chosen;
+    if (byLang.contains(lang)) {
+        chosen = byLang.value(lang);
+    } else {
+        chosen = byLang.value(QStringLiteral("en"));
+        chosen.fellBack = true;
+        chosen.voice = language + QStringLiteral("+f3");
+    }
+    chosen.language = language;
+    for (int i = 0; i < kPromptFileCount; ++i) {
+        if (!chosen.text.contains(QLatin1String(kPromptFiles[i]))) {
+            *error = QStringLiteral("%1: no '%2' prompt for %3").arg(path, QLatin1String(kPromptFiles[i]), lang);
+            return false;
+        }
+    }
+    if (chosen.voice.isEmpty()) {
+        *error = QStringLiteral("%1: no @voice for %2").arg(path, lang);
+        return false;
+    }
+    *out = chosen;
+    return true;
+}
+
+QString letterNameFile(int i)
+{
+    const char c = char('A' + i);
+    // The program asks for the first three letter names in lower case.
+    return (i < 3 ? QString(QLatin1Char(c)).toLower() : QString(QLatin1Char(c))) + QStringLiteral(".wav");
+}
+
+QStringList expectedSoundFiles()
+{
+    QStringList s;
+    for (int i = 0; i < 26; ++i)
+        s << letterNameFile(i);
+    for (int i = 0; i < 26; ++i)
+        for (int p = 1; p <= 4; ++p)
+            s << QStringLiteral("%1%2.wav").arg(QLatin1Char('A' + i)).arg(p);
+    for (int k = 1; k <= 10; ++k)
+        s << QStringLiteral("%1.wav").arg(k);
+    for (int k = 1; k <= 10; ++k)
+        for (int p = 1; p <= 4; ++p)
+            s << QStringLiteral("%1%2.wav").arg(k).arg(p);
+    for (int i = 0; i < kPromptFileCount; ++i)
+        s << QLatin1String(kPromptFiles[i]) + QStringLiteral(".wav");
+    s << QStringLiteral("alphabet_song.wav") << QStringLiteral("boing.wav");
+    return s;
+}
+
+QStringList expectedImageFiles()
+{
+    QStringList s;
+    for (int i = 0; i < 26; ++i)
+        for (int p = 1; p <= 4; ++p) {
+            s << QStringLiteral("%1%2.gif").arg(QLatin1Char('A' + i)).arg(p);
+            s << QStringLiteral("%1%2ani.gif").arg(QLatin1Char('A' + i)).arg(p);
+        }
+    for (int k = 1; k <= 10; ++k) {
+        for (int p = 1; p <= 4; ++p)
+            s << QStringLiteral("%1%2.gif").arg(k).arg(p);
+        s << QStringLiteral("%1ani.gif").arg(k);
+    }
+    s << QStringLiteral("medo1.gif") << QStringLiteral("medo2.gif") << QStringLiteral("medo3.gif");
+    return s;
+}
+
+} // namespace ag

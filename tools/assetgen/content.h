@@ -1,0 +1,62 @@
+// The inputs of the pack: the picture table (content.tsv), the word table
+// (text.txt) and the spoken prompts (prompts.tsv).
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace ag {
+
+struct Picture {
+    QString kind;           // "letter" or "number"
+    QString key;            // "A".."Z" or "1".."10"
+    int index = 0;          // 1..4
+    QString word;           // as shown, in capitals
+    QList<char32_t> emoji;  // empty when drawn by hand
+    QString drawHint;       // "(draw)" etc. when there is no emoji
+    int count = 1;          // how many objects a number picture shows
+    QString spoken;         // what to say when it differs from the word
+
+    QString sayText() const { return spoken.isEmpty() ? word : spoken; }
+    QString fileStem() const { return key + QString::number(index); }
+};
+
+struct Content {
+    QList<Picture> letters; // 104, A1..Z4 in order
+    QList<Picture> numbers; // 40, 1-1..10-4 in order
+    const Picture &letter(int l, int p) const { return letters.at(l * 4 + p); }
+    const Picture &number(int k, int p) const { return numbers.at((k - 1) * 4 + p); }
+};
+
+bool loadContent(const QString &path, Content *out, QString *error);
+
+// text.txt: "NN w1,w2,w3,w4." lines, CRLF.
+struct WordTable {
+    QStringList lines;
+    // The four words of row n (1-based); empty strings for empty fields.
+    QStringList row(int n) const;
+};
+
+bool loadWordTable(const QString &path, WordTable *out, QString *error);
+// Checks one line's grammar; returns an empty string when fine.
+QString checkWordLine(const QByteArray &line);
+
+struct Prompts {
+    QString language;
+    QString voice;
+    QHash<QString, QString> text; // file stem -> what to say
+    bool fellBack = false;        // no table for the language, English used
+};
+
+bool loadPrompts(const QString &path, const QString &language, Prompts *out, QString *error);
+
+// The files the program opens, relative to the data folder.
+QStringList expectedSoundFiles();
+QStringList expectedImageFiles();
+QString letterNameFile(int i); // a.wav, b.wav, c.wav, D.wav ... Z.wav
+extern const char *const kPromptFiles[];
+extern const int kPromptFileCount;
+
+} // namespace ag

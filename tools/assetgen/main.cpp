@@ -1,0 +1,70 @@
+// assetgen: draws and speaks the picture and sound pack of Zorbla.
+#include "pack.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+#ifndef ZORBLA_ASSETS_DIR
+#define ZORBLA_ASSETS_DIR "assets"
+#endif
+
+int main(int argc, char **argv)
+{
+    // No display is needed: pictures are drawn into images.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("assetgen"));
+
+    QCommandLineParser cli;
+    cli.setApplicationDescription(QStringLiteral(
+        "Generates Zorbla's picture and sound pack.\n\n"
+        "  assetgen --data DIR [--design DIR]     write the whole pack into DIR\n"
+        "  assetgen --data DIR --voice LANG       speak DIR/text.txt again in an espeak-ng\n"
+        "                                         language (e.g. hr); prompts and colours come\n"
+        "                                         from prompts.tsv, English when it has no table\n"
+        "  assetgen --data DIR --montage FILE     one PNG of the whole pack for review\n"
+        "                                         (generates the pack first when DIR has none)"));
+    cli.addHelpOption();
+    QCommandLineOption assets(QStringLiteral("assets"), QStringLiteral("Folder with content.tsv, text.txt and prompts.tsv."),
+                              QStringLiteral("DIR"), QStringLiteral(ZORBLA_ASSETS_DIR));
+    QCommandLineOption data(QStringLiteral("data"), QStringLiteral("The data folder to write (text.txt, images/, sounds/)."),
+                            QStringLiteral("DIR"));
+    QCommandLineOption design(QStringLiteral("design"), QStringLiteral("Folder for the window pictures."), QStringLiteral("DIR"));
+    QCommandLineOption voice(QStringLiteral("voice"), QStringLiteral("Re-speak the sounds of --data in this espeak-ng language."),
+                             QStringLiteral("LANG"));
+    QCommandLineOption montage(QStringLiteral("montage"), QStringLiteral("Write a review montage PNG."), QStringLiteral("FILE"));
+    QCommandLineOption stamp(QStringLiteral("stamp"), QStringLiteral("File to touch after success (for the build)."),
+                             QStringLiteral("FILE"));
+    QCommandLineOption jobs(QStringLiteral("jobs"), QStringLiteral("Worker threads (default: one per core)."), QStringLiteral("N"));
+    QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Say how long it took."));
+    cli.addOptions({assets, data, design, voice, montage, stamp, jobs, verbose});
+    cli.process(app);
+
+    if (!cli.isSet(data)) {
+        std::fprintf(stderr, "assetgen: --data DIR is required (see --help)\n");
+        return 2;
+    }
+    ag::PackOptions o;
+    o.assetsDir = QDir(cli.value(assets)).absolutePath();
+    o.dataDir = QDir(cli.value(data)).absolutePath();
+    o.designDir = cli.isSet(design) ? QDir(cli.value(design)).absolutePath() : QString();
+    o.stampFile = cli.value(stamp);
+    o.jobs = cli.value(jobs).toInt();
+    o.verbose = cli.isSet(verbose);
+
+    if (cli.isSet(voice))
+        return ag::revoice(o.assetsDir, o.dataDir, cli.value(voice), o.jobs);
+    if (cli.isSet(montage)) {
+        if (!QFileInfo::exists(o.dataDir + QStringLiteral("/images/A1.gif"))) {
+            if (const int rc = ag::generatePack(o))
+                return rc;
+        }
+        return ag::writeMontage(o.dataDir, o.designDir, cli.value(montage));
+    }
+    return ag::generatePack(o);
+}

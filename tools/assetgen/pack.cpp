@@ -1,0 +1,446 @@
+#include "pack.h"
+#include "content.h"
+#include "design.h"
+#include "gifwriter.h"
+#include "pictures.h"
+#include "sound.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSet>
+#include <QThread>
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace ag {
+
+namespace {
+
+void say(const QString &s)
+{
+    std::fprintf(stderr, "assetgen: %s\n", qPrintable(s));
+}
+
+using Job = std::function<QString()>; // returns an error, or empty
+
+// Speech must stay on one thread (espeak-ng is global); pictures are
+// independent and shared out. The speech thread joins the pictures when done.
+QString runJobs(const QList<Job> &speech, const QList<Job> &pictures, int threads)
+{
+    std::atomic<int> next{0};
+    std::mutex errorLock;
+    QString firstError;
+    std::atomic<bool> failed{false};
+    auto record = [&](const QString &e) {
+        std::lock_guard<std::mutex> g(errorLock);
+        if (firstError.isEmpty())
+            firstError = e;
+        failed = true;
+    };
+    auto drain = [&] {
+        for (int i; !failed && (i = next++) < pictures.size();) {
+            const QString e = pictures[i]();
+            if (!e.isEmpty())
+                record(e);
+        }
+    };
+    std::thread speaker([&] {
+        for (const Job &j : speech) {
+            if (failed)
+                break;
+            const QString e = j();
+            if (!e.isEmpty())
+                record(e);
+        }
+        drain();
+    });
+    std::vector<std::thread> workers;
+    for (int t = 1; t < std::max(1, threads); ++t)
+        workers.emplace_back(drain);
+    for (auto &w : workers)
+        w.join();
+    speaker.join();
+    return firstError;
+}
+
+struct SpeechItem {
+    QString file;
+    QString text;
+    bool asLetter = false;
+};
+
+QString lowerWord(const QString &w)
+{
+    return w.toLower();
+}
+
+// What to say for every sound file that comes from the word table.
+QList<SpeechItem> tableSpeech(const WordTable &table, const Content *content)
+{
+    QList<SpeechItem> items;
+    for (int i = 0; i < 26; ++i) {
+        const QString letter = table.row(41 + i / 4).value(i % 4);
+        items.append({letterNameFile(i), letter.isEmpty() ? QString(QLatin1Char('A' + i)) : letter, true});
+    }
+    for (int l = 0; l < 26; ++l)
+        for (int p = 0; p < 4; ++p) {
+            QString text = table.row(1 + l).value(p);
+            if (content && content->letter(l, p).word == text)
+                text = content->letter(l, p).sayText();
+            items.append({QStringLiteral("%1%2.wav").arg(QLatin1Char('A' + l)).arg(p + 1), lowerWord(text)});
+        }
+    for (int k = 1; k <= 10; ++k)
+        items.append({QStringLiteral("%1.wav").arg(k), QString::number(k)});
+    for (int k = 1; k <= 10; ++k)
+        for (int p = 0; p < 4; ++p) {
+            QString text = table.row(30 + k).value(p);
+            if (content && content->number(k, p).word == text)
+                text = content->number(k, p).sayText();
+            items.append({QStringLiteral("%1%2.wav").arg(k).arg(p + 1), lowerWord(text)});
+        }
+    return items;
+}
+
+struct SpeechState {
+    Speaker speaker;
+    QHash<QByteArray, QString> seen; // sample hash -> file, to catch duplicates
+};
+
+QString speakToFile(SpeechState &st, const QString &path, const QString &text, bool asLetter,
+                    const Samples *effect = nullptr)
+{
+    QString error;
+    if (text.trimmed().isEmpty() || text == QLatin1String("-"))
+        return QStringLiteral("nothing to say for %1").arg(path);
+    Samples s = trimSilence(st.speaker.speak(text, asLetter, &error));
+    if (!error.isEmpty())
+        return error;
+    if (s.empty())
+        return QStringLiteral("espeak-ng said nothing for '%1' (%2)").arg(text, path);
+    normalize(&s);
+    if (effect) {
+        // The effect first, the words joining in while it rings.
+        Samples mixed = *effect;
+        mixInto(&mixed, s, kSampleRate * 35 / 100, 1.0);
+        s = mixed;
+        normalize(&s);
+    }
+    if (durationSeconds(s) > 4.0)
+        return QStringLiteral("'%1' lasts %2 s, more than 4 s (%3)").arg(text).arg(durationSeconds(s), 0, 'f', 2).arg(path);
+    const QByteArray hash = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char *>(s.data()), qsizetype(s.size() * sizeof(short))),
+        QCryptographicHash::Sha1);
+    if (st.seen.contains(hash))
+        say(QStringLiteral("warning: %1 sounds exactly like %2").arg(path, st.seen.value(hash)));
+    st.seen.insert(hash, path);
+    return writeWav(path, s, &error) ? QString() : error;
+}
+
+QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, const WordTable &table,
+                      const Content *content, const QString &soundDir, bool effects)
+{
+    QList<Job> jobs;
+    const QString voice = prompts.voice;
+    jobs.append([st, voice] {
+        QString e;
+        return st->speaker.init(voice, &e) ? QString() : e;
+    });
+    for (const SpeechItem &it : tableSpeech(table, content))
+        jobs.append([st, it, soundDir] { return speakToFile(*st, soundDir + QLatin1Char('/') + it.file, it.text, it.asLetter); });
+    for (int i = 0; i < kPromptFileCount; ++i) {
+        const QString stem = QLatin1String(kPromptFiles[i]);
+        const QString text = prompts.text.value(stem);
+        const bool twinkle = stem == QLatin1String("star");
+        jobs.append([st, stem, text, soundDir, twinkle] {
+            const Samples chime = synthTwinkle();
+            return speakToFile(*st, soundDir + QLatin1Char('/') + stem + QStringLiteral(".wav"), text, false,
+                               twinkle ? &chime : nullptr);
+        });
+    }
+    if (effects) {
+        jobs.append([soundDir] {
+            QString e;
+            return writeWav(soundDir + QStringLiteral("/boing.wav"), synthBoing(), &e) ? QString() : e;
+        });
+        jobs.append([soundDir] {
+            QString e;
+            return writeWav(soundDir + QStringLiteral("/alphabet_song.wav"), synthAlphabetTune(), &e) ? QString() : e;
+        });
+    }
+    return jobs;
+}
+
+bool makeDir(const QString &path)
+{
+    if (QDir().mkpath(path))
+        return true;
+    say(QStringLiteral("cannot create folder %1").arg(path));
+    return false;
+}
+
+Job gifJob(const QString &path, std::function<QList<GifFrame>()> frames, bool transparent = false)
+{
+    return [path, frames, transparent] {
+        QString e;
+        GifOptions o;
+        o.transparent = transparent;
+        const QByteArray bytes = encodeGif(frames(), o, &e);
+        if (bytes.isEmpty())
+            return QStringLiteral("%1: %2").arg(path, e);
+        return saveBytes(path, bytes, &e) ? QString() : e;
+    };
+}
+
+// Every table word must be drawable; the emoji text too.
+QString textCharacters(const Content &c)
+{
+    QString s = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-");
+    for (const Picture &p : c.letters)
+        s += p.word;
+    for (const Picture &p : c.numbers)
+        s += p.word;
+    return s;
+}
+
+} // namespace
+
+int generatePack(const PackOptions &o)
+{
+    QElapsedTimer timer;
+    timer.start();
+    Content content;
+    WordTable table;
+    Prompts prompts;
+    QString error;
+    const QString textPath = o.assetsDir + QStringLiteral("/text.txt");
+    if (!loadContent(o.assetsDir + QStringLiteral("/content.tsv"), &content, &error)
+        || !loadWordTable(textPath, &table, &error)
+        || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), QStringLiteral("en"), &prompts, &error)) {
+        say(error);
+        return 1;
+    }
+    // The pictures show content.tsv's words; the game compares with text.txt's.
+    for (int l = 0; l < 26; ++l)
+        for (int p = 0; p < 4; ++p)
+            if (table.row(1 + l).value(p) != content.letter(l, p).word) {
+                say(QStringLiteral("text.txt row %1 word %2 is '%3' but content.tsv says '%4'")
+                        .arg(l + 1).arg(p + 1).arg(table.row(1 + l).value(p), content.letter(l, p).word));
+                return 1;
+            }
+    for (int k = 1; k <= 10; ++k)
+        for (int p = 0; p < 4; ++p)
+            if (table.row(30 + k).value(p) != content.number(k, p).word) {
+                say(QStringLiteral("text.txt row %1 word %2 is '%3' but content.tsv says '%4'")
+                        .arg(30 + k).arg(p + 1).arg(table.row(30 + k).value(p), content.number(k, p).word));
+                return 1;
+            }
+
+    QList<char32_t> emoji = designEmoji();
+    for (const Picture &p : content.letters)
+        emoji += p.emoji;
+    for (const Picture &p : content.numbers)
+        emoji += p.emoji;
+    auto atlas = std::make_shared<EmojiAtlas>();
+    if (!checkFonts(emoji, textCharacters(content), &error) || !atlas->build(emoji, &error)) {
+        say(error);
+        return 1;
+    }
+
+    const QString imageDir = o.dataDir + QStringLiteral("/images");
+    const QString soundDir = o.dataDir + QStringLiteral("/sounds");
+    if (!makeDir(imageDir) || !makeDir(soundDir) || (!o.designDir.isEmpty() && !makeDir(o.designDir)))
+        return 1;
+    QFile::remove(o.dataDir + QStringLiteral("/text.txt"));
+    if (!QFile::copy(textPath, o.dataDir + QStringLiteral("/text.txt"))) {
+        say(QStringLiteral("cannot copy %1 to %2").arg(textPath, o.dataDir));
+        return 1;
+    }
+    QFile(o.dataDir + QStringLiteral("/text.txt")).setPermissions(
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+
+    auto st = std::make_shared<SpeechState>();
+    const QList<Job> speech = speechJobs(st, prompts, table, &content, soundDir, true);
+
+    // Longest jobs first, so no thread is left with a big one at the end.
+    QList<Job> pictures;
+    for (int k = 10; k >= 1; --k) {
+        const Picture pic = content.number(k, 0);
+        pictures.append(gifJob(QStringLiteral("%1/%2ani.gif").arg(imageDir).arg(k), [pic, atlas] { return numberAnimation(pic, *atlas); }));
+    }
+    for (int l = 0; l < 26; ++l)
+        for (int p = 0; p < 4; ++p) {
+            const Picture pic = content.letter(l, p);
+            pictures.append(gifJob(imageDir + QLatin1Char('/') + pic.fileStem() + QStringLiteral("ani.gif"),
+                                   [pic, l, atlas] { return letterAnimation(pic, l, *atlas); }));
+        }
+    if (!o.designDir.isEmpty())
+        for (const DesignItem &d : designItems()) {
+            const QString path = o.designDir + QLatin1Char('/') + d.name;
+            pictures.append([d, path, atlas] {
+                QString e;
+                const QByteArray bytes = d.make(*atlas, &e);
+                if (bytes.isEmpty())
+                    return QStringLiteral("%1: %2").arg(path, e.isEmpty() ? QStringLiteral("no picture") : e);
+                return saveBytes(path, bytes, &e) ? QString() : e;
+            });
+        }
+    for (int l = 0; l < 26; ++l)
+        for (int p = 0; p < 4; ++p) {
+            const Picture pic = content.letter(l, p);
+            pictures.append(gifJob(imageDir + QLatin1Char('/') + pic.fileStem() + QStringLiteral(".gif"),
+                                   [pic, l, atlas] { return QList<GifFrame>{{letterStill(pic, l, *atlas), 0}}; }));
+        }
+    for (const Picture &pic : content.numbers)
+        pictures.append(gifJob(imageDir + QLatin1Char('/') + pic.fileStem() + QStringLiteral(".gif"),
+                               [pic, atlas] { return QList<GifFrame>{{numberStill(pic, *atlas), 0}}; }));
+    const Mood moods[] = {Mood::Neutral, Mood::Happy, Mood::Sad};
+    for (int i = 0; i < 3; ++i) {
+        const Mood m = moods[i];
+        pictures.append(gifJob(QStringLiteral("%1/medo%2.gif").arg(imageDir).arg(i + 1),
+                               [m] { return QList<GifFrame>{{bearImage(m), 0}}; }, true));
+    }
+
+    const int threads = o.jobs > 0 ? o.jobs : std::max(1, QThread::idealThreadCount());
+    error = runJobs(speech, pictures, threads);
+    if (!error.isEmpty()) {
+        say(error);
+        return 1;
+    }
+    if (!o.stampFile.isEmpty()) {
+        QFile stamp(o.stampFile);
+        if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            say(QStringLiteral("cannot write %1").arg(o.stampFile));
+            return 1;
+        }
+        stamp.write("pack generated\n");
+    }
+    if (o.verbose)
+        say(QStringLiteral("%1 pictures and %2 sounds in %3 s on %4 threads")
+                .arg(pictures.size()).arg(speech.size() - 1).arg(timer.elapsed() / 1000.0, 0, 'f', 2).arg(threads));
+    return 0;
+}
+
+int revoice(const QString &assetsDir, const QString &dataDir, const QString &language, int jobs)
+{
+    Q_UNUSED(jobs);
+    WordTable table;
+    Prompts prompts;
+    QString error;
+    if (!loadWordTable(dataDir + QStringLiteral("/text.txt"), &table, &error)
+        || !loadPrompts(assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)) {
+        say(error);
+        return 1;
+    }
+    if (prompts.fellBack)
+        say(QStringLiteral("no prompt table for '%1': the prompts and colours stay English, spoken with voice %2")
+                .arg(language, prompts.voice));
+    const QString soundDir = dataDir + QStringLiteral("/sounds");
+    if (!makeDir(soundDir))
+        return 1;
+    auto st = std::make_shared<SpeechState>();
+    // Effects are the same in every language; only the speech is redone.
+    error = runJobs(speechJobs(st, prompts, table, nullptr, soundDir, false), {}, 1);
+    if (!error.isEmpty()) {
+        say(error);
+        return 1;
+    }
+    return 0;
+}
+
+int writeMontage(const QString &dataDir, const QString &designDir, const QString &outFile)
+{
+    struct Tile { QString label; QImage image; };
+    struct Section { QString title; QList<Tile> tiles; int cell; };
+    QList<Section> sections;
+    auto load = [](const QString &path, bool middle) {
+        QImageReader r(path);
+        if (middle && r.imageCount() > 1)
+            r.jumpToImage(r.imageCount() / 2);
+        return r.read();
+    };
+    const QString img = dataDir + QStringLiteral("/images/");
+    Section letters{QStringLiteral("Letter pictures"), {}, 150};
+    for (int l = 0; l < 26; ++l)
+        for (int p = 1; p <= 4; ++p) {
+            const QString n = QStringLiteral("%1%2").arg(QLatin1Char('A' + l)).arg(p);
+            letters.tiles.append({n, load(img + n + QStringLiteral(".gif"), false)});
+        }
+    Section numbers{QStringLiteral("Number pictures"), {}, 150};
+    for (int k = 1; k <= 10; ++k)
+        for (int p = 1; p <= 4; ++p) {
+            const QString n = QStringLiteral("%1%2").arg(k).arg(p);
+            numbers.tiles.append({n, load(img + n + QStringLiteral(".gif"), false)});
+        }
+    Section anims{QStringLiteral("Animations (middle frame) and bears"), {}, 150};
+    for (const char *n : {"A1ani", "B2ani", "C3ani", "D4ani", "E1ani", "X1ani", "Z3ani", "1ani", "3ani", "7ani", "10ani"})
+        anims.tiles.append({QLatin1String(n), load(img + QLatin1String(n) + QStringLiteral(".gif"), true)});
+    for (int i = 1; i <= 3; ++i)
+        anims.tiles.append({QStringLiteral("medo%1").arg(i), load(img + QStringLiteral("medo%1.gif").arg(i), false)});
+    sections << letters << numbers << anims;
+    if (!designDir.isEmpty()) {
+        Section design{QStringLiteral("Design pictures"), {}, 150};
+        const QStringList files = QDir(designDir).entryList({QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.gif")},
+                                                             QDir::Files, QDir::Name);
+        for (const QString &f : files) {
+            design.tiles.append({f, load(designDir + QLatin1Char('/') + f, false)});
+            if (f.endsWith(QLatin1String(".gif")))
+                design.tiles.append({f + QStringLiteral(" (mid)"), load(designDir + QLatin1Char('/') + f, true)});
+        }
+        sections << design;
+    }
+    const int cols = 13, pad = 8, label = 18, heading = 40;
+    int height = pad;
+    for (const Section &s : sections)
+        height += heading + ((s.tiles.size() + cols - 1) / cols) * (s.cell + label + pad);
+    const int width = cols * (150 + pad) + pad;
+    QImage out(width, height, QImage::Format_RGB32);
+    out.fill(QColor(60, 160, 245));
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    int y = pad;
+    int missing = 0;
+    for (const Section &s : sections) {
+        p.setPen(Qt::white);
+        p.setFont(wordFont(26));
+        p.drawText(QRect(pad, y, width, heading), Qt::AlignVCenter, s.title);
+        y += heading;
+        for (int i = 0; i < s.tiles.size(); ++i) {
+            const QRect cell(pad + (i % cols) * (s.cell + pad), y + (i / cols) * (s.cell + label + pad), s.cell, s.cell);
+            const QImage &im = s.tiles[i].image;
+            if (im.isNull()) {
+                ++missing;
+                p.fillRect(cell, Qt::red);
+            } else {
+                QSize sz = im.size();
+                if (sz.width() > s.cell || sz.height() > s.cell)
+                    sz.scale(cell.size(), Qt::KeepAspectRatio);
+                p.drawImage(QRect(cell.center().x() - sz.width() / 2, cell.center().y() - sz.height() / 2, sz.width(), sz.height()), im);
+            }
+            p.setPen(Qt::white);
+            p.setFont(wordFont(13, false));
+            p.drawText(QRect(cell.left(), cell.bottom() + 1, cell.width(), label), Qt::AlignCenter, s.tiles[i].label);
+        }
+        y += ((s.tiles.size() + cols - 1) / cols) * (s.cell + label + pad);
+    }
+    p.end();
+    if (!out.save(outFile)) {
+        say(QStringLiteral("cannot write %1").arg(outFile));
+        return 1;
+    }
+    if (missing) {
+        say(QStringLiteral("%1 pictures missing (red in the montage); generate the pack first").arg(missing));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace ag

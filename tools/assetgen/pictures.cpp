@@ -1,0 +1,440 @@
+#include "pictures.h"
+#include "layout.h"
+
+#include <QPainterPath>
+#include <cmath>
+
+namespace ag {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+const QColor kWordBlue(31, 78, 156);
+const QColor kFirstRed(226, 60, 50);
+const QColor kCard(255, 253, 246);
+const QRectF kObjectBox(75, 28, 250, 250);
+const QRectF kWordBox(36, 292, 328, 80);
+
+// How the object of a letter picture moves in one frame.
+struct Motion {
+    double dx = 0, dy = 0, angle = 0, scale = 1, squash = 1;
+    double sparkle = 0; // 0..1
+};
+
+void drawXylophone(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor bars[] = {QColor(235, 64, 52), QColor(250, 150, 30), QColor(250, 210, 40),
+                           QColor(80, 190, 70), QColor(50, 140, 230), QColor(140, 80, 200)};
+    const double bw = box.width() / 7.4, gap = bw * 0.22;
+    const double x0 = box.left() + (box.width() - 6 * bw - 5 * gap) / 2;
+    // Two wooden rails under the bars.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 95, 50));
+    QPolygonF rail1, rail2;
+    const double top = box.top() + box.height() * 0.22, bottom = box.top() + box.height() * 0.80;
+    rail1 << QPointF(x0 - 8, top + 20) << QPointF(x0 + 6 * bw + 5 * gap + 8, top + 48)
+          << QPointF(x0 + 6 * bw + 5 * gap + 8, top + 60) << QPointF(x0 - 8, top + 32);
+    rail2 << QPointF(x0 - 8, bottom - 30) << QPointF(x0 + 6 * bw + 5 * gap + 8, bottom - 62)
+          << QPointF(x0 + 6 * bw + 5 * gap + 8, bottom - 50) << QPointF(x0 - 8, bottom - 18);
+    p.drawPolygon(rail1);
+    p.drawPolygon(rail2);
+    for (int i = 0; i < 6; ++i) {
+        const double shrink = i * box.height() * 0.045; // bars get shorter to the right
+        const QRectF bar(x0 + i * (bw + gap), top + shrink, bw, bottom - top - 2 * shrink);
+        p.setPen(QPen(bars[i].darker(140), 2.5));
+        p.setBrush(bars[i]);
+        p.drawRoundedRect(bar, bw * 0.3, bw * 0.3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 90));
+        p.drawRoundedRect(QRectF(bar.left() + bw * 0.18, bar.top() + 8, bw * 0.22, bar.height() - 16), 4, 4);
+        p.setBrush(QColor(90, 60, 30));
+        p.drawEllipse(QPointF(bar.center().x(), bar.top() + 14), 3.5, 3.5);
+        p.drawEllipse(QPointF(bar.center().x(), bar.bottom() - 14), 3.5, 3.5);
+    }
+    // Two mallets crossing over the bars.
+    auto mallet = [&](QPointF head, QPointF end, QColor colour) {
+        p.setPen(QPen(QColor(170, 120, 70), 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(head, end);
+        p.setPen(QPen(colour.darker(150), 2.5));
+        p.setBrush(colour);
+        p.drawEllipse(head, 15, 15);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 120));
+        p.drawEllipse(head + QPointF(-5, -5), 5, 5);
+    };
+    mallet(QPointF(box.left() + box.width() * 0.34, box.top() + box.height() * 0.46),
+           QPointF(box.left() + box.width() * 0.02, box.bottom() - 4), QColor(240, 70, 120));
+    mallet(QPointF(box.left() + box.width() * 0.64, box.top() + box.height() * 0.42),
+           QPointF(box.right() - 2, box.bottom() - 10), QColor(240, 200, 40));
+    p.restore();
+}
+
+void drawZero(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF ring = box.adjusted(box.width() * 0.18, box.height() * 0.04, -box.width() * 0.18, -box.height() * 0.04);
+    const double thick = ring.width() * 0.26;
+    QPainterPath outer, inner;
+    outer.addEllipse(ring);
+    inner.addEllipse(ring.adjusted(thick, thick, -thick, -thick));
+    const QPainterPath zero = outer.subtracted(inner);
+    QLinearGradient g(ring.topLeft(), ring.bottomRight());
+    g.setColorAt(0, QColor(255, 120, 90));
+    g.setColorAt(1, QColor(230, 50, 110));
+    p.setPen(QPen(QColor(150, 30, 70), 4));
+    p.setBrush(g);
+    p.drawPath(zero);
+    // A friendly face on the ring makes it a character, not a hole.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 110));
+    p.drawEllipse(QRectF(ring.left() + thick * 0.35, ring.top() + ring.height() * 0.25, thick * 0.3, ring.height() * 0.25));
+    const QPointF c = ring.center();
+    const double r = ring.width() / 2 - thick / 2;
+    for (int s : {-1, 1}) {
+        const QPointF eye = c + QPointF(s * r * 0.34, -r * 1.0);
+        p.setBrush(Qt::white);
+        p.drawEllipse(eye, 9, 10);
+        p.setBrush(QColor(40, 30, 40));
+        p.drawEllipse(eye + QPointF(0, 2), 5, 6);
+    }
+    p.setPen(QPen(QColor(40, 30, 40), 4, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(c.x() - 16, c.y() + r - 18, 32, 22), 200 * 16, 140 * 16);
+    p.restore();
+}
+
+void drawObject(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, const QRectF &box)
+{
+    if (!pic.emoji.isEmpty())
+        drawFitted(p, atlas.image(pic.emoji.first()), box);
+    else if (pic.word.startsWith(QLatin1String("XYLO")))
+        drawXylophone(p, box);
+    else
+        drawZero(p, box);
+}
+
+void drawLetterScene(QPainter &p, const Picture &pic, int letterIndex, const EmojiAtlas &atlas, const Motion &m)
+{
+    const int i = letterIndex * 4 + pic.index - 1;
+    drawCard(p, QRectF(0, 0, kSize, kSize), pastel(i), kCard);
+    // A soft shadow on the "floor" makes jumps read as jumps.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const double lift = std::max(0.0, -m.dy);
+    const double sw = 150 * m.scale * (1 - std::min(0.5, lift / 160));
+    p.setBrush(QColor(0, 0, 0, int(26 * (1 - std::min(0.6, lift / 120)))));
+    p.drawEllipse(QPointF(200 + m.dx, 282), sw / 2, 7);
+    p.restore();
+
+    p.save();
+    const QPointF anchor(kObjectBox.center().x() + m.dx, kObjectBox.bottom() + m.dy);
+    p.translate(anchor);
+    p.rotate(m.angle);
+    p.scale(m.scale / m.squash, m.scale * m.squash);
+    p.translate(-kObjectBox.center().x(), -kObjectBox.bottom());
+    drawObject(p, pic, atlas, kObjectBox);
+    p.restore();
+    if (m.sparkle > 0) {
+        const QPointF spots[] = {{92, 60}, {318, 84}, {300, 236}, {110, 210}};
+        for (int k = 0; k < 4; ++k) {
+            const double r = 16 * std::sin(kPi * std::clamp(m.sparkle * 1.4 - k * 0.12, 0.0, 1.0));
+            drawSparkle(p, spots[k], r, k % 2 ? QColor(255, 200, 40) : QColor(255, 120, 170));
+        }
+    }
+    drawWord(p, kWordBox, pic.word, kWordBlue, kFirstRed, 64);
+}
+
+double easeOutBack(double t)
+{
+    const double c = 1.9;
+    return 1 + (c + 1) * std::pow(t - 1, 3) + c * std::pow(t - 1, 2);
+}
+
+// Frame f of n (the last few frames are the still picture).
+Motion motionFor(int style, int f, int n)
+{
+    const int active = n - 3;
+    Motion m;
+    if (f >= active)
+        return m;
+    const double t = double(f) / active; // 0..1
+    const double damp = 1 - t;
+    switch (style % 5) {
+    case 0: { // two bounces, squashing on landing
+        const double h = std::abs(std::sin(t * 2 * kPi)) * damp;
+        m.dy = -70 * h;
+        m.squash = h < 0.15 ? 0.86 + h : 1.0 + 0.06 * h;
+        break;
+    }
+    case 1: // wiggle
+        m.angle = 16 * std::sin(t * 4 * kPi) * damp;
+        m.dy = -8 * std::abs(std::sin(t * 4 * kPi)) * damp;
+        break;
+    case 2: // grow and settle
+        m.scale = std::max(0.05, easeOutBack(std::min(1.0, t * 1.6)));
+        m.sparkle = t;
+        break;
+    case 3: // a little spin with a hop
+        m.angle = 360 * (1 - std::pow(1 - t, 2)) - 360 * (t >= 1 ? 1 : 0);
+        m.angle = std::fmod(m.angle, 360.0);
+        if (m.angle > 180)
+            m.angle -= 360;
+        m.dy = -60 * std::sin(t * kPi);
+        break;
+    default: // slide in from the side and sparkle
+        m.dx = -260 * std::pow(damp, 2.2) + 14 * std::sin(t * 3 * kPi) * damp;
+        m.angle = -10 * std::sin(t * 3 * kPi) * damp;
+        m.sparkle = t;
+        break;
+    }
+    return m;
+}
+
+QImage blankImage(int w, int h)
+{
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    return img;
+}
+
+} // namespace
+
+QImage letterStill(const Picture &pic, int letterIndex, const EmojiAtlas &atlas)
+{
+    QImage img = blankImage(400, 400);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawLetterScene(p, pic, letterIndex, atlas, Motion());
+    return img;
+}
+
+QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const EmojiAtlas &atlas)
+{
+    const int n = 16;
+    const int style = letterIndex + pic.index;
+    QList<GifFrame> frames;
+    for (int f = 0; f < n; ++f) {
+        QImage img = blankImage(396, 396);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(396.0 / 400, 396.0 / 400);
+        drawLetterScene(p, pic, letterIndex, atlas, motionFor(style, f, n));
+        p.end();
+        frames.append({img, f == n - 1 ? 20 : 8});
+    }
+    return frames;
+}
+
+namespace {
+
+const QRectF kCountArea(26, 26, 348, 262);
+
+// shown: how many objects are visible; pop: scale of the newest one.
+void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, int shown, double pop,
+                     const QString &caption)
+{
+    const int k = pic.count;
+    drawCard(p, QRectF(0, 0, kSize, kSize), pastel(k * 5 + pic.index + 3), kCard);
+    const QList<QRectF> cells = countingLayout(k, kCountArea);
+    const QImage obj = atlas.image(pic.emoji.first());
+    for (int i = 0; i < shown && i < cells.size(); ++i) {
+        QRectF r = cells[i];
+        if (i == shown - 1 && pop != 1.0) {
+            const QPointF c = r.center();
+            r = QRectF(c.x() - r.width() * pop / 2, c.y() - r.height() * pop / 2, r.width() * pop, r.height() * pop);
+        }
+        drawFitted(p, obj, r.adjusted(4, 4, -4, -4));
+    }
+    if (caption.isEmpty())
+        return;
+    drawBadge(p, QPointF(62, 330), 30, QString::number(k), QColor(240, 110, 40));
+    drawWord(p, QRectF(100, 296, 272, 70), caption, kWordBlue, kWordBlue, 44);
+}
+
+} // namespace
+
+QImage numberStill(const Picture &pic, const EmojiAtlas &atlas)
+{
+    QImage img = blankImage(400, 400);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawNumberScene(p, pic, atlas, pic.count, 1.0, pic.word);
+    return img;
+}
+
+QList<GifFrame> numberAnimation(const Picture &pic, const EmojiAtlas &atlas)
+{
+    // Each object pops in over three frames while the counter counts along.
+    const int k = pic.count;
+    QList<GifFrame> frames;
+    auto frame = [&](int shown, double pop, const QString &caption, bool big, int delay) {
+        QImage img = blankImage(396, 396);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(396.0 / 400, 396.0 / 400);
+        drawNumberScene(p, pic, atlas, shown, pop, big ? QString() : caption);
+        if (big && shown > 0)
+            drawBadge(p, QPointF(200, 334), 34 + 6 * (pop > 1 ? 1 : 0), QString::number(shown), QColor(240, 110, 40));
+        p.end();
+        frames.append({img, delay});
+    };
+    const int lead = k <= 3 ? 3 : 1;
+    for (int i = 0; i < lead; ++i)
+        frame(0, 1.0, QString(), true, 10);
+    for (int s = 1; s <= k; ++s) {
+        frame(s, 0.45, QString(), true, 6);
+        frame(s, 1.18, QString(), true, 6);
+        frame(s, 1.0, QString(), true, k <= 5 ? 30 : 20);
+    }
+    frame(k, 1.0, pic.word, false, 30);
+    while (frames.size() < 12)
+        frame(k, 1.0, pic.word, false, 10);
+    frames.last().delayCs = 60;
+    return frames;
+}
+
+void drawBear(QPainter &p, Mood mood, double wave)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor fur(176, 112, 62), dark(120, 70, 35), light(232, 196, 150), ink(45, 28, 20);
+    const QPen outline(dark.darker(120), 3);
+
+    // Arms first so the body overlaps their roots.
+    auto arm = [&](double side, double out) { // out: degrees away from hanging down
+        p.save();
+        p.translate(85 + side * 40, 122);
+        p.rotate(-side * out);
+        p.setPen(outline);
+        p.setBrush(fur);
+        p.drawRoundedRect(QRectF(-13, -6, 26, 52), 13, 13);
+        p.setPen(Qt::NoPen);
+        p.setBrush(light);
+        p.drawEllipse(QPointF(0, 38), 8, 6);
+        p.restore();
+    };
+    const double out = mood == Mood::Happy ? 140 + 12 * wave : mood == Mood::Sad ? 6 : 30;
+    arm(-1, out);
+    arm(1, out);
+
+    // Legs and feet.
+    for (double side : {-1.0, 1.0}) {
+        p.setPen(outline);
+        p.setBrush(fur);
+        p.drawEllipse(QPointF(85 + side * 28, 172), 20, 15);
+        p.setPen(Qt::NoPen);
+        p.setBrush(light);
+        p.drawEllipse(QPointF(85 + side * 28, 174), 10, 8);
+    }
+    // Body and belly.
+    p.setPen(outline);
+    p.setBrush(fur);
+    p.drawEllipse(QPointF(85, 138), 44, 40);
+    p.setPen(Qt::NoPen);
+    p.setBrush(light);
+    p.drawEllipse(QPointF(85, 146), 27, 25);
+
+    // Ears, head, muzzle.
+    const double headY = mood == Mood::Sad ? 70 : 64;
+    for (double side : {-1.0, 1.0}) {
+        p.setPen(outline);
+        p.setBrush(fur);
+        p.drawEllipse(QPointF(85 + side * 36, headY - 36), 17, 17);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(235, 160, 150));
+        p.drawEllipse(QPointF(85 + side * 36, headY - 36), 9, 9);
+    }
+    p.setPen(outline);
+    p.setBrush(fur);
+    p.drawEllipse(QPointF(85, headY), 49, 45);
+    p.setPen(Qt::NoPen);
+    p.setBrush(light);
+    p.drawEllipse(QPointF(85, headY + 18), 25, 19);
+    p.setBrush(ink);
+    p.drawEllipse(QPointF(85, headY + 9), 9, 6.5);
+    p.setBrush(QColor(255, 255, 255, 160));
+    p.drawEllipse(QPointF(82, headY + 7), 3, 2);
+
+    // The face carries the mood.
+    const double eyeY = headY - 10;
+    QPen inkPen(ink, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (mood == Mood::Happy) {
+        p.setPen(inkPen);
+        p.setBrush(Qt::NoBrush);
+        for (double side : {-1.0, 1.0}) // closed, smiling eyes
+            p.drawArc(QRectF(85 + side * 19 - 9, eyeY - 6, 18, 14), 20 * 16, 140 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 120, 130, 150));
+        p.drawEllipse(QPointF(85 - 33, eyeY + 17), 9, 6);
+        p.drawEllipse(QPointF(85 + 33, eyeY + 17), 9, 6);
+        // Wide open smile with a tongue.
+        QPainterPath mouth;
+        mouth.moveTo(72, headY + 20);
+        mouth.quadTo(85, headY + 25, 98, headY + 20);
+        mouth.quadTo(97, headY + 40, 85, headY + 40);
+        mouth.quadTo(73, headY + 40, 72, headY + 20);
+        p.setPen(QPen(ink, 2.5));
+        p.setBrush(QColor(150, 30, 40));
+        p.drawPath(mouth);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(240, 110, 120));
+        p.drawEllipse(QPointF(85, headY + 35), 7, 4.5);
+        // Hearts float above.
+        auto heart = [&](QPointF c, double s) {
+            QPainterPath h;
+            h.moveTo(c.x(), c.y() + s * 0.9);
+            h.cubicTo(c.x() - s * 1.4, c.y() - s * 0.1, c.x() - s * 0.6, c.y() - s * 1.1, c.x(), c.y() - s * 0.35);
+            h.cubicTo(c.x() + s * 0.6, c.y() - s * 1.1, c.x() + s * 1.4, c.y() - s * 0.1, c.x(), c.y() + s * 0.9);
+            p.setPen(QPen(QColor(180, 20, 60), 1.5));
+            p.setBrush(QColor(240, 50, 90));
+            p.drawPath(h);
+        };
+        heart(QPointF(18, 20 - 3 * wave), 11);
+        heart(QPointF(153, 14 + 3 * wave), 9);
+    } else {
+        for (double side : {-1.0, 1.0}) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(85 + side * 19, eyeY), 9, 10);
+            p.setBrush(ink);
+            p.drawEllipse(QPointF(85 + side * 19, eyeY + (mood == Mood::Sad ? 3 : 1)), 5.5, 6.5);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(85 + side * 19 + 2, eyeY - 1), 1.8, 1.8);
+        }
+        if (mood == Mood::Sad) {
+            p.setPen(inkPen);
+            p.drawLine(QPointF(85 - 28, eyeY - 12), QPointF(85 - 12, eyeY - 18)); // worried brows
+            p.drawLine(QPointF(85 + 28, eyeY - 12), QPointF(85 + 12, eyeY - 18));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(74, headY + 22, 22, 14), 30 * 16, 120 * 16); // frown
+            QPainterPath tear;
+            const QPointF t(85 + 24, eyeY + 12);
+            tear.moveTo(t);
+            tear.cubicTo(t.x() + 7, t.y() + 10, t.x() + 6, t.y() + 16, t.x(), t.y() + 16);
+            tear.cubicTo(t.x() - 6, t.y() + 16, t.x() - 7, t.y() + 10, t.x(), t.y());
+            p.setPen(QPen(QColor(40, 110, 200), 1.5));
+            p.setBrush(QColor(110, 190, 255));
+            p.drawPath(tear);
+        } else {
+            p.setPen(inkPen);
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(76, headY + 14, 18, 12), 220 * 16, 100 * 16); // calm little smile
+        }
+    }
+    p.restore();
+}
+
+QImage bearImage(Mood mood)
+{
+    QImage img(170, 190, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    drawBear(p, mood);
+    return img;
+}
+
+} // namespace ag

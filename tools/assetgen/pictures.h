@@ -1,0 +1,25 @@
+// The pictures of the pack: letter and number pictures, their animations,
+// and the teddy bear.
+#pragma once
+
+#include "content.h"
+#include "gifwriter.h"
+#include "paint.h"
+
+namespace ag {
+
+// Where the object of a letter picture sits (400 x 400 units).
+constexpr double kSize = 400;
+
+QImage letterStill(const Picture &pic, int letterIndex, const EmojiAtlas &atlas);
+QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const EmojiAtlas &atlas);
+
+QImage numberStill(const Picture &pic, const EmojiAtlas &atlas);
+QList<GifFrame> numberAnimation(const Picture &pic, const EmojiAtlas &atlas);
+
+enum class Mood { Neutral, Happy, Sad };
+// The bear fills a 170 x 190 box, on a transparent ground.
+void drawBear(QPainter &p, Mood mood, double wave = 0);
+QImage bearImage(Mood mood);
+
+} // namespace ag

@@ -1,0 +1,261 @@
+#include "sound.h"
+
+#include <QByteArray>
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace ag {
+
+namespace {
+
+Samples *g_collect = nullptr;
+
+int collect(short *wav, int n, espeak_EVENT *)
+{
+    if (wav && g_collect)
+        g_collect->insert(g_collect->end(), wav, wav + n);
+    return 0;
+}
+
+constexpr double kPi = 3.14159265358979323846;
+
+} // namespace
+
+Speaker::~Speaker()
+{
+    if (m_ready)
+        espeak_Terminate();
+}
+
+bool Speaker::init(const QString &voice, QString *error)
+{
+    if (!m_ready) {
+        espeak_ng_InitializePath(nullptr);
+        espeak_ng_ERROR_CONTEXT ctx = nullptr;
+        espeak_ng_STATUS st = espeak_ng_Initialize(&ctx);
+        if (st != ENS_OK) {
+            char msg[512];
+            espeak_ng_GetStatusCodeMessage(st, msg, sizeof msg);
+            espeak_ng_ClearErrorContext(&ctx);
+            *error = QStringLiteral("espeak-ng: cannot initialize: %1").arg(QLatin1String(msg));
+            return false;
+        }
+        st = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
+        if (st != ENS_OK || espeak_ng_GetSampleRate() != kSampleRate) {
+            *error = QStringLiteral("espeak-ng: synchronous output at %1 Hz not available").arg(kSampleRate);
+            return false;
+        }
+        espeak_SetSynthCallback(collect);
+        m_ready = true;
+    }
+    const QByteArray name = voice.toUtf8();
+    if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK) {
+        *error = QStringLiteral("espeak-ng: no voice '%1'").arg(voice);
+        return false;
+    }
+    // Slower and a little higher than the default: small children listen.
+    espeak_SetParameter(espeakRATE, 140, 0);
+    espeak_SetParameter(espeakPITCH, 62, 0);
+    espeak_SetParameter(espeakRANGE, 70, 0);
+    espeak_SetParameter(espeakWORDGAP, 0, 0);
+    return true;
+}
+
+Samples Speaker::speak(const QString &text, bool asLetter, QString *error)
+{
+    Samples out;
+    QString input = text;
+    unsigned flags = espeakCHARS_UTF8;
+    if (asLetter) {
+        input = QStringLiteral("<speak><say-as interpret-as=\"characters\">%1</say-as></speak>")
+                    .arg(text.toHtmlEscaped());
+        flags |= espeakSSML;
+    }
+    const QByteArray utf8 = input.toUtf8();
+    // Fricatives use rand(): seed it so the same text gives the same bytes.
+    std::srand(1);
+    g_collect = &out;
+    const espeak_ERROR rc = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                                         flags, nullptr, nullptr);
+    espeak_Synchronize();
+    g_collect = nullptr;
+    if (rc != EE_OK) {
+        *error = QStringLiteral("espeak-ng could not speak '%1'").arg(text);
+        return {};
+    }
+    return out;
+}
+
+Samples trimSilence(const Samples &in, int keepMs)
+{
+    const int threshold = 400; // about -38 dBFS
+    int first = -1, last = -1;
+    for (int i = 0; i < int(in.size()); ++i)
+        if (std::abs(int(in[i])) > threshold) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    if (first < 0)
+        return {};
+    const int keep = kSampleRate * keepMs / 1000;
+    const int b = std::max(0, first - keep);
+    const int e = std::min(int(in.size()), last + keep + 1);
+    Samples out(in.begin() + b, in.begin() + e);
+    const int fade = std::min<int>(kSampleRate / 200, int(out.size()) / 2); // 5 ms
+    for (int i = 0; i < fade; ++i) {
+        const double g = double(i) / fade;
+        out[i] = short(out[i] * g);
+        out[out.size() - 1 - i] = short(out[out.size() - 1 - i] * g);
+    }
+    return out;
+}
+
+void normalize(Samples *s, double peak)
+{
+    int maxAbs = 0;
+    for (short v : *s)
+        maxAbs = std::max(maxAbs, std::abs(int(v)));
+    if (maxAbs == 0)
+        return;
+    const double g = peak * 32767.0 / maxAbs;
+    for (short &v : *s)
+        v = short(std::lround(std::clamp(v * g, -32767.0, 32767.0)));
+}
+
+double durationSeconds(const Samples &s)
+{
+    return double(s.size()) / kSampleRate;
+}
+
+void mixInto(Samples *a, const Samples &b, int offset, double gain)
+{
+    if (a->size() < b.size() + size_t(offset))
+        a->resize(b.size() + size_t(offset), 0);
+    for (size_t i = 0; i < b.size(); ++i) {
+        const int v = (*a)[i + offset] + int(std::lround(b[i] * gain));
+        (*a)[i + offset] = short(std::clamp(v, -32767, 32767));
+    }
+}
+
+namespace {
+
+std::vector<double> blank(double seconds)
+{
+    return std::vector<double>(size_t(seconds * kSampleRate), 0.0);
+}
+
+Samples toSamples(const std::vector<double> &x)
+{
+    double peak = 1e-9;
+    for (double v : x)
+        peak = std::max(peak, std::abs(v));
+    Samples s(x.size());
+    for (size_t i = 0; i < x.size(); ++i)
+        s[i] = short(std::lround(x[i] / peak * 0.89 * 32767.0));
+    return s;
+}
+
+double noteHz(int semitonesFromA4)
+{
+    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
+
+// A bright bell-like note: two-operator FM with a fast attack and a decay.
+void addBell(std::vector<double> &x, double start, double len, double hz, double amp)
+{
+    const int s0 = int(start * kSampleRate);
+    const int n = int(len * kSampleRate);
+    for (int i = 0; i < n && s0 + i < int(x.size()); ++i) {
+        const double t = double(i) / kSampleRate;
+        const double env = std::min(1.0, t / 0.006) * std::exp(-t * 4.0) * std::min(1.0, (len - t) / 0.03);
+        const double mod = 1.6 * std::exp(-t * 6.0) * std::sin(2 * kPi * hz * 2.0 * t);
+        x[s0 + i] += amp * env * (std::sin(2 * kPi * hz * t + mod) + 0.25 * std::sin(2 * kPi * hz * 2 * t));
+    }
+}
+
+} // namespace
+
+Samples synthBoing()
+{
+    // A spring: pitch jumps up and wobbles while it settles.
+    auto x = blank(0.75);
+    double phase = 0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        const double t = double(i) / kSampleRate;
+        const double hz = 110 + 170 * (1 - std::exp(-t * 18)) + 60 * std::sin(2 * kPi * 9 * t) * std::exp(-t * 3.5);
+        phase += 2 * kPi * hz / kSampleRate;
+        const double env = std::min(1.0, t / 0.004) * std::exp(-t * 4.2);
+        const double mod = 2.2 * std::exp(-t * 5) * std::sin(phase * 1.5);
+        x[i] = env * std::sin(phase + mod);
+    }
+    return trimSilence(toSamples(x), 20);
+}
+
+Samples synthAlphabetTune()
+{
+    // The traditional alphabet tune (the same one as "Twinkle, twinkle").
+    // Semitones from A4; 0 = rest-free note list: pitch, beats.
+    const int C = -9, D = -7, E = -5, F = -4, G = -2, A = 0;
+    const struct { int pitch; int beats; } melody[] = {
+        {C, 1}, {C, 1}, {G, 1}, {G, 1}, {A, 1}, {A, 1}, {G, 2},
+        {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 1}, {D, 1}, {C, 2},
+        {G, 1}, {G, 1}, {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 2},
+        {G, 1}, {G, 1}, {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 2},
+        {C, 1}, {C, 1}, {G, 1}, {G, 1}, {A, 1}, {A, 1}, {G, 2},
+        {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 1}, {D, 1}, {C, 2},
+    };
+    const double beat = 0.24;
+    int beats = 0;
+    for (const auto &m : melody)
+        beats += m.beats;
+    auto x = blank(beats * beat + 0.8);
+    double t = 0;
+    int k = 0;
+    for (const auto &m : melody) {
+        addBell(x, t, m.beats * beat + 0.25, noteHz(m.pitch + 12), 0.55);
+        // A soft bass on every other beat keeps it bouncy.
+        if (k++ % 2 == 0)
+            addBell(x, t, beat * 1.6, noteHz(m.pitch - 12 + (m.pitch == G || m.pitch == D ? -7 : 0)), 0.25);
+        t += m.beats * beat;
+    }
+    return trimSilence(toSamples(x), 30);
+}
+
+Samples synthTwinkle()
+{
+    // Rising sparkly bells.
+    auto x = blank(0.9);
+    const int notes[] = {15, 19, 22, 27, 31};
+    for (int i = 0; i < 5; ++i)
+        addBell(x, i * 0.09, 0.5, noteHz(notes[i]), 0.5);
+    return trimSilence(toSamples(x), 20);
+}
+
+bool writeWav(const QString &path, const Samples &s, QString *error)
+{
+    SF_INFO info{};
+    info.samplerate = kSampleRate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    const QByteArray p = path.toLocal8Bit();
+    SNDFILE *f = sf_open(p.constData(), SFM_WRITE, &info);
+    if (!f) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, QLatin1String(sf_strerror(nullptr)));
+        return false;
+    }
+    const sf_count_t n = sf_write_short(f, s.data(), sf_count_t(s.size()));
+    sf_close(f);
+    if (n != sf_count_t(s.size())) {
+        *error = QStringLiteral("short write to %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace ag

@@ -1,0 +1,39 @@
+// Speech through libespeak-ng in-process, and the few synthesized effects.
+// espeak-ng keeps global state: use one Speaker, from one thread.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace ag {
+
+using Samples = std::vector<short>; // 16-bit mono
+constexpr int kSampleRate = 22050;
+
+class Speaker {
+public:
+    ~Speaker();
+    // voice: an espeak-ng voice name such as "en-us+f3".
+    bool init(const QString &voice, QString *error);
+    // Speaks plain text; asLetter spells it as a letter name.
+    Samples speak(const QString &text, bool asLetter, QString *error);
+
+private:
+    bool m_ready = false;
+};
+
+// Cuts leading and trailing quiet down to keepMs, with short fades.
+Samples trimSilence(const Samples &in, int keepMs = 40);
+// Scales so the loudest sample reaches peak (0..1).
+void normalize(Samples *s, double peak = 0.89);
+double durationSeconds(const Samples &s);
+
+Samples synthBoing();
+Samples synthAlphabetTune();
+Samples synthTwinkle();
+// Adds b into a starting at offsetSamples, extending a as needed.
+void mixInto(Samples *a, const Samples &b, int offsetSamples, double gain);
+
+bool writeWav(const QString &path, const Samples &s, QString *error);
+
+} // namespace ag
