@@ -1,44 +1,27 @@
 #include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QMessageBox>
 
 #include <cstdio>
 
-#include "platform/wordtable.h"
+#include "main_window/frmzorbla.h"
 
-namespace {
-
-// Until the main window exists: an honest empty window that says so.
-class PlaceholderWindow : public QLabel {
-public:
-    PlaceholderWindow() {
-        setWindowTitle(QStringLiteral("Zorbla - "));
-        setAlignment(Qt::AlignCenter);
-        setStyleSheet(QStringLiteral("background: rgb(60,160,245); color: white; font-size: 28px;"));
-        setText(QStringLiteral("Zorbla\n\nThe word table was read.\nThe main window is not built yet.\n\n"
-                               "Press Escape to leave."));
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Escape)
-            QApplication::exit(0);
-    }
-};
-
-}  // namespace
-
+// The program is its main window: it starts by creating it and ends when it ends.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    zorbla::WordTable table;
-    if (auto error = zorbla::WordTableReader::read(table)) {
+    QApplication::setApplicationName(QStringLiteral("zorbla"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zorbla"));
+
+    zorbla::frmZorbla window;
+    if (auto error = window.Form_Load()) {
         const QString message = error->message();
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));
-        QMessageBox::critical(nullptr, QStringLiteral("Zorbla"), message);
+        QMessageBox::critical(nullptr, QStringLiteral("Zorbla"),
+                              QStringLiteral("Zorbla cannot start.\n\n%1").arg(message));
         return 1;
     }
-    PlaceholderWindow window;
+    // The exit button and Escape end the program at once, without further events.
+    QObject::connect(&window, &zorbla::frmZorbla::programEnded, &app, [] { QCoreApplication::exit(0); },
+                     Qt::DirectConnection);
     window.showFullScreen();
     return app.exec();
 }

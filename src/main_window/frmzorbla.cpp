@@ -1,0 +1,393 @@
+#include "main_window/frmzorbla.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cstdio>
+
+#include "platform/anigif.h"
+#include "platform/clicklabel.h"
+#include "platform/mmcontrol.h"
+#include "platform/paths.h"
+
+namespace zorbla {
+
+namespace {
+
+// Column offsets of the letter tiles, left to right.
+constexpr double kTileColumns[10] = {-148, -75, -4, 68, 140, 211, 283, 355, 426, 498};
+// dy of the number labels 1 to 10; their tile images sit 2 pixels higher.
+constexpr double kNumberDy[10] = {42, 104, 164, 224, 284, 44, 104, 164, 224, 284};
+
+QFont childFont(int pixelSize, bool bold = true) {
+    QFont f(QStringLiteral("Comic Neue"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+QCursor smileyCursor() {
+    static const QCursor cursor = [] {
+        const QPixmap pix(QStringLiteral(":/design/cursor_smiley.png"));
+        return pix.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pix, 4, 4);
+    }();
+    return cursor;
+}
+
+}  // namespace
+
+frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) { createControls(); }
+
+frmZorbla::~frmZorbla() { qApp->removeEventFilter(this); }
+
+void frmZorbla::createControls() {
+    auto picture = [this](const QString& resource, QSize size) {
+        auto* l = new ClickLabel(this);
+        l->resize(size);
+        l->setScaledContents(true);
+        if (!resource.isEmpty())
+            l->setPixmap(QPixmap(resource));
+        return l;
+    };
+    auto caption = [this](QSize size, const QString& text, const QFont& font, const QString& style) {
+        auto* l = new ClickLabel(this);
+        l->resize(size);
+        l->setText(text);
+        l->setFont(font);
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(style);
+        return l;
+    };
+    const QString plain = QStringLiteral("background: transparent; color: rgb(25,45,120);");
+
+    // Lower controls first: the later a control is made, the higher it lies.
+    imgRijecBack = picture(QStringLiteral(":/design/word_back.png"), {400, 40});
+    img1 = picture(QStringLiteral(":/design/title.png"), {400, 400});
+    for (int i = 0; i < 4; ++i) {
+        const bool horizontal = i % 2 == 0;
+        imgPlaviOkvir[size_t(i)] =
+            picture(horizontal ? QStringLiteral(":/design/frame_h.png") : QStringLiteral(":/design/frame_v.png"),
+                    horizontal ? QSize(400, 3) : QSize(2, 394));
+    }
+    AniGIF1 = new AniGIF(this);
+    AniGIF1->resize(121, 78);
+    AniGIF1->hide();
+
+    for (int i = 0; i < 26; ++i)
+        Image_[size_t(i)] = picture(QStringLiteral(":/design/tile_letter.png"), {50, 40});
+    for (int k = 0; k < 10; ++k)
+        ImageBroj_[size_t(k)] = picture(QStringLiteral(":/design/tile_number.png"), {50, 40});
+    for (int i = 0; i < 26; ++i)
+        Label_[size_t(i)] = caption({50, 40}, QString(), childFont(30), plain);
+    for (int k = 0; k < 10; ++k)
+        LabelBroj_[size_t(k)] = caption({50, 40}, QString::number(k + 1), childFont(28),
+                                        QStringLiteral("background: transparent; color: rgb(150,30,40);"));
+
+    imgLijevo = picture(QStringLiteral(":/design/arrow_left.png"), {45, 45});
+    imgLijevo->setToolTip(QStringLiteral("PREVIOUS PICTURE"));
+    imgDesno = picture(QStringLiteral(":/design/arrow_right.png"), {45, 45});
+    imgDesno->setToolTip(QStringLiteral("NEXT PICTURE"));
+    Label1 = caption({15, 20}, QString(), childFont(17), QStringLiteral("background: transparent; color: white;"));
+    lblRijec = caption({400, 35}, QString(), childFont(28), plain);
+    lblRijec->hide();  // there is no word to show before the picture is clicked
+
+    lblSlovoRnd = caption({209, 94}, QStringLiteral("?"), childFont(84),
+                          QStringLiteral("background: rgba(255,255,255,215); color: rgb(225,45,60);"
+                                         " border-radius: 18px;"));
+    lblMaloSlovo = caption({81, 94}, QString(), childFont(76),
+                           QStringLiteral("background: rgba(255,255,255,215); color: rgb(30,150,60);"
+                                          " border-radius: 18px;"));
+    lblMaloSlovo->setToolTip(QStringLiteral("malo slovo"));
+    imgCRT = picture(QStringLiteral(":/design/crt.png"), {122, 108});
+    Label4 = caption({209, 25}, QStringLiteral("COLOURS"), childFont(22),
+                     QStringLiteral("background: transparent; color: white;"));
+    imgCrvena = picture(QStringLiteral(":/design/swatch_red.png"), {70, 45});
+    imgZuta = picture(QStringLiteral(":/design/swatch_yellow.png"), {70, 45});
+    imgSmeda = picture(QStringLiteral(":/design/swatch_brown.png"), {70, 45});
+    imgZelena = picture(QStringLiteral(":/design/swatch_green.png"), {70, 45});
+    imgPlava = picture(QStringLiteral(":/design/swatch_blue.png"), {70, 45});
+    imgNarandasta = picture(QStringLiteral(":/design/swatch_orange.png"), {70, 45});
+    imgIzlaz = picture(QStringLiteral(":/design/exit.png"), {35, 35});
+    imgIzlaz->setToolTip(QStringLiteral("IZLAZ"));
+    imgDice = picture(QStringLiteral(":/design/dice.png"), {65, 66});
+    imgPisanjeSlova = picture(QStringLiteral(":/design/b_picture.png"), {104, 69});
+    lblPogodiSLovo = caption({123, 33}, QStringLiteral("GUESS?"), childFont(22),
+                             QStringLiteral("background: rgb(255,215,60); color: rgb(120,40,140);"
+                                            " border-radius: 10px;"));
+
+    MMControl1 = new MMControl(this);
+    const char* mediaCaptions[3] = {"RECORD", "STOP", "SPEAK"};
+    const QSize mediaSizes[3] = {{65, 15}, {40, 15}, {55, 15}};
+    for (int i = 0; i < 3; ++i)
+        Label5[size_t(i)] = caption(mediaSizes[i], QString::fromLatin1(mediaCaptions[i]), childFont(13),
+                                    QStringLiteral("background: transparent; color: white;"));
+
+    alphabetAniGIF = new AniGIF(this);
+    alphabetAniGIF->resize(130, 130);
+    alphabetAniGIF->load(QStringLiteral(":/design/alphabet.gif"));
+    SpiderAniGIF = new AniGIF(this);
+    SpiderAniGIF->resize(113, 257);
+    SpiderAniGIF->load(QStringLiteral(":/design/spider.gif"));
+    StarAniGIF = new AniGIF(this);
+    StarAniGIF->resize(150, 150);
+    StarAniGIF->load(QStringLiteral(":/design/star.gif"));
+
+    // What reacts to a click shows the laughing face.
+    QList<QWidget*> clickable = {img1, imgLijevo, imgDesno, lblMaloSlovo, imgCRT, Label4,
+                                 imgCrvena, imgZuta, imgSmeda, imgZelena, imgPlava, imgNarandasta,
+                                 imgIzlaz, imgDice, imgPisanjeSlova, lblPogodiSLovo, lblSlovoRnd,
+                                 lblRijec, alphabetAniGIF, SpiderAniGIF, StarAniGIF};
+    for (auto* l : Label_)
+        clickable << l;
+    for (auto* l : LabelBroj_)
+        clickable << l;
+    for (QWidget* w : clickable)
+        w->setCursor(smileyCursor());
+
+    // Letters: A at the press of any button, the others at a click.
+    connect(Label_[0], &ClickLabel::pressed, this, [this] { Label_A_MouseDown(); });
+    using Handler = void (frmZorbla::*)();
+    static constexpr Handler letterClicks[25] = {
+        &frmZorbla::Label_B_Click, &frmZorbla::Label_C_Click, &frmZorbla::Label_D_Click,
+        &frmZorbla::Label_E_Click, &frmZorbla::Label_F_Click, &frmZorbla::Label_G_Click,
+        &frmZorbla::Label_H_Click, &frmZorbla::Label_I_Click, &frmZorbla::Label_J_Click,
+        &frmZorbla::Label_K_Click, &frmZorbla::Label_L_Click, &frmZorbla::Label_M_Click,
+        &frmZorbla::Label_N_Click, &frmZorbla::Label_O_Click, &frmZorbla::Label_P_Click,
+        &frmZorbla::Label_Q_Click, &frmZorbla::Label_R_Click, &frmZorbla::Label_S_Click,
+        &frmZorbla::Label_T_Click, &frmZorbla::Label_U_Click, &frmZorbla::Label_V_Click,
+        &frmZorbla::Label_W_Click, &frmZorbla::Label_X_Click, &frmZorbla::Label_Y_Click,
+        &frmZorbla::Label_Z_Click};
+    for (int i = 1; i < 26; ++i)
+        connect(Label_[size_t(i)], &ClickLabel::clicked, this, letterClicks[i - 1]);
+    static constexpr Handler numberClicks[10] = {
+        &frmZorbla::Label_1_Click, &frmZorbla::Label_2_Click, &frmZorbla::Label_3_Click,
+        &frmZorbla::Label_4_Click, &frmZorbla::Label_5_Click, &frmZorbla::Label_6_Click,
+        &frmZorbla::Label_7_Click, &frmZorbla::Label_8_Click, &frmZorbla::Label_9_Click,
+        &frmZorbla::Label_10_Click};
+    for (int k = 0; k < 10; ++k)
+        connect(LabelBroj_[size_t(k)], &ClickLabel::clicked, this, numberClicks[k]);
+
+    connect(lblMaloSlovo, &ClickLabel::clicked, this, &frmZorbla::lblMaloSlovo_Click);
+    connect(imgCrvena, &ClickLabel::clicked, this, &frmZorbla::imgCrvena_Click);
+    connect(imgZuta, &ClickLabel::clicked, this, &frmZorbla::imgZuta_Click);
+    connect(imgSmeda, &ClickLabel::clicked, this, &frmZorbla::imgSmeda_Click);
+    connect(imgZelena, &ClickLabel::clicked, this, &frmZorbla::imgZelena_Click);
+    connect(imgPlava, &ClickLabel::clicked, this, &frmZorbla::imgPlava_Click);
+    connect(imgNarandasta, &ClickLabel::clicked, this, &frmZorbla::imgNarandasta_Click);
+    connect(Label4, &ClickLabel::clicked, this, &frmZorbla::Label4_Click);
+    connect(imgDesno, &ClickLabel::clicked, this, &frmZorbla::imgDesno_Click);
+    connect(imgLijevo, &ClickLabel::clicked, this, &frmZorbla::imgLijevo_Click);
+    connect(img1, &ClickLabel::clicked, this, &frmZorbla::img1_Click);
+    connect(AniGIF1, &AniGIF::animationFinished, this, &frmZorbla::AniGIF1_End);
+    connect(alphabetAniGIF, &AniGIF::clicked, this, &frmZorbla::alphabetAniGIF_Click);
+    connect(SpiderAniGIF, &AniGIF::clicked, this, &frmZorbla::SpiderAniGIF_Click);
+    connect(StarAniGIF, &AniGIF::clicked, this, &frmZorbla::StarAniGIF_Click);
+    connect(imgIzlaz, &ClickLabel::clicked, this, &frmZorbla::imgIzlaz_Click);
+
+    // SPEAK replays the open sound from its beginning; RECORD records over it from there.
+    connect(MMControl1, &MMControl::playClicked, this,
+            [this] { MMControl1->setCommand(QStringLiteral("prev")); });
+    connect(MMControl1, &MMControl::recordClicked, this, [this] {
+        MMControl1->setCommand(QStringLiteral("prev"));
+        snimljeno_ = 1;
+    });
+    connectLaunchers();
+}
+
+std::optional<WordTableError> frmZorbla::Form_Load() {
+    // 1. The window covers the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    screen_ = screen ? screen->geometry().size() : QSize(1024, 768);
+    resize(screen_);
+    // 2. Start values.
+    slovo = QStringLiteral("A");
+    zvuk_[0] = QStringLiteral("sounds\\alphabet.wav");
+    rijec = QStringLiteral("ZORBLA");
+    // 3. The media control.
+    MMControl1->setCommand(QStringLiteral("Open"));
+    MMControl1->setSwitch(24, false);
+    MMControl1->setSwitch(25, true);
+    MMControl1->setSwitch(26, false);
+    MMControl1->setDeviceType(QStringLiteral("WaveAudio"));
+    // 4. Layout, 5. background colour.
+    layoutControls();
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(60, 160, 245));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    // 6. The word table.
+    if (auto error = WordTableReader::read(tablica_))
+        return error;
+    // 7. The first picture has no previous one.
+    imgLijevo->hide();
+    broj_slike_ = 1;
+    // 8. Caption, 9. tile captions.
+    setWindowTitle(QStringLiteral("Zorbla - "));
+    for (int i = 0; i < 26; ++i)
+        Label_[size_t(i)]->setText(tablica_.capitalLetter(i));
+    // The window hears every key, whichever of its controls has the focus.
+    qApp->installEventFilter(this);
+    return std::nullopt;
+}
+
+void frmZorbla::place(QWidget* control, double dx, double dy) {
+    control->move(qRound(x0_ + dx), qRound(y0_ + dy));
+}
+
+void frmZorbla::layoutControls() {
+    const double w = screen_.width();
+    const double h = screen_.height();
+    x0_ = float(w * 0.5 - 200);
+    y0_ = float(h * 0.52 - 200);
+    place(img1, 0, 0);
+    place(imgPlaviOkvir[0], 0, 397);
+    place(imgPlaviOkvir[1], 0, 3);
+    place(imgPlaviOkvir[2], 0, 0);
+    place(imgPlaviOkvir[3], 398, 3);
+    place(AniGIF1, 2, 2);
+    place(imgLijevo, 0, 408);
+    place(imgDesno, 355, 408);
+    place(Label1, 190, 420);
+    place(lblRijec, 0, 472);
+    place(imgRijecBack, 0, 472);
+    for (int i = 0; i < 26; ++i) {
+        int row, column;
+        if (i < 10) {
+            row = 0;
+            column = i;
+        } else if (i < 20) {
+            row = 1;
+            column = i - 10;
+        } else {
+            row = 2;
+            column = i - 20 + 2;
+        }
+        const double dy[3] = {-173, -115, -55};
+        place(Label_[size_t(i)], kTileColumns[column], dy[row]);
+        place(Image_[size_t(i)], kTileColumns[column], dy[row] - 2);
+    }
+    for (int k = 0; k < 10; ++k) {
+        const double dx = k < 5 ? -67 : 418;
+        place(LabelBroj_[size_t(k)], dx, kNumberDy[k]);
+        place(ImageBroj_[size_t(k)], dx, kNumberDy[k] - 2);
+    }
+    place(imgCRT, -280, -30);
+    place(lblSlovoRnd, -296, 90);
+    place(lblMaloSlovo, -176, 90);
+    place(Label4, -288, 224);
+    place(imgCrvena, -272, 256);
+    place(imgZuta, -272, 328);
+    place(imgSmeda, -272, 400);
+    place(imgZelena, -176, 256);
+    place(imgPlava, -176, 328);
+    place(imgNarandasta, -176, 400);
+    place(imgIzlaz, -288, 472);
+    place(imgDice, 496, 16);
+    place(imgPisanjeSlova, 576, 100);
+    place(MMControl1, 488, 416);
+    place(Label5[2], 488, 448);
+    place(Label5[1], 552, 448);
+    place(Label5[0], 600, 448);
+    place(lblPogodiSLovo, 418, 472);
+    place(alphabetAniGIF, -312, -192);
+    place(SpiderAniGIF, 560, -170);
+    place(StarAniGIF, 520, 200);
+}
+
+// The background picture is drawn 15/13 of the screen size from the top-left corner, so it
+// overshoots the right and bottom edges a little.
+void frmZorbla::paintEvent(QPaintEvent*) {
+    if (background_.isNull())
+        background_.load(QStringLiteral(":/design/background.jpg"));
+    if (background_.isNull())
+        return;
+    const QSize size(qRound(screen_.width() * 15.0 / 13.0), qRound(screen_.height() * 15.0 / 13.0));
+    if (backgroundScaled_.size() != size)
+        backgroundScaled_ = background_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPainter p(this);
+    p.drawPixmap(0, 0, backgroundScaled_);
+}
+
+void frmZorbla::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    update();
+}
+
+void frmZorbla::mousePressEvent(QMouseEvent* event) {
+    backgroundPressed_ = event->button() == Qt::LeftButton;
+}
+
+void frmZorbla::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && backgroundPressed_ && rect().contains(event->position().toPoint()))
+        Form_Click();
+    backgroundPressed_ = false;
+}
+
+void frmZorbla::Form_Click() { playFile(QStringLiteral("sounds\\ops.wav"), "Play"); }
+
+void frmZorbla::imgIzlaz_Click() { endProgram(); }
+
+void frmZorbla::endProgram() {
+    ended_ = true;
+    emit programEnded();
+}
+
+void frmZorbla::Form_Unload() { MMControl1->setCommand(QStringLiteral("Close")); }
+
+void frmZorbla::closeEvent(QCloseEvent* event) {
+    if (!ended_) {
+        Form_Unload();
+        endProgram();
+    }
+    event->accept();
+}
+
+bool frmZorbla::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || ended_ || !isActiveWindow() || !isEnabled())
+        return false;
+    // A key goes first to the focused control and then up through its parents; the
+    // filter sees it at each step, so take it only at the first.
+    QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (watched == first && first->window() == this)
+        Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    return false;  // the key goes on as usual
+}
+
+void frmZorbla::Form_KeyDown(int keyCode) {
+    if (keyCode == Qt::Key_Escape) {
+        endProgram();
+        return;
+    }
+    if (keyCode == Qt::Key_S) {
+        if (snimljeno_ == 1)
+            MMControl1->setCommand(QStringLiteral("save"));
+        snimljeno_ = 0;
+    }
+}
+
+void frmZorbla::showPicture(const QString& file) {
+    shownPicture_ = file;
+    if (file.isEmpty()) {
+        img1->setPixmap(QPixmap());
+        return;
+    }
+    const QString path = resolvePath(file);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        // A missing picture must not end a child's session: show none and say why.
+        std::fprintf(stderr, "zorbla: cannot show the picture %s: %s\n", qPrintable(file),
+                     qPrintable(reader.errorString()));
+        img1->setPixmap(QPixmap());
+        return;
+    }
+    img1->setPixmap(QPixmap::fromImage(image));
+}
+
+}  // namespace zorbla

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+
+namespace zorbla {
+
+// A label or picture that the child clicks. It takes every mouse press, so a click on it
+// never reaches the window behind it, and it says which button went down and when a
+// left-button click was completed on it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+signals:
+    void pressed(Qt::MouseButton button);
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool leftDown_ = false;
+};
+
+}  // namespace zorbla

@@ -1,0 +1,472 @@
+#include <QApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "main_window/frmzorbla.h"
+#include "platform/anigif.h"
+#include "platform/clicklabel.h"
+#include "platform/mmcontrol.h"
+#include "platform/wavdevice.h"
+
+using namespace zorbla;
+
+namespace {
+
+// A word table whose every cell says where it came from: row 2 is "B1w".."B4w", the
+// capitals are "Cap<letter>", the small letters "sm<letter>", the numbers "N<k>w<p>".
+QByteArray testTable() {
+    QByteArray t;
+    for (int n = 1; n <= 26; ++n) {
+        const char L = char('A' + n - 1);
+        t += QStringLiteral("%1 %2%3,%2%4,%2%5,%2%6.\r\n")
+                 .arg(n, 2, 10, QChar('0')).arg(QChar(L)).arg("1w").arg("2w").arg("3w").arg("4w").toLatin1();
+    }
+    for (int n = 27; n <= 30; ++n)
+        t += QByteArray::number(n) + " -,-,-,-.\r\n";
+    for (int k = 1; k <= 10; ++k)
+        t += QStringLiteral("%1 N%2w1,N%2w2,N%2w3,N%2w4.\r\n").arg(30 + k).arg(k).toLatin1();
+    for (int row = 0; row < 7; ++row) {
+        QByteArray line = QByteArray::number(41 + row) + " ";
+        for (int c = 0; c < 4; ++c) {
+            const int i = row * 4 + c;
+            if (i < 26)
+                line += "Cap" + QByteArray(1, char('A' + i));
+            line += c < 3 ? "," : ".\r\n";
+        }
+        t += line;
+    }
+    t += "48 -,-,-,-.\r\n";
+    for (int row = 0; row < 7; ++row) {
+        QByteArray line = QByteArray::number(49 + row) + " ";
+        for (int c = 0; c < 4; ++c) {
+            const int i = row * 4 + c;
+            if (i < 26)
+                line += "sm" + QByteArray(1, char('a' + i));
+            line += c < 3 ? "," : ".\r\n";
+        }
+        t += line;
+    }
+    return t;
+}
+
+bool copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    const QDir src(from);
+    for (const QString& name : src.entryList(QDir::Files))
+        if (!QFile::copy(src.filePath(name), to + '/' + name))
+            return false;
+    return true;
+}
+
+bool serverAvailable() { return !qEnvironmentVariable("ZORBLA_MIC_FIFO").isEmpty(); }
+
+}  // namespace
+
+class TestFrmZorbla : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString oldFolder_;
+    std::unique_ptr<frmZorbla> w_;
+    QStringList commands_;
+
+    QString openWritten() const { return w_->MMControl1->fileName(); }
+
+private slots:
+    void initTestCase() {
+        oldFolder_ = QDir::currentPath();
+        const QString data = QStringLiteral(ZORBLA_DATA_DIR);
+        QVERIFY2(QFile::exists(data + "/images/B1.gif"), "the picture and sound pack is not built");
+        QVERIFY(copyFolder(data + "/images", folder_.filePath("images")));
+        QVERIFY(copyFolder(data + "/sounds", folder_.filePath("sounds")));
+        QFile table(folder_.filePath("text.txt"));
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write(testTable());
+        table.close();
+        QVERIFY(QDir::setCurrent(folder_.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
+
+    void init() {
+        w_ = std::make_unique<frmZorbla>();
+        auto error = w_->Form_Load();
+        QVERIFY2(!error, qPrintable(error ? error->message() : QString()));
+        w_->show();
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        commands_.clear();
+        connect(w_->MMControl1, &MMControl::commandReceived, this, [this](const QString& c) { commands_ << c; });
+    }
+    void cleanup() { w_.reset(); }
+
+    void layoutFollowsTheScreen() {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(w_->size(), screen);
+        if (screen == QSize(1024, 768)) {
+            QCOMPARE(w_->origin().x(), 312.0);
+            QVERIFY(qAbs(w_->origin().y() - 199.36) < 1e-3);
+            QCOMPARE(w_->img1->pos(), QPoint(312, 199));
+            QCOMPARE(w_->Label_[0]->pos(), QPoint(164, 26));
+            QCOMPARE(w_->imgIzlaz->pos(), QPoint(24, 671));
+            QCOMPARE(w_->Label5[0]->pos(), QPoint(912, 647));
+            QCOMPARE(w_->Label5[0]->text(), QString("RECORD"));
+        } else if (screen == QSize(800, 600)) {
+            QCOMPARE(w_->img1->pos(), QPoint(200, 112));
+            QCOMPARE(w_->alphabetAniGIF->pos(), QPoint(-112, -80));
+        } else {
+            QFAIL("the test expects a 1024 x 768 or an 800 x 600 screen");
+        }
+        // Relative placements, whatever the screen: X0 + dx, Y0 + dy, rounded once.
+        const QPointF o = w_->origin();
+        auto at = [&](double dx, double dy) { return QPoint(qRound(o.x() + dx), qRound(o.y() + dy)); };
+        QCOMPARE(w_->Label_[10]->pos(), at(-148, -115));      // K starts row 2
+        QCOMPARE(w_->Label_[20]->pos(), at(-4, -55));         // U in column 3 of row 3
+        QCOMPARE(w_->Label_[25]->pos(), at(355, -55));        // Z in column 8
+        QCOMPARE(w_->Image_[25]->pos(), at(355, -57));        // its tile 2 pixels higher
+        QCOMPARE(w_->LabelBroj_[5]->pos(), at(418, 44));      // 6
+        QCOMPARE(w_->ImageBroj_[9]->pos(), at(418, 282));     // the tile of 10
+        QCOMPARE(w_->MMControl1->geometry(), QRect(at(488, 416), QSize(170, 30)));
+        QCOMPARE(w_->imgPlaviOkvir[3]->geometry(), QRect(at(398, 3), QSize(2, 394)));
+        QCOMPARE(w_->StarAniGIF->pos(), at(520, 200));
+        QCOMPARE(w_->lblMaloSlovo->size(), QSize(81, 94));
+    }
+
+    void startUpState() {
+        QCOMPARE(w_->windowTitle(), QString("Zorbla - "));
+        QVERIFY(!w_->imgLijevo->isVisible());
+        QVERIFY(w_->imgDesno->isVisible());
+        QCOMPARE(w_->slovo, QString("A"));
+        QCOMPARE(w_->rijec, QString("ZORBLA"));
+        QCOMPARE(w_->broj_slike(), 1);
+        QCOMPARE(w_->zvuk(1), QString("sounds\\alphabet.wav"));
+        QCOMPARE(w_->lblSlovoRnd->text(), QString("?"));
+        QCOMPARE(w_->Label_[0]->text(), QString("CapA"));
+        QCOMPARE(w_->Label_[25]->text(), QString("CapZ"));
+        QCOMPARE(w_->palette().color(QPalette::Window), QColor(60, 160, 245));
+        QCOMPARE(w_->imgLijevo->toolTip(), QString("PREVIOUS PICTURE"));
+        QCOMPARE(w_->imgIzlaz->toolTip(), QString("IZLAZ"));
+        QVERIFY(!w_->snimljeno());
+    }
+
+    void aBadWordTableStopsTheProgram() {
+        // Start the real program in a folder whose table breaks on line 3.
+        QTemporaryDir dir;
+        QFile table(dir.filePath("TEXT.TXT"));
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write("01 A,B,C,D.\r\n02 A,B,C,D.\r\n03 A,B,C,D\r\n");
+        table.close();
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZORBLA_PROGRAM), {});
+        QVERIFY(p.waitForStarted());
+        // The message box waits for the parent; its text went to stderr first.
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += p.readAllStandardError())
+                                     .contains("TEXT.TXT, line 3: no full stop after the third comma"),
+                                 5000);
+        p.kill();
+        p.waitForFinished();
+
+        // The same through the window: no start-up past the table.
+        table.open(QIODevice::WriteOnly);
+        table.write("01 A,B,C,D.\r\n");
+        table.close();
+        QDir::setCurrent(dir.path());
+        QFile::remove(dir.filePath("TEXT.TXT"));
+        frmZorbla broken;
+        auto error = broken.Form_Load();
+        QDir::setCurrent(folder_.path());
+        QVERIFY(error);
+        QVERIFY(error->message().startsWith("text.txt: the word table is missing"));
+        QCOMPARE(broken.windowTitle(), QString());
+    }
+
+    void choosingALetter() {
+        QTest::mouseClick(w_->Label_[1], Qt::LeftButton);
+        QCOMPARE(w_->slovo, QString("CapB"));
+        QCOMPARE(w_->slovo_wav, QString("sounds\\b.wav"));
+        QCOMPARE(openWritten(), QString("sounds\\b.wav"));
+        QCOMPARE(QFileInfo(w_->MMControl1->device().path()).fileName(), QString("b.wav"));
+        QCOMPARE(commands_.first(), QString("Close"));
+        QCOMPARE(w_->rijec, QString("B1w"));
+        QCOMPARE(w_->rijec3, QString("B4w"));
+        QCOMPARE(w_->zvuk(3), QString("sounds\\B3.wav"));
+        QCOMPARE(w_->slika(4), QString("images\\B4.gif"));
+        QCOMPARE(w_->ani(2), QString("images\\B2ani.gif"));
+        QCOMPARE(w_->shownPicture(), QString("images\\B1.gif"));
+        QVERIFY(!w_->img1->pixmap().isNull());
+        QCOMPARE(w_->lblMaloSlovo->text(), QString("smb"));
+        QVERIFY(w_->lblMaloSlovo->isVisible());
+        QVERIFY(!w_->lblRijec->isVisible());
+        QCOMPARE(w_->lblSlovoRnd->text(), QString("CapB"));
+        QCOMPARE(w_->Label1->text(), QString("1"));
+
+        // C is named in small letters, D in capitals.
+        QTest::mouseClick(w_->Label_[2], Qt::LeftButton);
+        QCOMPARE(openWritten(), QString("sounds\\c.wav"));
+        QTest::mouseClick(w_->Label_[3], Qt::LeftButton);
+        QCOMPARE(openWritten(), QString("sounds\\D.wav"));
+        QVERIFY(w_->MMControl1->device().isOpen());
+
+        // B to Z need a completed click: a press that leaves the tile selects nothing.
+        QTest::mousePress(w_->Label_[4], Qt::LeftButton);
+        QTest::mouseRelease(w_->Label_[4], Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(w_->slovo, QString("CapD"));
+        QTest::mouseClick(w_->Label_[4], Qt::RightButton);
+        QCOMPARE(w_->slovo, QString("CapD"));
+        // A goes at the press of any button.
+        QTest::mousePress(w_->Label_[0], Qt::RightButton);
+        QCOMPARE(w_->slovo, QString("CapA"));
+        QCOMPARE(openWritten(), QString("sounds\\a.wav"));
+        QTest::mouseRelease(w_->Label_[0], Qt::RightButton);
+
+        // The small letter speaks "lower case" and keeps the selection.
+        QTest::mouseClick(w_->lblMaloSlovo, Qt::LeftButton);
+        QCOMPARE(openWritten(), QString("sounds\\lower_case.wav"));
+        QCOMPARE(w_->slovo, QString("CapA"));
+        QVERIFY(w_->lblMaloSlovo->isVisible());
+    }
+
+    void pagingThroughThePictures() {
+        // Before any choice the picture names are empty: the arrow shows no picture.
+        QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
+        QCOMPARE(w_->shownPicture(), QString());
+        QVERIFY(w_->img1->pixmap().isNull());
+
+        QTest::mouseClick(w_->Label_[23], Qt::LeftButton);  // X
+        QVERIFY(!w_->imgLijevo->isVisible());
+        for (int k = 2; k <= 4; ++k) {
+            QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
+            QCOMPARE(w_->broj_slike(), k);
+            QCOMPARE(w_->Label1->text(), QString::number(k));
+            QCOMPARE(w_->shownPicture(), QString("images\\X%1.gif").arg(k));
+            QVERIFY(!w_->img1->pixmap().isNull());
+            QVERIFY(w_->imgLijevo->isVisible());
+        }
+        QVERIFY(!w_->imgDesno->isVisible());
+        QTest::mouseClick(w_->imgLijevo, Qt::LeftButton);
+        QCOMPARE(w_->broj_slike(), 3);
+        QVERIFY(w_->imgLijevo->isVisible());
+        QVERIFY(w_->imgDesno->isVisible());
+        // The arrows do not speak.
+        QCOMPARE(openWritten(), QString("sounds\\X.wav"));
+        // The same letter again starts from picture 1.
+        QTest::mouseClick(w_->Label_[23], Qt::LeftButton);
+        QCOMPARE(w_->broj_slike(), 1);
+        QVERIFY(!w_->imgLijevo->isVisible());
+    }
+
+    void clickingThePicture() {
+        // Before any choice: the start values.
+        QTest::mouseClick(w_->img1, Qt::LeftButton);
+        QCOMPARE(openWritten(), QString("sounds\\alphabet.wav"));
+        QCOMPARE(w_->lblRijec->text(), QString("ZORBLA"));
+        QVERIFY(w_->lblRijec->isVisible());
+        QCOMPARE(commands_.last(), QString("play"));
+
+        QTest::mouseClick(w_->Label_[1], Qt::LeftButton);
+        QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
+        QTest::mouseClick(w_->img1, Qt::LeftButton);
+        QCOMPARE(w_->r, QString("B2w"));
+        QCOMPARE(openWritten(), QString("sounds\\B2.wav"));
+        QVERIFY(w_->AniGIF1->isVisible());
+        QVERIFY(w_->AniGIF1->loadedPath().endsWith("images/B2ani.gif"));
+        QCOMPARE(w_->AniGIF1->size(), QSize(396, 396));
+        QCOMPARE(w_->lblRijec->text(), QString("B2w"));
+        QVERIFY(w_->lblRijec->isVisible());
+        QVERIFY(w_->lblMaloSlovo->isVisible());  // the picture leaves the small letter alone
+
+        // A new letter leaves the animation until its end hides it.
+        QTest::mouseClick(w_->Label_[2], Qt::LeftButton);
+        QVERIFY(w_->AniGIF1->isVisible());
+        QVERIFY(!w_->lblRijec->isVisible());
+        QCOMPARE(w_->lblRijec->text(), QString("B2w"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w_->AniGIF1->isVisible(), 5000);
+    }
+
+    void numbersAndColours() {
+        QTest::mouseClick(w_->Label_[6], Qt::LeftButton);  // G
+        QTest::mouseClick(w_->LabelBroj_[9], Qt::LeftButton);  // 10
+        QCOMPARE(openWritten(), QString("sounds\\10.wav"));
+        for (int p = 1; p <= 4; ++p) {
+            QCOMPARE(w_->slika(p), QString("images\\10%1.gif").arg(p));
+            QCOMPARE(w_->ani(p), QString("images\\10ani.gif"));
+            QCOMPARE(w_->zvuk(p), QString("sounds\\10%1.wav").arg(p));
+        }
+        QCOMPARE(w_->rijec2, QString("N10w3"));
+        QCOMPARE(w_->slovo, QString("CapG"));  // numbers keep the letter
+        QCOMPARE(w_->lblSlovoRnd->text(), QString("CapG"));
+        QVERIFY(!w_->lblMaloSlovo->isVisible());
+        QCOMPARE(w_->shownPicture(), QString("images\\101.gif"));
+
+        QTest::mouseClick(w_->LabelBroj_[0], Qt::LeftButton);  // 1
+        QCOMPARE(w_->zvuk(1), QString("sounds\\11.wav"));
+
+        // A colour while picture 3 and its word are shown changes nothing but the sound.
+        QTest::mouseClick(w_->Label_[7], Qt::LeftButton);  // H: small letter shown again
+        QVERIFY(w_->lblMaloSlovo->isVisible());
+        QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
+        QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
+        QTest::mouseClick(w_->img1, Qt::LeftButton);
+        QTest::mouseClick(w_->imgCrvena, Qt::LeftButton);
+        QCOMPARE(openWritten(), QString("sounds\\red.wav"));
+        QCOMPARE(w_->boja_wav, QString("sounds\\red.wav"));
+        QCOMPARE(w_->broj_slike(), 3);
+        QCOMPARE(w_->shownPicture(), QString("images\\H3.gif"));
+        QVERIFY(w_->lblRijec->isVisible());
+        QVERIFY(w_->lblMaloSlovo->isVisible());
+        QVERIFY(w_->imgLijevo->isVisible() && w_->imgDesno->isVisible());
+
+        const std::pair<ClickLabel*, const char*> colours[] = {
+            {w_->imgZuta, "yellow"}, {w_->imgSmeda, "brown"}, {w_->imgZelena, "green"},
+            {w_->imgPlava, "blue"}, {w_->imgNarandasta, "orange"}, {w_->Label4, "colours"}};
+        for (const auto& [control, name] : colours) {
+            QTest::mouseClick(control, Qt::LeftButton);
+            QCOMPARE(openWritten(), QString("sounds\\%1.wav").arg(name));
+        }
+        // SPEAK repeats the colour from its beginning.
+        commands_.clear();
+        QTest::mouseClick(w_->MMControl1->playButton(), Qt::LeftButton);
+        QCOMPARE(commands_, QStringList{"prev"});
+        QCOMPARE(openWritten(), QString("sounds\\colours.wav"));
+    }
+
+    void soundServiceLabels() {
+        w_->lblMaloSlovo->show();
+        w_->lblRijec->show();
+        w_->boja_wav = "sounds\\blue.wav";
+        w_->govor_boje();
+        QVERIFY(w_->lblMaloSlovo->isVisible());
+        QVERIFY(w_->lblRijec->isVisible());
+        w_->slovo_wav = "sounds\\nothing-here.wav";  // missing: silent, no error
+        w_->govor_brojke();
+        QVERIFY(!w_->lblMaloSlovo->isVisible());
+        QVERIFY(!w_->lblRijec->isVisible());
+        QCOMPARE(commands_.mid(commands_.size() - 3), (QStringList{"Close", "Open", "Play"}));
+        w_->govor_slova();
+        QVERIFY(w_->lblMaloSlovo->isVisible());
+        QCOMPARE(w_->slovo_wav, QString("sounds\\nothing-here.wav"));  // kept after the call
+    }
+
+    void backgroundAndDecorations() {
+        // A click on the window itself says "oops"; a click on a control does not.
+        QTest::mouseClick(w_->Label_[1], Qt::LeftButton);
+        QTest::mouseClick(w_.get(), Qt::LeftButton, {}, QPoint(700, 740));
+        QCOMPARE(openWritten(), QString("sounds\\ops.wav"));
+        QTest::mouseClick(w_->Label_[1], Qt::LeftButton);
+        QTest::mouseClick(w_->Label1, Qt::LeftButton);
+        QTest::mouseClick(w_->Image_[5], Qt::LeftButton);
+        QCOMPARE(openWritten(), QString("sounds\\b.wav"));
+
+        const std::pair<AniGIF*, const char*> animations[] = {
+            {w_->alphabetAniGIF, "alphabet_song"}, {w_->SpiderAniGIF, "spider"}, {w_->StarAniGIF, "star"}};
+        for (const auto& [ani, sound] : animations) {
+            QVERIFY(ani->frameCount() > 1);
+            QTest::mouseClick(ani, Qt::LeftButton, {}, QPoint(ani->width() / 2, ani->height() / 2));
+            QCOMPARE(openWritten(), QString("sounds\\%1.wav").arg(sound));
+            QVERIFY(ani->isRunning());
+            QVERIFY(w_->lblMaloSlovo->isVisible());  // colour sounds leave the labels
+        }
+    }
+
+    void recordingKeptWithS() {
+        QTest::mouseClick(w_->Label_[2], Qt::LeftButton);  // C: "sounds\c.wav" is open
+        const QString file = w_->MMControl1->device().path();
+        Sound before;
+        QVERIFY(readWav(file, &before));
+
+        // S without a recording sends nothing.
+        commands_.clear();
+        QTest::keyClick(w_.get(), Qt::Key_S);
+        QVERIFY(commands_.isEmpty());
+
+        QTest::mouseClick(w_->MMControl1->recordButton(), Qt::LeftButton);
+        QVERIFY(w_->snimljeno());
+        std::vector<qint16> known(4410);
+        for (size_t i = 0; i < known.size(); ++i)
+            known[i] = qint16(i * 13 - 20000);
+        if (serverAvailable()) {
+            QVERIFY(w_->MMControl1->device().isRecording());
+            QTest::qWait(300);
+            QFile mic(qEnvironmentVariable("ZORBLA_MIC_FIFO"));
+            QVERIFY(mic.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            mic.write(reinterpret_cast<const char*>(known.data()), qint64(known.size() * 2));
+            mic.close();
+            QTRY_VERIFY_WITH_TIMEOUT(w_->MMControl1->device().sound().samples.size() >= known.size(), 5000);
+        }
+        QTest::mouseClick(w_->MMControl1->stopButton(), Qt::LeftButton);
+        // The key reaches the window whichever control has the focus; Shift does not matter.
+        w_->lblRijec->setFocusPolicy(Qt::StrongFocus);
+        w_->lblRijec->show();
+        w_->lblRijec->setFocus();
+        commands_.clear();
+        QTest::keyClick(w_->lblRijec, Qt::Key_S, Qt::ShiftModifier);
+        QCOMPARE(commands_, QStringList{"save"});
+        QVERIFY(!w_->snimljeno());
+        Sound after;
+        QVERIFY(readWav(file, &after));
+        if (serverAvailable())
+            QVERIFY(after.samples == known);
+        // A second S does nothing.
+        QTest::keyClick(w_.get(), Qt::Key_S);
+        QCOMPARE(commands_, QStringList{"save"});
+
+        // An arrow after a recording forgets it.
+        QTest::mouseClick(w_->MMControl1->recordButton(), Qt::LeftButton);
+        QTest::mouseClick(w_->MMControl1->stopButton(), Qt::LeftButton);
+        QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
+        QVERIFY(!w_->snimljeno());
+        commands_.clear();
+        QTest::keyClick(w_.get(), Qt::Key_S);
+        QVERIFY(commands_.isEmpty());
+        // Restore the sound for the tests after this one.
+        QVERIFY(writeWav(file, before));
+    }
+
+    void waysOut() {
+        QSignalSpy ended(w_.get(), &frmZorbla::programEnded);
+        QTest::mouseClick(w_->Label_[1], Qt::LeftButton);
+        commands_.clear();
+        QTest::mouseClick(w_->imgIzlaz, Qt::LeftButton);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(commands_.isEmpty());  // no "Close" on the way out
+        // Once ended, keys do nothing more.
+        QTest::keyClick(w_.get(), Qt::Key_Escape);
+        QCOMPARE(ended.count(), 1);
+
+        cleanup();
+        init();
+        QSignalSpy ended2(w_.get(), &frmZorbla::programEnded);
+        QTest::keyClick(w_.get(), Qt::Key_Escape);
+        QCOMPARE(ended2.count(), 1);
+        QVERIFY(commands_.isEmpty());
+
+        // Closing the window any other way sends "Close" first.
+        cleanup();
+        init();
+        QSignalSpy ended3(w_.get(), &frmZorbla::programEnded);
+        w_->close();
+        QCOMPARE(commands_, QStringList{"Close"});
+        QCOMPARE(ended3.count(), 1);
+    }
+
+    void aMissingPictureDoesNotEndTheSession() {
+        QVERIFY(QFile::rename("images/Q1.gif", "images/Q1.gif.away"));
+        QTest::mouseClick(w_->Label_[16], Qt::LeftButton);  // Q
+        QVERIFY(QFile::rename("images/Q1.gif.away", "images/Q1.gif"));
+        QCOMPARE(w_->shownPicture(), QString("images\\Q1.gif"));
+        QVERIFY(w_->img1->pixmap().isNull());
+        QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
+        QVERIFY(!w_->img1->pixmap().isNull());
+    }
+};
+
+QTEST_MAIN(TestFrmZorbla)
+#include "test_frmzorbla.moc"
