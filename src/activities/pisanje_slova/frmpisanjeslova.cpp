@@ -1,0 +1,113 @@
+#include "activities/pisanje_slova/frmpisanjeslova.h"
+
+#include <QCursor>
+#include <QFont>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "platform/clicklabel.h"
+#include "platform/module1.h"
+#include "sound/govor.h"
+
+namespace zorbla {
+
+namespace {
+
+// The yellow pencil writes where its tip is.
+QCursor pencil() {
+    const QPixmap picture(QStringLiteral(":/design/cursor_pencil.png"));
+    if (picture.isNull())
+        return QCursor(Qt::CrossCursor);
+    return QCursor(picture, 5, 5);
+}
+
+}  // namespace
+
+frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : ActivityWindow(glavni) {
+    setWindowTitle(QStringLiteral("Drawing letter"));
+    setFixedSize(317, 243);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(pencil());
+    // The pad is the window's own colour, and the pen the colour of button text, as on
+    // any other control of the desktop.
+    penColor_ = palette().color(QPalette::ButtonText);
+    ploca_ = QImage(size(), QImage::Format_RGB32);
+    ploca_.fill(palette().color(QPalette::Window));
+    createControls();
+    Form_Load();
+}
+
+void frmPisanjeSlova::createControls() {
+    lblSlovo = new QLabel(this);
+    lblSlovo->setObjectName(QStringLiteral("lblSlovo"));
+    lblSlovo->setGeometry(8, 8, 49, 49);
+    lblSlovo->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(28.5);
+    lblSlovo->setFont(font);
+    lblSlovo->setAutoFillBackground(true);
+    lblSlovo->setCursor(Qt::ArrowCursor);
+
+    imgIzlaz = new ClickLabel(this);
+    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
+    imgIzlaz->setGeometry(8, 200, 35, 35);
+    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    imgIzlaz->setCursor(Qt::ArrowCursor);
+    connect(imgIzlaz, &ClickLabel::clicked, this, &frmPisanjeSlova::imgIzlaz_Click);
+
+    // A press or a move over the letter box or the door is not writing on the pad.
+    lblSlovo->setAttribute(Qt::WA_NoMousePropagation);
+    imgIzlaz->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void frmPisanjeSlova::Form_Load() { Module1::uvijek_na_vrhu(*this); }
+
+void frmPisanjeSlova::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    crtaj = true;
+    pen_ = QPoint(x, y);
+}
+
+void frmPisanjeSlova::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+    penWidth_ = kDebljina;
+    const QPoint to(x, y);
+    if (!crtaj || to == pen_)
+        return;
+    {
+        QPainter painter(&ploca_);
+        painter.setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(pen_, to);
+    }
+    const int margin = penWidth_ / 2 + 2;
+    update(QRect(pen_, to).normalized().adjusted(-margin, -margin, margin, margin));
+    pen_ = to;
+}
+
+void frmPisanjeSlova::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { crtaj = false; }
+
+void frmPisanjeSlova::imgIzlaz_Click() { povratak_na_glavni(this); }
+
+void frmPisanjeSlova::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect().topLeft(), ploca_, event->rect());
+}
+
+void frmPisanjeSlova::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form_MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void frmPisanjeSlova::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form_MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
+}
+
+void frmPisanjeSlova::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form_MouseUp(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+}  // namespace zorbla

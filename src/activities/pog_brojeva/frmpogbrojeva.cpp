@@ -1,0 +1,157 @@
+#include "activities/pog_brojeva/frmpogbrojeva.h"
+
+#include <QCursor>
+#include <QPixmap>
+#include <QRandomGenerator>
+
+#include "main_window/frmzorbla.h"
+#include "platform/clicklabel.h"
+#include "platform/module1.h"
+#include "platform/paths.h"
+#include "sound/govor.h"
+
+namespace zorbla {
+
+namespace {
+
+// The laughing face that tells a child "this can be clicked". Its hot spot is the middle
+// of the face; without the picture the usual pointing hand says the same.
+QCursor smiley() {
+    const QPixmap picture(QStringLiteral(":/design/cursor_smiley.png"));
+    if (picture.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return QCursor(picture, picture.width() / 2, picture.height() / 2);
+}
+
+// A picture file of the pack; one that cannot be read shows an empty box instead of
+// ending the game.
+void loadInto(ClickLabel* label, const QString& file) {
+    const QPixmap picture(resolvePath(file));
+    if (picture.isNull())
+        label->clear();
+    else
+        label->setPixmap(picture);
+}
+
+}  // namespace
+
+frmPogBrojeva::frmPogBrojeva(frmZorbla* glavni) : ActivityWindow(glavni) {
+    setWindowTitle(QStringLiteral("Guess number"));
+    setFixedSize(573, 467);
+    createControls();
+    Form_Load();
+}
+
+void frmPogBrojeva::createControls() {
+    const QCursor pointer = smiley();
+    for (int k = 1; k <= 10; ++k) {
+        ClickLabel* tile = new ClickLabel(this);
+        tile->setObjectName(QStringLiteral("img%1").arg(k));
+        tile->setGeometry(8 + 56 * (k - 1), 8, 50, 40);
+        const QPixmap numeral(QStringLiteral(":/design/numeral_%1.png").arg(k));
+        if (numeral.isNull()) {
+            tile->setText(QString::number(k));
+            tile->setAlignment(Qt::AlignCenter);
+        } else {
+            tile->setPixmap(numeral);
+        }
+        tile->setCursor(pointer);
+        img[size_t(k - 1)] = tile;
+    }
+    connect(img[0], &ClickLabel::clicked, this, &frmPogBrojeva::img1_Click);
+    connect(img[1], &ClickLabel::clicked, this, &frmPogBrojeva::img2_Click);
+    connect(img[2], &ClickLabel::clicked, this, &frmPogBrojeva::img3_Click);
+    connect(img[3], &ClickLabel::clicked, this, &frmPogBrojeva::img4_Click);
+    connect(img[4], &ClickLabel::clicked, this, &frmPogBrojeva::img5_Click);
+    connect(img[5], &ClickLabel::clicked, this, &frmPogBrojeva::img6_Click);
+    connect(img[6], &ClickLabel::clicked, this, &frmPogBrojeva::img7_Click);
+    connect(img[7], &ClickLabel::clicked, this, &frmPogBrojeva::img8_Click);
+    connect(img[8], &ClickLabel::clicked, this, &frmPogBrojeva::img9_Click);
+    connect(img[9], &ClickLabel::clicked, this, &frmPogBrojeva::img10_Click);
+
+    Image1 = new ClickLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(160, 56, 400, 400);
+    Image1->setScaledContents(true);
+    Image1->setCursor(pointer);
+    connect(Image1, &ClickLabel::clicked, this, &frmPogBrojeva::Image1_Click);
+
+    imgMedo = new ClickLabel(this);
+    imgMedo->setObjectName(QStringLiteral("imgMedo"));
+    imgMedo->setGeometry(0, 144, 136, 152);
+    imgMedo->setScaledContents(true);
+    imgMedo->setPixmap(QPixmap(QStringLiteral(":/design/bear.png")));
+
+    imgIzlaz = new ClickLabel(this);
+    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
+    imgIzlaz->setGeometry(8, 408, 35, 35);
+    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    connect(imgIzlaz, &ClickLabel::clicked, this, &frmPogBrojeva::imgIzlaz_Click);
+}
+
+void frmPogBrojeva::Form_Load() {
+    Module1::uvijek_na_vrhu(*this);
+    slike = {QString(),
+             QStringLiteral("images\\13.gif"),
+             QStringLiteral("images\\23.gif"),
+             QStringLiteral("images\\31.gif"),
+             QStringLiteral("images\\43.gif"),
+             QStringLiteral("images\\54.gif"),
+             QStringLiteral("images\\63.gif"),
+             QStringLiteral("images\\74.gif"),
+             QStringLiteral("images\\83.gif"),
+             QStringLiteral("images\\93.gif"),
+             QStringLiteral("images\\103.gif")};
+    izvuci_broj();
+    showPicture(slike[size_t(broj)]);
+    // The bear keeps its design picture until the first new turn, and the main window
+    // plays the announcement, so nothing is said here.
+}
+
+// One generator for the whole program, seeded once by the system: reseeding from the
+// clock at every turn would give the same count to two quick turns.
+void frmPogBrojeva::izvuci_broj() { broj = int(QRandomGenerator::global()->bounded(10)) + 1; }
+
+void frmPogBrojeva::img_Click(int k) {
+    if (broj == k) {
+        glavni()->slovo_wav = QStringLiteral("sounds\\yes_correct.wav");
+        showBear(QStringLiteral("images\\medo2.gif"));
+    } else {
+        glavni()->slovo_wav = QStringLiteral("sounds\\no_wrong.wav");
+        showBear(QStringLiteral("images\\medo3.gif"));
+    }
+    glavni()->govor_brojke();
+}
+
+void frmPogBrojeva::img1_Click() { img_Click(1); }
+void frmPogBrojeva::img2_Click() { img_Click(2); }
+void frmPogBrojeva::img3_Click() { img_Click(3); }
+void frmPogBrojeva::img4_Click() { img_Click(4); }
+void frmPogBrojeva::img5_Click() { img_Click(5); }
+void frmPogBrojeva::img6_Click() { img_Click(6); }
+void frmPogBrojeva::img7_Click() { img_Click(7); }
+void frmPogBrojeva::img8_Click() { img_Click(8); }
+void frmPogBrojeva::img9_Click() { img_Click(9); }
+void frmPogBrojeva::img10_Click() { img_Click(10); }
+
+void frmPogBrojeva::Image1_Click() {
+    glavni()->slovo_wav = QStringLiteral("sounds\\boing.wav");
+    glavni()->govor_brojke();
+    izvuci_broj();
+    showPicture(slike[size_t(broj)]);
+    showBear(QStringLiteral("images\\medo1.gif"));
+}
+
+void frmPogBrojeva::imgIzlaz_Click() { povratak_na_glavni(this); }
+
+void frmPogBrojeva::showPicture(const QString& file) {
+    loadInto(Image1, file);
+    shownPicture_ = file;
+}
+
+void frmPogBrojeva::showBear(const QString& file) {
+    loadInto(imgMedo, file);
+    shownBear_ = file;
+}
+
+}  // namespace zorbla
