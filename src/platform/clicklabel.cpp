@@ -23,7 +23,4 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-// A quick second click is one more click, not something else: children click fast.
-void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
-
 }  // namespace zorbla

@@ -6,6 +6,7 @@
 #include <gif_lib.h>
 
 #include "platform/anigif.h"
+#include "platform/clicklabel.h"
 
 using zorbla::AniGIF;
 
@@ -44,6 +45,20 @@ bool writeGif(const QString& path, int width, int height, int frames, bool loop)
     }
     GifFreeMapObject(map);
     return EGifCloseFile(gif, &error) == GIF_OK;
+}
+
+// What the window system sends for a quick double click: the second press comes as a
+// double-click event.
+void doubleClick(QWidget* w, QPoint pos) {
+    auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
 }  // namespace
@@ -109,6 +124,26 @@ private slots:
         QTest::mousePress(&ani, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(&ani, Qt::LeftButton, {}, QPoint(200, 200));
         QCOMPARE(clicked.count(), 1);
+    }
+
+    void fastClicksAreAllClicks() {
+        zorbla::ClickLabel label;
+        label.resize(50, 40);
+        label.show();
+        QSignalSpy clicked(&label, &zorbla::ClickLabel::clicked);
+        QSignalSpy pressed(&label, &zorbla::ClickLabel::pressed);
+        doubleClick(&label, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 2);
+        QTest::mouseClick(&label, Qt::MiddleButton);
+        QCOMPARE(clicked.count(), 2);  // only the left button clicks
+        QCOMPARE(pressed.last().at(0).value<Qt::MouseButton>(), Qt::MiddleButton);
+
+        AniGIF ani;
+        QVERIFY(ani.load("images\\small.gif"));
+        ani.show();
+        QSignalSpy aniClicked(&ani, &AniGIF::clicked);
+        doubleClick(&ani, QPoint(5, 5));
+        QCOMPARE(aniClicked.count(), 2);
     }
 };
 
