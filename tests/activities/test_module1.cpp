@@ -1,0 +1,60 @@
+#include <QWidget>
+#include <QWindow>
+#include <QtTest>
+
+#include "platform/module1.h"
+
+using namespace zorbla;
+
+class TestModule1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The way the activity windows use it: while loading, before the first show.
+    void beforeTheFirstShowTheWindowOpensOnTop() {
+        QWidget w;
+        w.setGeometry(40, 60, 300, 200);
+        Module1::uvijek_na_vrhu(w);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.geometry(), QRect(40, 60, 300, 200));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(w.geometry(), QRect(40, 60, 300, 200));
+    }
+
+    // A window that is already on the screen joins the top band in place: it is not
+    // hidden, re-created, moved or resized.
+    void aShownWindowStaysWhereItIs() {
+        QWidget w;
+        w.setGeometry(120, 90, 250, 180);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QWindow* native = w.windowHandle();
+        const WId id = w.winId();
+        Module1::uvijek_na_vrhu(w);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.windowHandle(), native);
+        QCOMPARE(w.winId(), id);
+        QCOMPARE(w.geometry(), QRect(120, 90, 250, 180));
+        QVERIFY(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // The other flags of the window are kept.
+        QVERIFY(w.windowFlags().testFlag(Qt::Window));
+    }
+
+    void otherFlagsAreKept() {
+        QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        Module1::uvijek_na_vrhu(w);
+        QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.windowHandle()->flags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+};
+
+QTEST_MAIN(TestModule1)
+#include "test_module1.moc"

@@ -1,0 +1,139 @@
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+#include "activities/pisanje_slova/frmpisanjeslova.h"
+#include "activity_fixture.h"
+#include "platform/clicklabel.h"
+
+using namespace zorbla;
+using namespace activity_test;
+
+Q_DECLARE_METATYPE(Qt::MouseButton)
+
+class TestFrmPisanjeSlova : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString oldFolder_;
+    std::unique_ptr<frmZorbla> main_;
+    QPointer<frmPisanjeSlova> pad_;
+    QColor paper_;
+
+    void press(Qt::MouseButton b, QPoint p) { QTest::mousePress(pad_, b, {}, p); }
+    void release(Qt::MouseButton b, QPoint p) { QTest::mouseRelease(pad_, b, {}, p); }
+    void move(QPoint p) { QTest::mouseMove(pad_, p); }
+
+private slots:
+    void initTestCase() {
+        oldFolder_ = QDir::currentPath();
+        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
+        QVERIFY(QDir::setCurrent(folder_.path()));
+        main_ = openMainWindow();
+        QVERIFY(main_);
+    }
+    void cleanupTestCase() {
+        main_.reset();
+        QDir::setCurrent(oldFolder_);
+    }
+    void init() {
+        pad_ = new frmPisanjeSlova(main_.get());
+        pad_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pad_));
+        paper_ = pad_->palette().color(QPalette::Window);
+    }
+    void cleanup() {
+        delete pad_;
+        deleteUnloaded();
+    }
+
+    void opensEmptyWithAnEmptyLetterBox() {
+        QCOMPARE(pad_->windowTitle(), QString("Drawing letter"));
+        QCOMPARE(pad_->size(), QSize(317, 243));
+        QVERIFY(pad_->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(allOf(pad_->ploca(), paper_));
+        QVERIFY(pad_->lblSlovo->text().isEmpty());
+        QCOMPARE(pad_->lblSlovo->geometry(), QRect(8, 8, 49, 49));
+        QCOMPARE(pad_->imgIzlaz->geometry(), QRect(8, 200, 35, 35));
+        QVERIFY(!pad_->crtaj);
+        QVERIFY(pad_->penColor() != paper_);
+        // The pencil writes at its tip.
+        QCOMPARE(pad_->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(pad_->cursor().hotSpot(), QPoint(5, 5));
+        QCOMPARE(pad_->lblSlovo->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void everyButtonWritesTheSameThickLine_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void everyButtonWritesTheSameThickLine() {
+        QFETCH(Qt::MouseButton, button);
+        press(button, {80, 120});
+        move({180, 120});
+        move({280, 120});
+        release(button, {280, 120});
+        QCOMPARE(pad_->penWidth(), 10);
+        QCOMPARE(thicknessAt(pad_->ploca(), 130, 120, paper_), 10);
+        QCOMPARE(thicknessAt(pad_->ploca(), 230, 120, paper_), 10);
+        QCOMPARE(pad_->ploca().pixelColor(200, 120), pad_->penColor());
+    }
+
+    void aClickLeavesNoMark() {
+        for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            press(b, {150, 150});
+            release(b, {150, 150});
+        }
+        move({200, 150});
+        QVERIFY(allOf(pad_->ploca(), paper_));
+    }
+
+    void theSecondButtonsReleaseEndsTheStroke() {
+        press(Qt::LeftButton, {80, 100});
+        move({150, 100});
+        press(Qt::MiddleButton, {150, 100});
+        move({200, 100});  // both held: still writing
+        release(Qt::MiddleButton, {200, 100});
+        move({290, 100});
+        release(Qt::LeftButton, {290, 100});
+        QCOMPARE(thicknessAt(pad_->ploca(), 120, 100, paper_), 10);
+        QCOMPARE(thicknessAt(pad_->ploca(), 180, 100, paper_), 10);
+        QCOMPARE(thicknessAt(pad_->ploca(), 250, 100, paper_), 0);
+    }
+
+    // The letter box is not part of the pad: a press on it begins no stroke.
+    void aPressOnTheLetterBeginsNoStroke() {
+        QTest::mousePress(pad_->lblSlovo, Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!pad_->crtaj);
+        move({150, 150});
+        move({250, 200});
+        QTest::mouseRelease(pad_->lblSlovo, Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(allOf(pad_->ploca(), paper_));
+    }
+
+    void theWritingSurvivesARepaint() {
+        press(Qt::RightButton, {100, 180});
+        move({250, 180});
+        release(Qt::RightButton, {250, 180});
+        pad_->hide();
+        pad_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pad_));
+        const QImage shown = pad_->grab().toImage();
+        QCOMPARE(shown.pixelColor(175, 180), pad_->penColor());
+        QCOMPARE(shown.pixelColor(175, 160), paper_);
+    }
+
+    void theExitGoesBackToTheMainWindow() {
+        main_->setEnabled(false);
+        QTest::mouseClick(pad_->imgIzlaz, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(main_->isEnabled());
+        QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
+        deleteUnloaded();
+        QVERIFY(pad_.isNull());
+    }
+};
+
+QTEST_MAIN(TestFrmPisanjeSlova)
+#include "test_pisanjeslova.moc"
