@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 const QColor kWindowBlue(60, 160, 245);
-constexpr char32_t kPalette = 0x1F3A8, kLaugh = 0x1F606, kDoor = 0x1F6AA, kRainbow = 0x1F308,
+constexpr char32_t kPalette = 0x1F3A8, kLaugh = 0x1F606, kDoor = 0x1F6AA,
                    kStar = 0x2B50, kApple = 0x1F34E, kPencil = 0x270F;
 
 QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
@@ -149,6 +149,17 @@ void block(QPainter &p, const QRectF &r, const QColor &c, const QString &letter)
     p.restore();
 }
 
+void cloudSmall(QPainter &p, QPointF c)
+{
+    p.setPen(QPen(QColor(200, 220, 240), 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(c, 26, 15);
+    p.drawEllipse(c + QPointF(-18, 4), 16, 11);
+    p.drawEllipse(c + QPointF(18, 4), 16, 11);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(c + QPointF(0, 3), 30, 11);
+}
+
 QImage title(const EmojiAtlas &atlas)
 {
     QImage img = canvas(400, 400);
@@ -160,9 +171,19 @@ QImage title(const EmojiAtlas &atlas)
     p.setPen(QPen(QColor(255, 170, 40), 6));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(5, 5, 390, 390), 40, 40);
-    drawFitted(p, atlas.image(kRainbow), QRectF(95, 22, 210, 120));
-    drawFitted(p, atlas.image(kStar), QRectF(28, 30, 60, 60));
-    drawFitted(p, atlas.image(kApple), QRectF(312, 36, 60, 60));
+    // A whole rainbow over the name.
+    const QColor bands[] = {QColor(240, 60, 60), QColor(250, 150, 30), QColor(250, 215, 40),
+                            QColor(80, 190, 80), QColor(60, 150, 240), QColor(140, 90, 210)};
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 6; ++i) {
+        const double r = 120 - i * 11;
+        p.setPen(QPen(bands[i], 11, Qt::SolidLine, Qt::FlatCap));
+        p.drawArc(QRectF(200 - r, 150 - r, 2 * r, 2 * r), 0, 180 * 16);
+    }
+    cloudSmall(p, QPointF(86, 146));
+    cloudSmall(p, QPointF(314, 146));
+    drawFitted(p, atlas.image(kStar), QRectF(22, 22, 56, 56));
+    drawFitted(p, atlas.image(kApple), QRectF(322, 22, 56, 56));
     // ZORBLA, each letter its own colour, hopping up and down a little.
     const QString name = QStringLiteral("ZORBLA");
     const QColor cols[] = {QColor(235, 60, 60), QColor(250, 140, 20), QColor(60, 170, 60),
@@ -634,7 +655,7 @@ QByteArray pngBytes(const QImage &img)
 
 QList<char32_t> designEmoji()
 {
-    return {kPalette, kLaugh, kDoor, kRainbow, kStar, kApple, kPencil};
+    return {kPalette, kLaugh, kDoor, kStar, kApple, kPencil};
 }
 
 QList<DesignItem> designItems()

@@ -24,12 +24,14 @@ QList<QRectF> countingLayout(int n, const QRectF &area)
         for (int i = 0; i < n; ++i)
             p.cells.append(QPointF(i % 5, i / 5));
     }
-    const double cw = area.width() / p.cols, ch = area.height() / p.rows;
+    // Square cells, the grid centred: rows stay together like on a ten-frame.
+    const double cell = std::min(area.width() / p.cols, area.height() / p.rows);
+    const QPointF origin(area.center().x() - cell * p.cols / 2, area.center().y() - cell * p.rows / 2);
     // A gap of a tenth of a cell keeps neighbours apart.
-    const double side = std::min(cw, ch) * 0.88;
+    const double side = cell * 0.88;
     QList<QRectF> out;
     for (const QPointF &c : p.cells) {
-        const QPointF centre(area.left() + (c.x() + 0.5) * cw, area.top() + (c.y() + 0.5) * ch);
+        const QPointF centre(origin.x() + (c.x() + 0.5) * cell, origin.y() + (c.y() + 0.5) * cell);
         out.append(QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side));
     }
     return out;

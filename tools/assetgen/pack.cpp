@@ -362,10 +362,12 @@ int writeMontage(const QString &dataDir, const QString &designDir, const QString
     struct Section { QString title; QList<Tile> tiles; int cell; };
     QList<Section> sections;
     auto load = [](const QString &path, bool middle) {
+        // GIF frames only exist composed over the ones before: read along.
         QImageReader r(path);
-        if (middle && r.imageCount() > 1)
-            r.jumpToImage(r.imageCount() / 2);
-        return r.read();
+        QImage im = r.read();
+        for (int i = 1, n = middle ? r.imageCount() / 2 : 0; i <= n && r.canRead(); ++i)
+            im = r.read();
+        return im;
     };
     const QString img = dataDir + QStringLiteral("/images/");
     Section letters{QStringLiteral("Letter pictures"), {}, 150};

@@ -132,10 +132,12 @@ void drawLetterScene(QPainter &p, const Picture &pic, int letterIndex, const Emo
 
     p.save();
     const QPointF anchor(kObjectBox.center().x() + m.dx, kObjectBox.bottom() + m.dy);
+    // Squash and grow from the floor; turn about the object's middle.
     p.translate(anchor);
-    p.rotate(m.angle);
     p.scale(m.scale / m.squash, m.scale * m.squash);
-    p.translate(-kObjectBox.center().x(), -kObjectBox.bottom());
+    p.translate(0, -kObjectBox.height() / 2);
+    p.rotate(m.angle);
+    p.translate(-kObjectBox.center().x(), -kObjectBox.center().y());
     drawObject(p, pic, atlas, kObjectBox);
     p.restore();
     if (m.sparkle > 0) {
@@ -186,7 +188,7 @@ Motion motionFor(int style, int f, int n)
         m.dy = -60 * std::sin(t * kPi);
         break;
     default: // slide in from the side and sparkle
-        m.dx = -260 * std::pow(damp, 2.2) + 14 * std::sin(t * 3 * kPi) * damp;
+        m.dx = -230 * std::pow(damp, 2.2) + 14 * std::sin(t * 3 * kPi) * damp;
         m.angle = -10 * std::sin(t * 3 * kPi) * damp;
         m.sparkle = t;
         break;
@@ -231,7 +233,7 @@ QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const Emoji
 
 namespace {
 
-const QRectF kCountArea(26, 26, 348, 262);
+const QRectF kCountArea(22, 24, 356, 264);
 
 // shown: how many objects are visible; pop: scale of the newest one.
 void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, int shown, double pop,
@@ -240,6 +242,16 @@ void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, i
     const int k = pic.count;
     drawCard(p, QRectF(0, 0, kSize, kSize), pastel(k * 5 + pic.index + 3), kCard);
     const QList<QRectF> cells = countingLayout(k, kCountArea);
+    if (k >= 7) {
+        // The empty boxes of a ten-frame show how many are missing to ten.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(pastel(k * 5 + pic.index + 3).darker(135), 2));
+        p.setBrush(QColor(255, 255, 255));
+        for (const QRectF &r : countingLayout(10, kCountArea))
+            p.drawRoundedRect(r.adjusted(-3, -3, 3, 3), 8, 8);
+        p.restore();
+    }
     const QImage obj = atlas.image(pic.emoji.first());
     for (int i = 0; i < shown && i < cells.size(); ++i) {
         QRectF r = cells[i];

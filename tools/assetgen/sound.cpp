@@ -26,15 +26,15 @@ constexpr double kPi = 3.14159265358979323846;
 
 } // namespace
 
-Speaker::~Speaker()
-{
-    if (m_ready)
-        espeak_Terminate();
-}
+// espeak-ng cannot be started again once terminated (it hangs), so it is
+// started once per process and left running until exit.
+static bool g_espeakReady = false;
+
+Speaker::~Speaker() = default;
 
 bool Speaker::init(const QString &voice, QString *error)
 {
-    if (!m_ready) {
+    if (!g_espeakReady) {
         espeak_ng_InitializePath(nullptr);
         espeak_ng_ERROR_CONTEXT ctx = nullptr;
         espeak_ng_STATUS st = espeak_ng_Initialize(&ctx);
@@ -51,8 +51,9 @@ bool Speaker::init(const QString &voice, QString *error)
             return false;
         }
         espeak_SetSynthCallback(collect);
-        m_ready = true;
+        g_espeakReady = true;
     }
+    m_ready = true;
     const QByteArray name = voice.toUtf8();
     if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK) {
         *error = QStringLiteral("espeak-ng: no voice '%1'").arg(voice);
@@ -200,17 +201,15 @@ Samples synthBoing()
 Samples synthAlphabetTune()
 {
     // The traditional alphabet tune (the same one as "Twinkle, twinkle").
-    // Semitones from A4; 0 = rest-free note list: pitch, beats.
+    // A to Z in four lines; pitches in semitones from A4.
     const int C = -9, D = -7, E = -5, F = -4, G = -2, A = 0;
     const struct { int pitch; int beats; } melody[] = {
         {C, 1}, {C, 1}, {G, 1}, {G, 1}, {A, 1}, {A, 1}, {G, 2},
         {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 1}, {D, 1}, {C, 2},
         {G, 1}, {G, 1}, {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 2},
         {G, 1}, {G, 1}, {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 2},
-        {C, 1}, {C, 1}, {G, 1}, {G, 1}, {A, 1}, {A, 1}, {G, 2},
-        {F, 1}, {F, 1}, {E, 1}, {E, 1}, {D, 1}, {D, 1}, {C, 2},
     };
-    const double beat = 0.24;
+    const double beat = 0.23;
     int beats = 0;
     for (const auto &m : melody)
         beats += m.beats;
