@@ -184,8 +184,7 @@ private:
     QString shownPicture_;
     double x0_ = 0, y0_ = 0;
     QSize screen_;
-    QPixmap background_;
-    QPixmap backgroundScaled_;
+    QPixmap background_;  // scaled to the size it is drawn at
     bool backgroundPressed_ = false;
     bool ended_ = false;
 };
