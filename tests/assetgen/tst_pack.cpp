@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sndfile.h>
@@ -21,6 +22,7 @@ private slots:
     void designResources_data();
     void designResources();
     void croatianVoice();
+    void sameInputSameBytes();
 };
 
 static const QString kData = QStringLiteral(ZORBLA_DATA_DIR);
@@ -173,6 +175,30 @@ void TestPack::croatianVoice()
     }
     // An unknown table falls back to English prompts rather than failing.
     QCOMPARE(ag::revoice(QStringLiteral(ZORBLA_ASSETS_DIR), dir.path(), QStringLiteral("de"), 1), 0);
+}
+
+void TestPack::sameInputSameBytes()
+{
+    // One thread here, two in the build: the files must not differ. A
+    // process of its own, as in the build: espeak-ng keeps state between
+    // utterances, so only a fresh process starts from the same place.
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QProcess gen;
+    gen.start(QStringLiteral(ASSETGEN_EXE), {QStringLiteral("--assets"), QStringLiteral(ZORBLA_ASSETS_DIR),
+                                             QStringLiteral("--data"), data, QStringLiteral("--jobs"), QStringLiteral("1")});
+    QVERIFY(gen.waitForFinished(120000));
+    QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, gen.readAllStandardError().constData());
+    QStringList files;
+    for (const QString &f : ag::expectedImageFiles())
+        files << QStringLiteral("images/") + f;
+    for (const QString &f : ag::expectedSoundFiles())
+        files << QStringLiteral("sounds/") + f;
+    for (const QString &f : files) {
+        QFile a(data + QLatin1Char('/') + f), b(kData + QLatin1Char('/') + f);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QVERIFY2(a.readAll() == b.readAll(), qPrintable(f));
+    }
 }
 
 int main(int argc, char **argv)

@@ -54,11 +54,19 @@ bool Speaker::init(const QString &voice, QString *error)
         g_espeakReady = true;
     }
     m_ready = true;
-    const QByteArray name = voice.toUtf8();
-    if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK) {
+    if (!applyVoice(voice)) {
         *error = QStringLiteral("espeak-ng: no voice '%1'").arg(voice);
         return false;
     }
+    m_voice = voice;
+    return true;
+}
+
+bool Speaker::applyVoice(const QString &voice)
+{
+    const QByteArray name = voice.toUtf8();
+    if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK)
+        return false;
     // Slower and a little higher than the default: small children listen.
     espeak_SetParameter(espeakRATE, 140, 0);
     espeak_SetParameter(espeakPITCH, 62, 0);
@@ -77,8 +85,11 @@ Samples Speaker::speak(const QString &text, bool asLetter, QString *error)
                     .arg(text.toHtmlEscaped());
         flags |= espeakSSML;
     }
+    // The synthesizer keeps its waveform phase from one utterance to the
+    // next, so bytes depend on what was said before: the pack always speaks
+    // in the same order, which keeps it reproducible.
+    applyVoice(m_voice);
     const QByteArray utf8 = input.toUtf8();
-    // Fricatives use rand(): seed it so the same text gives the same bytes.
     std::srand(1);
     g_collect = &out;
     const espeak_ERROR rc = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,

@@ -19,7 +19,9 @@ public:
     Samples speak(const QString &text, bool asLetter, QString *error);
 
 private:
+    bool applyVoice(const QString &voice);
     bool m_ready = false;
+    QString m_voice;
 };
 
 // Cuts leading and trailing quiet down to keepMs, with short fades.

@@ -1,0 +1,104 @@
+// The checks that make the generator stop instead of quietly making a wrong pack.
+#include "content.h"
+#include "paint.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestInputs : public QObject {
+    Q_OBJECT
+private slots:
+    void missingEmojiIsAnError();
+    void missingTextGlyphIsAnError();
+    void knownEmojiPass();
+    void contentTableRejects_data();
+    void contentTableRejects();
+    void promptsFallBackToEnglish();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestInputs::missingEmojiIsAnError()
+{
+    QString error;
+    // A private-use code point: no emoji font draws it, Qt would draw a box.
+    QVERIFY(!ag::checkFonts({0x1F34E, 0xE123}, QStringLiteral("ABC"), &error));
+    QVERIFY2(error.contains(QLatin1String("E123")), qPrintable(error));
+    ag::EmojiAtlas atlas;
+    QVERIFY(!atlas.build({0xE123}, &error));
+}
+
+void TestInputs::missingTextGlyphIsAnError()
+{
+    QString error;
+    QVERIFY(!ag::checkFonts({}, QStringLiteral("ABC\u4E2D"), &error)); // no CJK in Comic Neue
+    QVERIFY(!error.isEmpty());
+}
+
+void TestInputs::knownEmojiPass()
+{
+    QString error;
+    QVERIFY2(ag::checkFonts({0x1F34E, 0x2B50, 0x26BD, 0x1F986}, QStringLiteral("ONE APPLE X-RAY"), &error), qPrintable(error));
+    ag::EmojiAtlas atlas;
+    QVERIFY2(atlas.build({0x1F34E}, &error), qPrintable(error));
+    const QImage apple = atlas.image(0x1F34E);
+    QVERIFY(apple.width() > 80 && apple.height() > 80);
+    // Cut to its visible pixels: the edges touch the drawing.
+    bool leftUsed = false;
+    for (int y = 0; y < apple.height(); ++y)
+        leftUsed |= qAlpha(apple.pixel(0, y)) > 8;
+    QVERIFY(leftUsed);
+}
+
+void TestInputs::contentTableRejects_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("out of order") << "letter\tB\t1\tBALL\t26BD\t" << "order";
+    QTest::newRow("bad picture number") << "letter\tA\t5\tAPPLE\t1F34E\t" << "1..4";
+    QTest::newRow("bad code point") << "letter\tA\t1\tAPPLE\tZZZ\t" << "code point";
+    QTest::newRow("too few fields") << "letter\tA\t1\tAPPLE" << "fields";
+}
+
+void TestInputs::contentTableRejects()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, why);
+    const QString path = m_dir.filePath(QStringLiteral("content.tsv"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("# comment\n");
+    f.write(row.toUtf8() + "\n");
+    f.close();
+    ag::Content c;
+    QString error;
+    QVERIFY(!ag::loadContent(path, &c, &error));
+    QVERIFY2(error.contains(why), qPrintable(error));
+}
+
+void TestInputs::promptsFallBackToEnglish()
+{
+    ag::Prompts hr, xx, en;
+    QString error;
+    const QString path = QStringLiteral(ZORBLA_ASSETS_DIR "/prompts.tsv");
+    QVERIFY2(ag::loadPrompts(path, QStringLiteral("en"), &en, &error), qPrintable(error));
+    QVERIFY2(ag::loadPrompts(path, QStringLiteral("hr"), &hr, &error), qPrintable(error));
+    QVERIFY2(ag::loadPrompts(path, QStringLiteral("xx"), &xx, &error), qPrintable(error));
+    QVERIFY(!hr.fellBack && xx.fellBack);
+    QVERIFY(hr.text.value(QStringLiteral("red")) != en.text.value(QStringLiteral("red")));
+    QCOMPARE(xx.text, en.text);
+    QVERIFY(xx.voice.startsWith(QLatin1String("xx")));
+    for (int i = 0; i < ag::kPromptFileCount; ++i)
+        QVERIFY(!hr.text.value(QLatin1String(ag::kPromptFiles[i])).isEmpty());
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TestInputs t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_inputs.moc"
