@@ -219,12 +219,6 @@ private slots:
         QCOMPARE(labelColour(), QColor(0, 255, 0));
     }
 
-    void whiteOnTheWhiteBoardLeavesNoMark() {
-        choose(15);
-        stroke(Qt::RightButton, 300);
-        QVERIFY(allOf(board_->ploca(), Qt::white));
-    }
-
     // The window paints what it keeps, so the drawing survives being painted again.
     void theDrawingSurvivesARepaint() {
         choose(9);
@@ -235,15 +229,6 @@ private slots:
         const QImage shown = board_->grab().toImage();
         QCOMPARE(shown.pixelColor(250, 600), QColor(0, 0, 255));
         QCOMPARE(shown.pixelColor(250, 640), QColor(Qt::white));
-    }
-
-    void theExitGoesBackToTheMainWindow() {
-        main_->setEnabled(false);
-        QTest::mouseClick(board_->imgIzlaz, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(main_->isEnabled());
-        QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
-        deleteUnloaded();
-        QVERIFY(board_.isNull());
     }
 };
 

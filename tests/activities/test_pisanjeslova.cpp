@@ -124,15 +124,6 @@ private slots:
         QCOMPARE(shown.pixelColor(175, 180), pad_->penColor());
         QCOMPARE(shown.pixelColor(175, 160), paper_);
     }
-
-    void theExitGoesBackToTheMainWindow() {
-        main_->setEnabled(false);
-        QTest::mouseClick(pad_->imgIzlaz, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(main_->isEnabled());
-        QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
-        deleteUnloaded();
-        QVERIFY(pad_.isNull());
-    }
 };
 
 QTEST_MAIN(TestFrmPisanjeSlova)

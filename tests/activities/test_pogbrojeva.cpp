@@ -78,17 +78,6 @@ private slots:
         }
     }
 
-    void controlsStandInTheirPlaces() {
-        QCOMPARE(game_->size(), QSize(573, 467));
-        for (int k = 1; k <= 10; ++k)
-            QCOMPARE(tile(k)->geometry(), QRect(8 + 56 * (k - 1), 8, 50, 40));
-        QCOMPARE(game_->Image1->geometry(), QRect(160, 56, 400, 400));
-        QCOMPARE(game_->imgMedo->geometry(), QRect(0, 144, 136, 152));
-        QCOMPARE(game_->imgIzlaz->geometry(), QRect(8, 408, 35, 35));
-        // The picture is stretched into its box.
-        QVERIFY(game_->Image1->hasScaledContents());
-    }
-
     void theRightNumeralMakesTheBearHappyEveryTime() {
         const int broj = game_->broj;
         const QString picture = game_->shownPicture();
@@ -171,16 +160,6 @@ private slots:
             QVERIFY2(qAbs(seen[size_t(n)] - draws / 10) < 300,
                      qPrintable(QStringLiteral("%1 drawn %2 times").arg(n).arg(seen[size_t(n)])));
         QVERIFY(repeats > draws / 20);
-    }
-
-    void theExitGoesBackToTheMainWindow() {
-        main_->setEnabled(false);
-        click(game_->imgIzlaz);
-        QVERIFY(main_->isEnabled());
-        QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
-        QVERIFY(game_->isHidden());
-        deleteUnloaded();
-        QVERIFY(game_.isNull());
     }
 
     // Without its pictures the game goes on with empty boxes.

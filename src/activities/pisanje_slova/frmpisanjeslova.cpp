@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 
 #include "platform/clicklabel.h"
 #include "platform/module1.h"
@@ -28,6 +29,8 @@ QCursor pencil() {
 frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : ActivityWindow(glavni) {
     setWindowTitle(QStringLiteral("Drawing letter"));
     setFixedSize(317, 243);
+    // In the middle of the screen, where the child is looking.
+    move(screen()->availableGeometry().center() - rect().center());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(pencil());

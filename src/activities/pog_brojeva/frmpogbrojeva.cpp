@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QPixmap>
 #include <QRandomGenerator>
+#include <QScreen>
 
 #include "main_window/frmzorbla.h"
 #include "platform/clicklabel.h"
@@ -38,6 +39,8 @@ void loadInto(ClickLabel* label, const QString& file) {
 frmPogBrojeva::frmPogBrojeva(frmZorbla* glavni) : ActivityWindow(glavni) {
     setWindowTitle(QStringLiteral("Guess number"));
     setFixedSize(573, 467);
+    // In the middle of the screen, where the child is looking.
+    move(screen()->availableGeometry().center() - rect().center());
     createControls();
     Form_Load();
 }
