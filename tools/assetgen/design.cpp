@@ -71,7 +71,7 @@ QImage background()
         p.translate(sun);
         p.rotate(i * 30);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 230, 90, 140));
+        p.setBrush(QColor(255, 222, 90)); // opaque: see-through yellow on blue turns grey
         QPolygonF ray;
         ray << QPointF(-22, -150) << QPointF(22, -150) << QPointF(0, -230);
         p.drawPolygon(ray);
