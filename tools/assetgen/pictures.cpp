@@ -234,10 +234,21 @@ QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const Emoji
 namespace {
 
 const QRectF kCountArea(22, 24, 356, 264);
+// The counting game's pictures carry no numeral and no words, which would give the
+// answer away, so their objects may use the whole card.
+const QRectF kQuizCountArea(22, 40, 356, 320);
+
+// The picture of each number that the counting game shows (k = 1..10).
+bool isCountingGamePicture(const Picture &pic)
+{
+    static const int gamePicture[11] = {0, 3, 3, 1, 3, 4, 3, 4, 3, 3, 3};
+    return pic.kind == QLatin1String("number") && pic.count >= 1 && pic.count <= 10 &&
+           pic.index == gamePicture[pic.count];
+}
 
 // shown: how many objects are visible; pop: scale of the newest one.
 void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, int shown, double pop,
-                     const QString &caption)
+                     const QString &caption, const QRectF &kCountArea = kCountArea)
 {
     const int k = pic.count;
     drawCard(p, QRectF(0, 0, kSize, kSize), pastel(k * 5 + pic.index + 3), kCard);
@@ -274,7 +285,10 @@ QImage numberStill(const Picture &pic, const EmojiAtlas &atlas)
     QImage img = blankImage(400, 400);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    drawNumberScene(p, pic, atlas, pic.count, 1.0, pic.word);
+    if (isCountingGamePicture(pic))
+        drawNumberScene(p, pic, atlas, pic.count, 1.0, QString(), kQuizCountArea);
+    else
+        drawNumberScene(p, pic, atlas, pic.count, 1.0, pic.word);
     return img;
 }
 
