@@ -1,6 +1,8 @@
 #include "platform/clicklabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace zorbla {
 
@@ -21,6 +23,23 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     leftDown_ = false;
     if (click)
         emit clicked();
+}
+
+// A window disabled behind a game keeps its colours: the style would grey the pictures
+// out, and the child would see the swatches and tiles fade.
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    const QPixmap pix = pixmap();
+    if (isEnabled() || pix.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    const QRect area = contentsRect();
+    if (hasScaledContents())
+        p.drawPixmap(area, pix);
+    else
+        p.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), pix.deviceIndependentSize().toSize(), area),
+                     pix);
 }
 
 }  // namespace zorbla

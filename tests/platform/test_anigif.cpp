@@ -145,6 +145,23 @@ private slots:
         doubleClick(&ani, QPoint(5, 5));
         QCOMPARE(aniClicked.count(), 2);
     }
+
+    void disabledPicturesKeepTheirColours() {
+        QWidget window;
+        auto* label = new zorbla::ClickLabel(&window);
+        label->resize(70, 45);
+        label->setScaledContents(true);
+        QPixmap red(35, 20);
+        red.fill(QColor(220, 30, 30));
+        label->setPixmap(red);
+        window.resize(100, 100);
+        window.show();
+        const QImage enabled = label->grab().toImage();
+        window.setEnabled(false);
+        const QImage disabled = label->grab().toImage();
+        QCOMPARE(disabled.pixelColor(35, 22), QColor(220, 30, 30));
+        QCOMPARE(disabled, enabled);
+    }
 };
 
 QTEST_MAIN(TestAniGIF)
