@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -16,7 +17,8 @@ int main(int argc, char* argv[]) {
         const QString message = error->message();
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));
         QMessageBox::critical(nullptr, QStringLiteral("Zorbla"),
-                              QStringLiteral("Zorbla cannot start.\n\n%1").arg(message));
+                              QStringLiteral("Zorbla cannot start in the folder %1.\n\n%2")
+                                  .arg(QDir::toNativeSeparators(QDir::currentPath()), message));
         return 1;
     }
     // The exit button and Escape end the program at once, without further events.
