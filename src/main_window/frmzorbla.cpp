@@ -5,11 +5,13 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 
 #include <cstdio>
 
+#include "activities/text/frmtext.h"
 #include "platform/anigif.h"
 #include "platform/clicklabel.h"
 #include "platform/mmcontrol.h"
@@ -353,10 +355,16 @@ void frmZorbla::closeEvent(QCloseEvent* event) {
 bool frmZorbla::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || ended_ || !isActiveWindow() || !isEnabled())
         return false;
-    // A key goes first to the focused control and then up through its parents; the
-    // filter sees it at each step, so take it only at the first.
-    QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (watched == first && first->window() == this)
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    // A key that a control does not take goes on to its parents, and the filter sees it
+    // again at each: take it only where it first arrived.
+    const bool passedUp = event == lastKey_ && lastKeyTarget_ && lastKeyTarget_ != widget &&
+                          widget->isAncestorOf(lastKeyTarget_);
+    lastKey_ = event;
+    lastKeyTarget_ = widget;
+    if (!passedUp)
         Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
     return false;  // the key goes on as usual
 }
@@ -370,6 +378,27 @@ void frmZorbla::Form_KeyDown(int keyCode) {
         if (snimljeno_ == 1)
             MMControl1->setCommand(QStringLiteral("save"));
         snimljeno_ = 0;
+        return;
+    }
+    if (keyCode == Qt::Key_T) {
+        frmText editor(this);
+        if (editor.Form_Load())
+            editor.exec();
+        activateWindow();  // the keys are the main window's again
+        readWordTableAgain();
+    }
+}
+
+void frmZorbla::readWordTableAgain() {
+    // Read after Cancel too. A table that another program broke meanwhile is reported,
+    // and the words read before stay in use rather than the child's session ending.
+    if (auto error = WordTableReader::read(tablica_)) {
+        const QString message = error->message();
+        std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));
+        QMessageBox::warning(this, QStringLiteral("Zorbla"),
+                             QStringLiteral("The word table could not be read again, so the words read "
+                                            "before stay in use.\n\n%1")
+                                 .arg(message));
     }
 }
 

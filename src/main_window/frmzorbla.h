@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -14,6 +15,7 @@ namespace zorbla {
 class AniGIF;
 class ClickLabel;
 class MMControl;
+class frmRijeci;
 
 // The main window and hub of the program: the letter and number tiles around the central
 // picture, the colours, the sound service every window uses, and the launchers of the
@@ -102,6 +104,9 @@ public:
     void imgDice_Click();
     void imgCRT_Click();
     void imgPisanjeSlova_Click();
+    void lblSlovoRnd_Click();
+    void lblPogodiSLovo_Click();
+    void lblRijec_Click();
 
     // Controls.
     ClickLabel* img1;
@@ -148,6 +153,8 @@ public:
     // The window's origin: the top-left corner of the central picture.
     QPointF origin() const { return QPointF(x0_, y0_); }
     bool ended() const { return ended_; }
+    // The missing-letter game: made at its first opening, kept for the whole run.
+    frmRijeci* rijeciGame() const { return frmRijeci_; }
 
 signals:
     // The exit button or Escape asked the program to end at once.
@@ -187,6 +194,9 @@ private:
     QPixmap background_;  // scaled to the size it is drawn at
     bool backgroundPressed_ = false;
     bool ended_ = false;
+    frmRijeci* frmRijeci_ = nullptr;
+    const QEvent* lastKey_ = nullptr;  // compared, never followed
+    QPointer<QWidget> lastKeyTarget_;
 };
 
 }  // namespace zorbla
