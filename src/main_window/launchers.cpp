@@ -1,8 +1,14 @@
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRandomGenerator>
 
 #include "activities/crtanje/frmcrtanje.h"
 #include "activities/pisanje_slova/frmpisanjeslova.h"
 #include "activities/pog_brojeva/frmpogbrojeva.h"
+#include "activities/rijeci/frmrijeci.h"
+#include "activities/unos_rijeci/frmunosrijeci.h"
+#include "activities/unos_slova/frmunosslova.h"
 #include "main_window/frmzorbla.h"
 #include "platform/clicklabel.h"
 
@@ -14,6 +20,9 @@ void frmZorbla::connectLaunchers() {
     connect(imgDice, &ClickLabel::clicked, this, &frmZorbla::imgDice_Click);
     connect(imgCRT, &ClickLabel::clicked, this, &frmZorbla::imgCRT_Click);
     connect(imgPisanjeSlova, &ClickLabel::clicked, this, &frmZorbla::imgPisanjeSlova_Click);
+    connect(lblSlovoRnd, &ClickLabel::clicked, this, &frmZorbla::lblSlovoRnd_Click);
+    connect(lblPogodiSLovo, &ClickLabel::clicked, this, &frmZorbla::lblPogodiSLovo_Click);
+    connect(lblRijec, &ClickLabel::clicked, this, &frmZorbla::lblRijec_Click);
 }
 
 // The main window stays out of use because it is disabled, not through modality. Each
@@ -40,6 +49,46 @@ void frmZorbla::imgPisanjeSlova_Click() {
     pisanje->lblSlovo->setText(slovo);
     slovo_wav = QStringLiteral("sounds\\write_letter.wav");
     govor_brojke();
+}
+
+// The letter to find is drawn here, every capital A to Z equally likely and never past Z.
+// The program's one generator is seeded once: reseeding from the clock at each click
+// would give the same letter to two quick clicks.
+void frmZorbla::lblSlovoRnd_Click() {
+    setEnabled(false);
+    slovo_wav = QStringLiteral("sounds\\press_letter.wav");
+    govor_brojke();
+    const int c = 65 + int(QRandomGenerator::global()->bounded(26));
+    lblSlovoRnd->setText(QString(QChar(c)));
+    frmUnosSlova* kviz = new frmUnosSlova(this);  // its load reads the letter just drawn
+    kviz->txtUnosSlova->setMaxLength(1);
+    kviz->show();
+}
+
+// The missing-letter game is made once and kept: it reads its word table only then.
+void frmZorbla::lblPogodiSLovo_Click() {
+    setEnabled(false);
+    if (!frmRijeci_) {
+        auto* igra = new frmRijeci(this);
+        if (const auto error = igra->Form_Initialize()) {
+            delete igra;
+            // The game does not open, and the main window carries on as before.
+            setEnabled(true);
+            QMessageBox::warning(this, QStringLiteral("Missing letter"), error->message());
+            return;
+        }
+        frmRijeci_ = igra;
+    }
+    frmRijeci_->Form_Load();
+    frmRijeci_->show();
+    frmRijeci_->activateWindow();
+    slovo_wav = QStringLiteral("sounds\\missing_letter.wav");
+    govor_brojke();
+}
+
+void frmZorbla::lblRijec_Click() {
+    setEnabled(false);
+    (new frmUnosRijeci(this))->show();
 }
 
 }  // namespace zorbla

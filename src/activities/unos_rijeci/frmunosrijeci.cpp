@@ -1,0 +1,98 @@
+#include "activities/unos_rijeci/frmunosrijeci.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+
+#include "main_window/frmzorbla.h"
+#include "platform/clicklabel.h"
+#include "platform/module1.h"
+
+namespace zorbla {
+
+frmUnosRijeci::frmUnosRijeci(frmZorbla* glavni) : QuizWindow(glavni) {
+    setWindowTitle(QStringLiteral("Write the right word"));
+    setFixedSize(391, 179);
+    // In the middle of the screen, where the child is looking.
+    move(screen()->availableGeometry().center() - rect().center());
+    createControls();
+    Form_Load();
+}
+
+void frmUnosRijeci::createControls() {
+    auto label = [this](const char* name, QRect where, Qt::Alignment align) {
+        QLabel* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setGeometry(where);
+        l->setAlignment(align | Qt::AlignVCenter);
+        return l;
+    };
+    Label1 = label("Label1", {72, 16, 241, 25}, Qt::AlignHCenter);
+    fitText(Label1, QStringLiteral("Enter the requested word"), 20, true);
+
+    txtUnosSlova = new QLineEdit(this);
+    txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
+    txtUnosSlova->setGeometry(24, 64, 345, 37);
+    txtUnosSlova->setFont(djecjiFont(26, true));
+    txtUnosSlova->setStyleSheet(QStringLiteral("background: white;"));
+    // The box's own menu has nothing for a child.
+    txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
+
+    // One sentence read left to right: "This word has", the number, "letters".
+    Label2 = label("Label2", {24, 112, 81, 17}, Qt::AlignRight);
+    fitText(Label2, QStringLiteral("This word has"), 12, true);
+    Label3 = label("Label3", {112, 108, 25, 17}, Qt::AlignHCenter);
+    Label3->setFont(djecjiFont(15, true));
+    Label3->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
+    Label4 = label("Label4", {144, 112, 57, 17}, Qt::AlignLeft);
+    fitText(Label4, QStringLiteral("letters"), 12, true);
+
+    const QPixmap smiley(QStringLiteral(":/design/cursor_smiley.png"));
+    imgOK = new ClickLabel(this);
+    imgOK->setObjectName(QStringLiteral("imgOK"));
+    imgOK->setGeometry(176, 136, 38, 38);
+    imgOK->setScaledContents(true);
+    imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
+    imgOK->setCursor(smiley.isNull() ? QCursor(Qt::PointingHandCursor)
+                                     : QCursor(smiley, smiley.width() / 2, smiley.height() / 2));
+    connect(imgOK, &ClickLabel::clicked, this, &frmUnosRijeci::imgOK_Click);
+
+    imgIzlaz = new ClickLabel(this);
+    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
+    imgIzlaz->setGeometry(8, 136, 35, 35);
+    imgIzlaz->setScaledContents(true);
+    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    connect(imgIzlaz, &ClickLabel::clicked, this, &frmUnosRijeci::imgIzlaz_Click);
+}
+
+void frmUnosRijeci::Form_Load() {
+    Module1::uvijek_na_vrhu(*this);
+    show();
+    activateWindow();
+    txtUnosSlova->setFocus();
+    const QString& r = glavni()->r;
+    // The limit counts the spaces too, since they must be typed; no word, no limit.
+    if (!r.isEmpty())
+        txtUnosSlova->setMaxLength(int(r.size()));
+    // The child counts letters, not the gaps between the words.
+    const QString rijec = glavni()->lblRijec->text();
+    Label3->setText(QString::number(rijec.size() - rijec.count(QLatin1Char(' '))));
+}
+
+bool frmUnosRijeci::provjeri() {
+    // Only the answer is made capital; the box keeps what the child typed.
+    const bool tocno = txtUnosSlova->text().toUpper() == glavni()->lblRijec->text();
+    if (tocno) {
+        glavni()->boja_wav = QStringLiteral("sounds\\yes_correct.wav");
+    } else {
+        glavni()->boja_wav = QStringLiteral("sounds\\no_wrong.wav");
+        txtUnosSlova->setFocus();
+    }
+    glavni()->govor_boje();
+    return tocno;
+}
+
+void frmUnosRijeci::ponovo() { txtUnosSlova->clear(); }
+
+}  // namespace zorbla

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "activities/unos_slova/quiz_window.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace zorbla {
+
+class ClickLabel;
+
+// "Write the right word": the child types the word shown under the main window's picture
+// and confirms with the check mark. The window says how many letters the word has.
+class frmUnosRijeci : public QuizWindow {
+    Q_OBJECT
+public:
+    explicit frmUnosRijeci(frmZorbla* glavni);
+
+    void Form_Load();
+
+    // Controls.
+    QLabel* Label1;
+    QLineEdit* txtUnosSlova;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    ClickLabel* imgOK;
+    ClickLabel* imgIzlaz;
+
+protected:
+    bool provjeri() override;
+    void ponovo() override;
+
+private:
+    void createControls();
+};
+
+}  // namespace zorbla

@@ -1,0 +1,84 @@
+#include "activities/unos_slova/frmunosslova.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+
+#include "main_window/frmzorbla.h"
+#include "platform/clicklabel.h"
+#include "platform/module1.h"
+
+namespace zorbla {
+
+frmUnosSlova::frmUnosSlova(frmZorbla* glavni) : QuizWindow(glavni) {
+    setWindowTitle(QStringLiteral("Press keyboard"));
+    setFixedSize(249, 177);
+    // In the middle of the screen, where the child is looking.
+    move(screen()->availableGeometry().center() - rect().center());
+    createControls();
+    Form_Load();
+}
+
+void frmUnosSlova::createControls() {
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(16, 16, 129, 25);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fitText(Label1, QStringLiteral("Press keyboard:"), 18, true);
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(160, 12, 57, 33);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFont(djecjiFont(28, true));
+    Label2->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
+
+    txtUnosSlova = new QLineEdit(this);
+    txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
+    txtUnosSlova->setGeometry(88, 72, 65, 53);
+    txtUnosSlova->setAlignment(Qt::AlignCenter);
+    txtUnosSlova->setFont(djecjiFont(40, true));
+    // The box's own menu has nothing for a child.
+    txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
+
+    const QPixmap smiley(QStringLiteral(":/design/cursor_smiley.png"));
+    imgOK = new ClickLabel(this);
+    imgOK->setObjectName(QStringLiteral("imgOK"));
+    imgOK->setGeometry(104, 136, 38, 38);
+    imgOK->setScaledContents(true);
+    imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
+    imgOK->setCursor(smiley.isNull() ? QCursor(Qt::PointingHandCursor)
+                                     : QCursor(smiley, smiley.width() / 2, smiley.height() / 2));
+    connect(imgOK, &ClickLabel::clicked, this, &frmUnosSlova::imgOK_Click);
+
+    imgIzlaz = new ClickLabel(this);
+    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
+    imgIzlaz->setGeometry(8, 136, 35, 35);
+    imgIzlaz->setScaledContents(true);
+    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    connect(imgIzlaz, &ClickLabel::clicked, this, &frmUnosSlova::imgIzlaz_Click);
+}
+
+void frmUnosSlova::Form_Load() {
+    Module1::uvijek_na_vrhu(*this);
+    show();
+    activateWindow();
+    txtUnosSlova->setFocus();
+    Label2->setText(glavni()->lblSlovoRnd->text());
+}
+
+bool frmUnosSlova::provjeri() {
+    txtUnosSlova->setText(txtUnosSlova->text().toUpper());
+    const bool tocno = txtUnosSlova->text() == glavni()->lblSlovoRnd->text();
+    glavni()->slovo_wav = tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav");
+    glavni()->govor_brojke();
+    return tocno;
+}
+
+void frmUnosSlova::ponovo() {
+    txtUnosSlova->clear();
+    txtUnosSlova->setFocus();
+}
+
+}  // namespace zorbla

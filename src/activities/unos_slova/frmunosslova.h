@@ -1,0 +1,36 @@
+#pragma once
+
+#include "activities/unos_slova/quiz_window.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace zorbla {
+
+class ClickLabel;
+
+// "Press keyboard": the child finds the letter that the main window drew on the keyboard,
+// types it into a one-letter box and confirms with the check mark.
+class frmUnosSlova : public QuizWindow {
+    Q_OBJECT
+public:
+    explicit frmUnosSlova(frmZorbla* glavni);
+
+    void Form_Load();
+
+    // Controls.
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* txtUnosSlova;
+    ClickLabel* imgOK;
+    ClickLabel* imgIzlaz;
+
+protected:
+    bool provjeri() override;
+    void ponovo() override;
+
+private:
+    void createControls();
+};
+
+}  // namespace zorbla

@@ -1,0 +1,95 @@
+#include "activities/unos_slova/quiz_window.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTimer>
+
+#include "main_window/frmzorbla.h"
+#include "sound/govor.h"
+
+namespace zorbla {
+
+QuizWindow::QuizWindow(frmZorbla* glavni) : ActivityWindow(glavni) {}
+
+void QuizWindow::imgOK_Click() {
+    if (isUnloaded())
+        return;
+    if (potvrda_) {
+        // Reached only by a click that was not held back; it still waits its turn.
+        josJedna_ = true;
+        return;
+    }
+    potvrda_ = true;
+    bool zatvoren = false;
+    do {
+        josJedna_ = false;
+        const bool tocno = provjeri();
+        pauza(kPrvaPauzaMs);
+        if (!tocno) {
+            ponovo();
+            continue;
+        }
+        pauza(kDrugaPauzaMs);
+        // No exit sound: the praise is still playing.
+        unload();
+        glavni()->setEnabled(true);
+        glavni()->show();
+        glavni()->activateWindow();
+        zatvoren = true;
+    } while (josJedna_ && !zatvoren && !izlazKasnije_);
+    potvrda_ = false;
+    josJedna_ = false;
+    if (izlazKasnije_ && !zatvoren)
+        imgIzlaz_Click();
+}
+
+void QuizWindow::imgIzlaz_Click() {
+    if (isUnloaded())
+        return;
+    if (potvrda_) {
+        // Unloading inside the pause would delete the window under the running answer.
+        izlazKasnije_ = true;
+        return;
+    }
+    povratak_na_glavni(this);
+}
+
+void QuizWindow::closeEvent(QCloseEvent* event) {
+    if (potvrda_ && !isUnloaded()) {
+        izlazKasnije_ = true;
+        event->ignore();
+        return;
+    }
+    ActivityWindow::closeEvent(event);
+}
+
+void QuizWindow::pauza(int ms) {
+    QEventLoop petlja;
+    QTimer::singleShot(ms, &petlja, &QEventLoop::quit);
+    petlja.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+QFont djecjiFont(int pixelSize, bool bold) {
+    QFont f(QStringLiteral("Comic Neue"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+void fitText(QLabel* label, const QString& text, int pixelSize, bool bold) {
+    QFont f = djecjiFont(pixelSize, bold);
+    const QRect room = label->contentsRect();
+    while (f.pixelSize() > 6) {
+        const QFontMetrics m(f);
+        if (m.horizontalAdvance(text) <= room.width() - 2 && m.height() <= room.height())
+            break;
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    label->setFont(f);
+    label->setText(text);
+}
+
+}  // namespace zorbla

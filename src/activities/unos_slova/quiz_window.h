@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include "activities/activity_window.h"
+
+class QLabel;
+
+namespace zorbla {
+
+// What the two typing quizzes share: the check mark that judges the answer, the pauses
+// after it, and the exit door. The quizzes differ only in what they judge and how they
+// start again after a wrong answer.
+class QuizWindow : public ActivityWindow {
+    Q_OBJECT
+public:
+    static constexpr int kPrvaPauzaMs = 1500;   // after every answer, while its sound plays
+    static constexpr int kDrugaPauzaMs = 1000;  // then, after a right one, before closing
+
+    explicit QuizWindow(frmZorbla* glavni);
+
+    // The check mark: judge the answer, let its sound play, then either close after a
+    // right answer or start another try.
+    void imgOK_Click();
+    // The exit door: the common way back to the main window with its sound.
+    void imgIzlaz_Click() override;
+
+    // True while an answer is being judged and its pauses run.
+    bool isPausing() const { return potvrda_; }
+
+protected:
+    // Judges the box against the word or letter asked for and starts the sound that
+    // says so; true when the answer is right.
+    virtual bool provjeri() = 0;
+    // After the first pause, when the answer was wrong.
+    virtual void ponovo() = 0;
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Waits while the sound plays and the window keeps painting. Clicks and keys given
+    // meanwhile are held back by the window system and handled after the answer.
+    void pauza(int ms);
+
+    bool potvrda_ = false;      // an answer is being judged
+    bool josJedna_ = false;     // a confirm that came in meanwhile, judged afterwards
+    bool izlazKasnije_ = false; // the window was closed meanwhile
+};
+
+// A font for children's texts: Comic Neue, of the given pixel size.
+QFont djecjiFont(int pixelSize, bool bold);
+// Sets the text of a label, made smaller until it fits the label's width and height.
+void fitText(QLabel* label, const QString& text, int pixelSize, bool bold);
+
+}  // namespace zorbla
