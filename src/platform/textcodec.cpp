@@ -56,12 +56,14 @@ QString decodeText(const QByteArray& bytes, TextEncoding* encoding) {
     QString text;
     if (isValidUtf8(bytes)) {
         enc.kind = TextEncoding::Utf8;
-        QByteArrayView body(bytes);
-        if (body.startsWith(kBom)) {
+        // Keep every mark as a character, so that only the first is dropped and a file
+        // that holds two still holds two when it is written back.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder.decode(bytes);
+        if (text.startsWith(QChar(0xFEFF))) {
             enc.bom = true;
-            body = body.sliced(3);
+            text.remove(0, 1);
         }
-        text = QString::fromUtf8(body);
     } else {
         enc.kind = TextEncoding::Windows1250;
         text.reserve(bytes.size());

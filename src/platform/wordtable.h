@@ -54,7 +54,7 @@ public:
     static constexpr const char* kFileName = "text.txt";
     // A table is a few kilobytes; anything far larger is not one, and reading it whole
     // would only cost memory.
-    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+    static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
     // Reads text.txt (found without regard to case) from the folder into the table.
     static std::optional<WordTableError> read(WordTable& table, const QDir& folder = QDir::current(),

@@ -218,6 +218,12 @@ private slots:
         QVERIFY(!zorbla::encodeText(QString::fromUtf8("AB\u4E2D"), enc, &back, &bad));
         QCOMPARE(bad, qsizetype(2));
 
+        // Only the first mark is the file's; a second one is text and stays (found by fuzzing).
+        const QByteArray twoMarks = "\xEF\xBB\xBF\xEF\xBB\xBF";
+        QCOMPARE(zorbla::decodeText(twoMarks, &enc), QString(QChar(0xFEFF)));
+        QVERIFY(zorbla::encodeText(zorbla::decodeText(twoMarks, &enc), enc, &back));
+        QCOMPARE(back, twoMarks);
+
         const QByteArray utf8 = "\xEF\xBB\xBF" "\xC4\x8C" "01";
         const QString decoded = zorbla::decodeText(utf8, &enc);
         QCOMPARE(decoded, QString::fromUtf8("Č01"));
