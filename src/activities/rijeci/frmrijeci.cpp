@@ -58,10 +58,17 @@ frmRijeci::frmRijeci(frmZorbla* glavni) : QWidget(nullptr), glavni_(glavni) {
     // Every key comes to the window itself: none of its controls takes the focus.
     setFocusPolicy(Qt::StrongFocus);
     createControls();
-    // Not a child of the main window, which would disable it with itself; it goes when
-    // the main window goes.
-    connect(glavni, &QObject::destroyed, this, [this] { delete this; });
+    // Not a child of the main window, which would disable it with itself; it goes after
+    // the main window, once that is wholly gone.
+    connect(glavni, &QObject::destroyed, this, [this] {
+        hide();
+        deleteLater();
+    });
 }
+
+// Stopping a sound lets the sound system run pending events, so it is done while the
+// window is still whole rather than among its children's destruction.
+frmRijeci::~frmRijeci() { MMControl1->setCommand(QStringLiteral("Close")); }
 
 void frmRijeci::createControls() {
     const QPixmap smiley(QStringLiteral(":/design/cursor_smiley.png"));

@@ -25,6 +25,7 @@ public:
     static constexpr int kBrojSlika = 102;  // four pictures a letter, but X has two
 
     explicit frmRijeci(frmZorbla* glavni);
+    ~frmRijeci() override;
 
     frmZorbla* glavni() const { return glavni_; }
 

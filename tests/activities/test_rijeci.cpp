@@ -1,0 +1,329 @@
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QtTest>
+
+#include <set>
+
+#include "activities/rijeci/frmrijeci.h"
+#include "activity_fixture.h"
+#include "platform/clicklabel.h"
+
+using namespace zorbla;
+using namespace activity_test;
+
+// The missing-letter game, opened from "GUESS?" and kept for the whole run.
+class TestFrmRijeci : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString oldFolder_;
+    std::unique_ptr<frmZorbla> main_;
+    QStringList mainCommands_;
+    QStringList gameCommands_;
+    QPointer<frmRijeci> listened_;
+
+    frmRijeci* launch() {
+        QTest::mouseClick(main_->lblPogodiSLovo, Qt::LeftButton, {}, QPoint(10, 10));
+        frmRijeci* game = main_->rijeciGame();
+        if (game && game != listened_) {
+            listened_ = game;
+            connect(game->MMControl1, &MMControl::commandReceived, this,
+                    [this](const QString& c) { gameCommands_ << c; });
+        }
+        return game;
+    }
+    // A table whose rows 1 to 26 hold the given words; every other word is "W".
+    static void writeTable(const std::map<int, QStringList>& rows) {
+        QFile file("text.txt");
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (int row = 1; row <= 26; ++row) {
+            const QStringList words = rows.count(row) ? rows.at(row) : QStringList{"W", "W", "W", "W"};
+            file.write(QStringLiteral("%1 %2.\r\n").arg(row, 2, 10, QChar('0')).arg(words.join(',')).toLatin1());
+        }
+    }
+    // The entry whose word the child should guess, set as a button would.
+    static void show(frmRijeci* game, int mode, int entry, int position = 1) {
+        game->nacin = mode;
+        game->izbor = entry;
+        game->pozicija = position;
+    }
+    QString gameSound(frmRijeci* game) const { return game->MMControl1->fileName(); }
+
+private slots:
+    void initTestCase() {
+        oldFolder_ = QDir::currentPath();
+        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
+        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(QFile::copy("text.txt", "pack.txt"));
+    }
+    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
+    void init() {
+        QFile::remove("text.txt");
+        QVERIFY(QFile::copy("pack.txt", "text.txt"));
+        main_ = openMainWindow();
+        QVERIFY(main_);
+        mainCommands_.clear();
+        gameCommands_.clear();
+        connect(main_->MMControl1, &MMControl::commandReceived, this, [this](const QString& c) { mainCommands_ << c; });
+    }
+    void cleanup() {
+        main_.reset();
+        deleteUnloaded();  // the game goes after the main window
+        QVERIFY(!listened_);
+    }
+
+    void openingShowsAWordWithItsFirstLetterHidden() {
+        main_->lblMaloSlovo->show();
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        QVERIFY(game->isVisible());
+        QCOMPARE(game->windowTitle(), QString("Missing letter"));
+        QVERIFY(!main_->isEnabled());
+        QCOMPARE(openWritten(*main_), QString("sounds\\missing_letter.wav"));
+        QVERIFY(main_->lblMaloSlovo->isHidden());
+        QVERIFY(gameCommands_.isEmpty() && game->MMControl1->fileName().isEmpty());  // it says nothing itself
+        QCOMPARE(game->nacin, 1);
+        const QString word = game->popis_rijeci[size_t(game->izbor)];
+        QCOMPARE(game->lblRijec->text(), "_" + word.mid(1));
+        QCOMPARE(game->shownPicture(), game->popis_slika[size_t(game->izbor)]);
+        QVERIFY(!game->img1->pixmap().isNull());
+        QVERIFY(game->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void theListRunsThroughTheLettersWithTwoPicturesOfX() {
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        const WordTable& t = game->tablica();
+        QCOMPARE(game->popis_slika[1], QString("images\\A1.gif"));
+        QCOMPARE(game->popis_slika[11], QString("images\\C3.gif"));
+        QCOMPARE(game->popis_rijeci[11], t.cell(3, 3));
+        QCOMPARE(game->popis_slika[92], QString("images\\W4.gif"));
+        QCOMPARE(game->popis_slika[93], QString("images\\X1.gif"));
+        QCOMPARE(game->popis_slika[94], QString("images\\X2.gif"));
+        QCOMPARE(game->popis_rijeci[94], t.cell(24, 2));
+        QCOMPARE(game->popis_slika[95], QString("images\\Y1.gif"));
+        QCOMPARE(game->popis_slika[102], QString("images\\Z4.gif"));
+        QCOMPARE(game->popis_rijeci[102], t.cell(26, 4));
+        for (int k = 1; k <= frmRijeci::kBrojSlika; ++k)
+            QVERIFY2(QFile::exists(onDisk(QString(game->popis_slika[size_t(k)]).replace('\\', '/'))),
+                     qPrintable(game->popis_slika[size_t(k)]));
+    }
+
+    // Opening and both buttons draw from the whole list.
+    void everyEntryCanComeUp() {
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        std::set<int> opened, first, any;
+        for (int i = 0; i < 2500; ++i) {
+            game->Form_Load();
+            opened.insert(game->izbor);
+            game->imgButton1_Click();
+            first.insert(game->izbor);
+            QCOMPARE(game->nacin, 1);
+            game->imgButton2_Click();
+            any.insert(game->izbor);
+            QCOMPARE(game->nacin, 2);
+        }
+        for (const auto* drawn : {&opened, &first, &any}) {
+            QCOMPARE(int(drawn->size()), frmRijeci::kBrojSlika);
+            QCOMPARE(*drawn->begin(), 1);
+            QCOMPARE(*drawn->rbegin(), frmRijeci::kBrojSlika);
+        }
+        QCOMPARE(gameSound(game), QString("sounds\\boing.wav"));
+    }
+
+    // Every letter of the word can be hidden, the last one too; a gap never.
+    void theHiddenPositionIsAnyLetter_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::newRow("one letter") << "X" << QList<int>{1};
+        QTest::newRow("plain") << "CAT" << QList<int>{1, 2, 3};
+        QTest::newRow("with a space") << "ICE CREAM" << QList<int>{1, 2, 3, 5, 6, 7, 8, 9};
+        QTest::newRow("leading and trailing spaces") << " AB " << QList<int>{2, 3};
+        QTest::newRow("hyphen") << "X-RAY" << QList<int>{1, 3, 4, 5};
+        QTest::newRow("no letters") << "7 8" << QList<int>{1, 3};
+    }
+    void theHiddenPositionIsAnyLetter() {
+        QFETCH(QString, word);
+        QFETCH(QList<int>, positions);
+        std::set<int> drawn;
+        for (int i = 0; i < 400; ++i)
+            drawn.insert(frmRijeci::izvuci_poziciju(word));
+        QCOMPARE(QList<int>(drawn.begin(), drawn.end()), positions);
+    }
+
+    void theSecondButtonHidesOneLetterOfTheWord() {
+        writeTable({{3, {"CAT", "CAR", "CAKE", "COW"}}});
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        std::set<QString> shown;
+        for (int i = 0; i < 3000; ++i) {
+            game->imgButton2_Click();
+            if (game->izbor >= 9 && game->izbor <= 12 && game->popis_rijeci[size_t(game->izbor)] == "CAT")
+                shown.insert(game->lblRijec->text());
+        }
+        QCOMPARE(shown, (std::set<QString>{"_AT", "C_T", "CA_"}));
+    }
+
+    // Empty words are never drawn; mode 2 passes over words of spaces too.
+    void entriesWithoutAWordAreNeverDrawn() {
+        std::map<int, QStringList> rows;
+        for (int row = 1; row <= 26; ++row)
+            rows[row] = {"", "", "", ""};
+        rows[2] = {"", "BUS", "", " "};
+        writeTable(rows);
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        QVERIFY(game->izbor == 6 || game->izbor == 8);
+        for (int i = 0; i < 200; ++i) {
+            game->imgButton1_Click();
+            QVERIFY(game->izbor == 6 || game->izbor == 8);
+            game->imgButton2_Click();
+            QCOMPARE(game->izbor, 6);
+        }
+    }
+
+    // With no word at all there is still a picture, "_", and every key is wrong.
+    void withNoWordsEveryKeyIsWrong() {
+        std::map<int, QStringList> rows;
+        for (int row = 1; row <= 26; ++row)
+            rows[row] = {"", "", "", ""};
+        writeTable(rows);
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        QCOMPARE(game->lblRijec->text(), QString("_"));
+        QTest::keyClick(game, Qt::Key_A);
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+        game->imgButton2_Click();
+        QCOMPARE(game->lblRijec->text(), QString("_"));
+        QTest::keyClick(game, Qt::Key_Space);
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+    }
+
+    // Only the key is made capital; a check never moves the game on.
+    void keysAreJudgedByTheMode() {
+        writeTable({{9, {"ICE CREAM", "ISLAND", "ice", "IGLOO"}}});
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        show(game, 1, 33);  // ICE CREAM
+        game->lblRijec->setText("_CE CREAM");
+        QTest::keyClick(game, Qt::Key_J);
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+        QCOMPARE(game->lblRijec->text(), QString("_CE CREAM"));
+        QTest::keyClicks(game, "i");
+        QCOMPARE(gameSound(game), QString("sounds\\yes_correct.wav"));
+        QCOMPARE(game->lblRijec->text(), QString("ICE CREAM"));
+        QTest::keyClicks(game, "x");  // the word stays on show after a wrong key
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+        QCOMPARE(game->lblRijec->text(), QString("ICE CREAM"));
+        QCOMPARE(game->izbor, 33);
+        QCOMPARE(game->tipka, QString("x"));
+
+        show(game, 2, 33, 4);  // the space between the words is hidden
+        QTest::keyClick(game, Qt::Key_Space);
+        QCOMPARE(gameSound(game), QString("sounds\\yes_correct.wav"));
+        show(game, 2, 33, 9);  // the last letter
+        QTest::keyClicks(game, "m");
+        QCOMPARE(gameSound(game), QString("sounds\\yes_correct.wav"));
+        QTest::keyClicks(game, "C");
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+
+        show(game, 1, 35);  // "ice", stored small: never right
+        QTest::keyClicks(game, "i");
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+        QTest::keyClicks(game, "I");
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+    }
+
+    void keysThatCannotBeRightPlayTheWrongSound_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("digit") << int(Qt::Key_7) << "7";
+        QTest::newRow("Enter") << int(Qt::Key_Return) << "\r";
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << "\x1b";
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << "\t";
+    }
+    void keysThatCannotBeRightPlayTheWrongSound() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(game, &press);
+        QCOMPARE(game->tipka, text);
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+        QCOMPARE(gameCommands_, QStringList({"Close", "Open", "Play"}));
+        QVERIFY(game->isVisible());
+        QVERIFY(!main_->isEnabled());
+    }
+
+    // Leaving hides the game, which plays the exit sound itself; the main window plays nothing.
+    void theDoorAndTheWindowSystemLeaveTheGameAlive_data() {
+        QTest::addColumn<bool>("door");
+        QTest::newRow("door") << true;
+        QTest::newRow("window system") << false;
+    }
+    void theDoorAndTheWindowSystemLeaveTheGameAlive() {
+        QFETCH(bool, door);
+        QPointer<frmRijeci> game = launch();
+        QVERIFY(game);
+        main_->lblRijec->setText("WORD");
+        main_->lblRijec->show();
+        const int mainPlays = mainCommands_.count("Play");
+        if (door)
+            QTest::mouseClick(game->imgIzlaz, Qt::LeftButton, {}, QPoint(10, 10));
+        else
+            QVERIFY(game->close());
+        deleteUnloaded();
+        QVERIFY(game);
+        QVERIFY(game->isHidden());
+        QVERIFY(main_->isEnabled());
+        QCOMPARE(gameSound(game), QString("sounds\\izlaz.wav"));
+        QCOMPARE(game->MMControl1->device().path(), onDisk("sounds/izlaz.wav"));
+        QCOMPARE(mainCommands_.count("Play"), mainPlays);
+        QCOMPARE(openWritten(*main_), QString("sounds\\missing_letter.wav"));
+        QVERIFY(main_->lblRijec->isVisible());
+    }
+
+    // The table is read at the first opening only; each opening begins afresh in mode 1.
+    void reopeningKeepsTheWordsOfTheFirstOpening() {
+        writeTable({{1, {"ANT", "ANT", "ANT", "ANT"}}});
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        game->imgButton2_Click();
+        game->imgIzlaz_Click();
+        writeTable({{1, {"ARM", "ARM", "ARM", "ARM"}}});
+        QCOMPARE(launch(), game);
+        QVERIFY(game->isVisible());
+        QCOMPARE(game->nacin, 1);
+        QCOMPARE(game->popis_rijeci[1], QString("ANT"));
+        QCOMPARE(game->lblRijec->text(), "_" + game->popis_rijeci[size_t(game->izbor)].mid(1));
+    }
+
+    // A table the game cannot read: the parent hears why, the game stays shut, the main
+    // window goes on, and a later opening tries again.
+    void anUnreadableTableKeepsTheGameShut() {
+        QVERIFY(QFile::remove("text.txt"));
+        QString message;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        QTest::mouseClick(main_->lblPogodiSLovo, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(message.contains("text.txt", Qt::CaseInsensitive));
+        QVERIFY(!main_->rijeciGame());
+        QVERIFY(main_->isEnabled());
+        QVERIFY(!main_->ended());
+        QVERIFY(QFile::copy("pack.txt", "text.txt"));
+        QVERIFY(launch());
+        QVERIFY(main_->rijeciGame()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrmRijeci)
+#include "test_rijeci.moc"

@@ -1,0 +1,227 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPointer>
+#include <QtTest>
+
+#include <set>
+
+#include "activities/unos_slova/frmunosslova.h"
+#include "activity_fixture.h"
+#include "platform/clicklabel.h"
+
+using namespace zorbla;
+using namespace activity_test;
+
+// The key-press quiz, opened as the child opens it: from the "?" letter of the main window.
+class TestFrmUnosSlova : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString oldFolder_;
+    std::unique_ptr<frmZorbla> main_;
+    QStringList commands_;
+    QList<qint64> plays_;  // when each "Play" came, on clock_
+    QElapsedTimer clock_;
+
+    static frmUnosSlova* openQuiz() {
+        frmUnosSlova* found = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* q = qobject_cast<frmUnosSlova*>(w); q && q->isVisible() && !q->isUnloaded())
+                found = q;
+        return found;
+    }
+    frmUnosSlova* launch() {
+        QTest::mouseClick(main_->lblSlovoRnd, Qt::LeftButton, {}, QPoint(20, 20));
+        return openQuiz();
+    }
+    // Types into the box and confirms with the check mark; returns when the quiz has
+    // finished with the answer.
+    static void answer(frmUnosSlova* q, const QString& typed) {
+        q->txtUnosSlova->clear();
+        QTest::keyClicks(q->txtUnosSlova, typed);
+        QTest::mouseClick(q->imgOK, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    void checkBackWithoutExitSound() {
+        QVERIFY(main_->isEnabled());
+        QVERIFY(main_->isVisible());
+        QVERIFY(!openQuiz());
+        // Nothing was played after the praise: no exit sound.
+        QCOMPARE(openWritten(*main_), QString("sounds\\yes_correct.wav"));
+        QCOMPARE(main_->slovo_wav, QString("sounds\\yes_correct.wav"));
+    }
+
+private slots:
+    void initTestCase() {
+        oldFolder_ = QDir::currentPath();
+        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
+        QVERIFY(QDir::setCurrent(folder_.path()));
+        clock_.start();
+    }
+    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
+    void init() {
+        main_ = openMainWindow();
+        QVERIFY(main_);
+        commands_.clear();
+        plays_.clear();
+        connect(main_->MMControl1, &MMControl::commandReceived, this, [this](const QString& c) {
+            commands_ << c;
+            if (c == "Play")
+                plays_ << clock_.elapsed();
+        });
+    }
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmUnosSlova*>(w))
+                delete w;
+        deleteUnloaded();
+        main_.reset();
+    }
+
+    void theLauncherAsksForADrawnLetterInAOneLetterBox() {
+        main_->lblRijec->show();
+        frmUnosSlova* q = launch();
+        QVERIFY(q);
+        QVERIFY(!main_->isEnabled());
+        QCOMPARE(q->windowTitle(), QString("Press keyboard"));
+        QCOMPARE(openWritten(*main_), QString("sounds\\press_letter.wav"));
+        QCOMPARE(openPath(*main_), onDisk("sounds/press_letter.wav"));
+        QVERIFY(main_->lblMaloSlovo->isHidden());
+        QVERIFY(main_->lblRijec->isHidden());
+        QCOMPARE(q->Label2->text(), main_->lblSlovoRnd->text());
+        QVERIFY(q->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(QTest::qWaitForWindowActive(q));
+        QCOMPARE(QApplication::focusWidget(), q->txtUnosSlova);
+        QTest::keyClicks(q->txtUnosSlova, "abc");
+        QCOMPARE(q->txtUnosSlova->text(), QString("a"));
+    }
+
+    // Every capital comes up, and nothing past Z or before A.
+    void theDrawnLettersAreAllOfAToZ() {
+        std::set<QString> seen;
+        for (int i = 0; i < 1200; ++i) {
+            frmUnosSlova* q = launch();
+            QVERIFY(q);
+            const QString letter = main_->lblSlovoRnd->text();
+            QVERIFY2(letter.size() == 1 && letter[0] >= u'A' && letter[0] <= u'Z', qPrintable(letter));
+            seen.insert(letter);
+            q->imgIzlaz_Click();
+            deleteUnloaded();
+        }
+        QCOMPARE(int(seen.size()), 26);
+    }
+
+    // Only the answer is made capital; the comparison is exact.
+    void aSmallLetterCountsAndTheQuizClosesWithoutTheExitSound() {
+        frmUnosSlova* q = launch();
+        QVERIFY(q);
+        const QString letter = main_->lblSlovoRnd->text();
+        QPointer<frmUnosSlova> guard(q);
+        QString shownDuringPause;
+        QTimer::singleShot(300, this, [&] { shownDuringPause = guard ? guard->txtUnosSlova->text() : "gone"; });
+        QElapsedTimer waited;
+        waited.start();
+        answer(q, letter.toLower());
+        QVERIFY(waited.elapsed() >= QuizWindow::kPrvaPauzaMs + QuizWindow::kDrugaPauzaMs);
+        QCOMPARE(shownDuringPause, letter);
+        checkBackWithoutExitSound();
+        deleteUnloaded();
+        QVERIFY(guard.isNull());
+    }
+
+    void wrongAnswersEmptyTheBoxForAnotherTry_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("empty box") << "";
+        QTest::newRow("another letter") << "another";
+        QTest::newRow("digit") << "7";
+        QTest::newRow("space") << " ";
+    }
+    void wrongAnswersEmptyTheBoxForAnotherTry() {
+        QFETCH(QString, typed);
+        frmUnosSlova* q = launch();
+        QVERIFY(q);
+        const QString letter = main_->lblSlovoRnd->text();
+        if (typed == "another")
+            typed = letter == "Q" ? "r" : "q";
+        QElapsedTimer waited;
+        waited.start();
+        answer(q, typed);
+        QVERIFY(waited.elapsed() >= QuizWindow::kPrvaPauzaMs);
+        QCOMPARE(openWritten(*main_), QString("sounds\\no_wrong.wav"));
+        QCOMPARE(main_->slovo_wav, QString("sounds\\no_wrong.wav"));
+        QCOMPARE(openQuiz(), q);
+        QVERIFY(!main_->isEnabled());
+        QVERIFY(q->txtUnosSlova->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), q->txtUnosSlova);
+        QCOMPARE(q->Label2->text(), letter);
+        // The same letter can be tried again.
+        answer(q, letter);
+        checkBackWithoutExitSound();
+    }
+
+    // The pause lets the sound play on, and a second confirm waits for its turn.
+    void aConfirmDuringThePauseIsJudgedAfterIt() {
+        frmUnosSlova* q = launch();
+        QVERIFY(q);
+        // With no sound server nothing plays at all; with one the prompt is playing now.
+        const bool soundServer = main_->MMControl1->device().isPlaying();
+        QStringList commandsInPause;
+        bool pausing = false, playing = false;
+        const qsizetype before = commands_.size();
+        QTimer::singleShot(700, this, [&] {
+            pausing = q->isPausing();
+            playing = main_->MMControl1->device().isPlaying();
+            commandsInPause = commands_.mid(before);
+            q->imgOK_Click();  // a second confirm, not held back by the window system
+        });
+        answer(q, main_->lblSlovoRnd->text() == "X" ? "y" : "x");
+        QVERIFY(pausing);
+        QCOMPARE(commandsInPause.count("Close"), 1);  // nothing cut the wrong sound off
+        QCOMPARE(commandsInPause.last(), QString("Play"));
+        if (soundServer)
+            QVERIFY(playing);
+        QCOMPARE(plays_.size(), 3);  // the prompt and two answers
+        QVERIFY(plays_[2] - plays_[1] >= QuizWindow::kPrvaPauzaMs);
+        QVERIFY(!q->isPausing());
+        QCOMPARE(openQuiz(), q);
+    }
+
+    // The window system's close, like the door, runs the way back with the exit sound.
+    void theDoorAndTheWindowSystemReturnToTheMainWindow_data() {
+        QTest::addColumn<bool>("door");
+        QTest::newRow("door") << true;
+        QTest::newRow("window system") << false;
+    }
+    void theDoorAndTheWindowSystemReturnToTheMainWindow() {
+        QFETCH(bool, door);
+        QPointer<frmUnosSlova> q = launch();
+        QVERIFY(q);
+        if (door)
+            QTest::mouseClick(q->imgIzlaz, Qt::LeftButton, {}, QPoint(10, 10));
+        else
+            QVERIFY(q->close());
+        QVERIFY(main_->isEnabled());
+        QVERIFY(main_->isVisible());
+        QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
+        QCOMPARE(commands_.count("Play"), 2);
+        deleteUnloaded();
+        QVERIFY(q.isNull());
+    }
+
+    // Closed while an answer is being judged: the answer finishes, then the way back runs.
+    void aCloseDuringThePauseWaitsForTheAnswer() {
+        QPointer<frmUnosSlova> q = launch();
+        QVERIFY(q);
+        bool closed = true;
+        QTimer::singleShot(300, this, [&] { closed = q->close(); });
+        answer(q, "7");
+        QVERIFY(!closed);
+        QVERIFY(main_->isEnabled());
+        QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
+        deleteUnloaded();
+        QVERIFY(q.isNull());
+    }
+};
+
+QTEST_MAIN(TestFrmUnosSlova)
+#include "test_unosslova.moc"
