@@ -4,13 +4,53 @@
 
 #include <cstdio>
 
+#include "app/commandline.h"
+#include "app/workfolder.h"
 #include "main_window/frmzorbla.h"
+
+namespace {
+
+QStringList argumentList(int argc, char* argv[]) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// Help and version go to stdout; refused arguments to stderr with status 2.
+int answer(const zorbla::CommandLine& c) {
+    if (c.action == zorbla::CommandLine::Refuse) {
+        std::fprintf(stderr, "zorbla: %s\n", qPrintable(c.text));
+        return zorbla::CommandLine::kRefusedStatus;
+    }
+    std::fputs(qPrintable(c.text), stdout);
+    return 0;
+}
+
+}  // namespace
 
 // The program is its main window: it starts by creating it and ends when it ends.
 int main(int argc, char* argv[]) {
+    // --help, --version and plainly wrong arguments are answered before any window
+    // system is touched, so they work on a machine without a display.
+    const QStringList raw = argumentList(argc, argv);
+    const zorbla::CommandLine early = zorbla::readCommandLine(raw);
+    if (early.action != zorbla::CommandLine::Run &&
+        !(early.action == zorbla::CommandLine::Refuse && zorbla::mayBeForQt(raw)))
+        return answer(early);
+
     QApplication app(argc, argv);
+    // No organization: the user's folder is then exactly ~/.local/share/zorbla.
     QApplication::setApplicationName(QStringLiteral("zorbla"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorbla"));
+    QApplication::setApplicationVersion(QStringLiteral(ZORBLA_VERSION));
+
+    // Qt has taken its own arguments (-platform, -display...); nothing else is allowed.
+    const zorbla::CommandLine late = zorbla::readCommandLine(app.arguments());
+    if (late.action != zorbla::CommandLine::Run)
+        return answer(late);
+
+    zorbla::enterWorkFolder();
 
     zorbla::frmZorbla window;
     if (auto error = window.Form_Load()) {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zorbla {
+
+// The program takes no arguments of its own but --help and --version.
+struct CommandLine {
+    enum Action { Run, Help, Version, Refuse };
+    Action action = Run;
+    QString text;  // the help or version text, or why the arguments are refused
+
+    static constexpr int kRefusedStatus = 2;
+};
+
+// Reads the arguments, the program's name first.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// True when an argument could be one of Qt's own (-platform, -display, -reverse...):
+// those are single-dash words that QApplication takes away before the program looks.
+bool mayBeForQt(const QStringList& arguments);
+
+}  // namespace zorbla

@@ -1,0 +1,99 @@
+#include "app/workfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+#include "platform/paths.h"
+
+namespace zorbla {
+
+namespace {
+
+bool hasWordTable(const QString& folder) {
+    return QFileInfo::exists(resolvePath(QStringLiteral("text.txt"), QDir(folder)));
+}
+
+}  // namespace
+
+QString installedPack(const QString& programDir) {
+    const QString pack = QDir::cleanPath(programDir + QStringLiteral("/../share/zorbla"));
+    return hasWordTable(pack) ? pack : QString();
+}
+
+int fillFromPack(const QString& pack, const QString& userFolder, QString* error) {
+    const QDir from(pack);
+    if (!QDir().mkpath(userFolder)) {
+        *error = QStringLiteral("cannot create the folder %1").arg(userFolder);
+        return -1;
+    }
+    const QDir to(userFolder);
+    int copied = 0;
+    QDirIterator it(pack, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString relative = from.relativeFilePath(source);
+        // "sounds/a.wav" is the user's "SOUNDS/A.WAV" when that is how they have it.
+        const QString target = resolvePath(relative, to);
+        if (QFileInfo::exists(target))
+            continue;
+        if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
+            *error = QStringLiteral("cannot create the folder %1").arg(QFileInfo(target).absolutePath());
+            return -1;
+        }
+        if (!QFile::copy(source, target)) {
+            *error = QStringLiteral("cannot copy %1 to %2").arg(source, target);
+            return -1;
+        }
+        // The pack may be read-only; the copy is the user's to record over and edit.
+        QFile(target).setPermissions(QFile(target).permissions() | QFileDevice::WriteOwner |
+                                     QFileDevice::ReadOwner);
+        ++copied;
+    }
+    return copied;
+}
+
+WorkFolder chooseWorkFolder(const QString& startFolder, const QString& programDir, const QString& userFolder) {
+    WorkFolder w;
+    w.path = startFolder;
+    const QString pack = installedPack(programDir);
+    // Started inside the installed pack (cd /usr/share/zorbla): never record over it.
+    const bool inPack = !pack.isEmpty() && QFileInfo(startFolder).canonicalFilePath() == QFileInfo(pack).canonicalFilePath();
+    if (hasWordTable(startFolder) && !inPack)
+        return w;
+    if (pack.isEmpty())
+        return w;  // a build tree: the missing table is the usual start-up error
+    QString error;
+    const int copied = fillFromPack(pack, userFolder, &error);
+    if (copied < 0) {
+        w.error = error;
+        return w;
+    }
+    w.path = userFolder;
+    w.pack = pack;
+    w.copied = copied;
+    return w;
+}
+
+WorkFolder enterWorkFolder() {
+    const WorkFolder w =
+        chooseWorkFolder(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!w.error.isEmpty())
+        std::fprintf(stderr, "zorbla: %s\n", qPrintable(w.error));
+    if (w.path != QDir::currentPath() && !QDir::setCurrent(w.path))
+        std::fprintf(stderr, "zorbla: cannot change to the folder %s\n", qPrintable(w.path));
+    if (w.pack.isEmpty())
+        std::fprintf(stderr, "zorbla: working folder %s\n", qPrintable(QDir::toNativeSeparators(QDir::currentPath())));
+    else
+        std::fprintf(stderr, "zorbla: working folder %s (%d files copied from %s)\n",
+                     qPrintable(QDir::toNativeSeparators(w.path)), w.copied, qPrintable(w.pack));
+    return w;
+}
+
+}  // namespace zorbla
