@@ -1,0 +1,126 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/textcodec.h"
+#include "platform/wordtable.h"
+
+using zorbla::TextEncoding;
+using zorbla::WordTable;
+using zorbla::WordTableFile;
+using zorbla::WordTableReader;
+
+namespace {
+
+const QString kTable = QStringLiteral(ZORBLA_TEST_SOURCE_DIR "/../../assets/hr/text.txt");
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+// The Croatian word table, as the program reads it in either encoding.
+class TestCroatian : public QObject {
+    Q_OBJECT
+
+    QByteArray utf8_;
+    WordTable table_;
+
+private slots:
+    void initTestCase() {
+        utf8_ = readFile(kTable);
+        QVERIFY2(!utf8_.isEmpty(), qPrintable(kTable));
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("text.txt"), utf8_));
+        WordTableFile file;
+        const auto error = WordTableReader::read(table_, QDir(dir.path()), &file);
+        QVERIFY2(!error, error ? qPrintable(error->message()) : "");
+        QCOMPARE(int(file.encoding.kind), int(TextEncoding::Utf8));
+    }
+
+    void itIsATableOfTheProgramsShape() {
+        const QList<QByteArray> lines = utf8_.trimmed().split('\n');
+        QVERIFY(lines.size() <= WordTable::kMaxLines);
+        QVERIFY(lines.size() >= 55);
+        for (int row = 1; row <= 26; ++row)
+            for (int col = 1; col <= 4; ++col) {
+                const QString& word = table_.cell(row, col);
+                QVERIFY2(!word.trimmed().isEmpty(), qPrintable(QStringLiteral("row %1").arg(row)));
+                // The games compare the child's typing in capitals.
+                QCOMPARE(word, word.toUpper());
+            }
+        for (int row = 31; row <= 40; ++row)
+            for (int col = 1; col <= 4; ++col)
+                QCOMPARE(table_.cell(row, col), table_.cell(row, col).toUpper());
+    }
+
+    void theLetterTilesStayWithTheirPictures() {
+        // Pictures and sounds are found by the Latin letter (images\B1.gif, sounds\b.wav),
+        // so tile i stays the i-th letter A..Z.
+        for (int i = 0; i < 26; ++i) {
+            QCOMPARE(table_.capitalLetter(i), QString(QChar(u'A' + i)));
+            QCOMPARE(table_.smallLetter(i), QString(QChar(u'a' + i)));
+        }
+    }
+
+    void theCroatianLettersArrive() {
+        QString all;
+        for (int row = 1; row <= 40; ++row)
+            for (int col = 1; col <= 4; ++col)
+                all += table_.cell(row, col);
+        for (QChar c : QStringLiteral("ČĆĐŠŽ"))
+            QVERIFY2(all.contains(c), qPrintable(QString(c)));
+        QCOMPARE(table_.cell(7, 1), QStringLiteral("GROŽĐE"));
+    }
+
+    void aWindows1250CopyReadsTheSameCells() {
+        QByteArray cp1250;
+        TextEncoding windows;
+        windows.kind = TextEncoding::Windows1250;
+        QVERIFY(zorbla::encodeText(QString::fromUtf8(utf8_), windows, &cp1250));
+        QVERIFY(cp1250 != utf8_);
+        QVERIFY(cp1250.contains('\x8A'));  // Š in Windows-1250
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("TEXT.TXT"), cp1250));
+        WordTable copy;
+        WordTableFile file;
+        const auto error = WordTableReader::read(copy, QDir(dir.path()), &file);
+        QVERIFY2(!error, error ? qPrintable(error->message()) : "");
+        QCOMPARE(int(file.encoding.kind), int(TextEncoding::Windows1250));
+        for (int row = 0; row < WordTable::kRows; ++row)
+            for (int col = 0; col < WordTable::kColumns; ++col)
+                QCOMPARE(copy.cell(row, col), table_.cell(row, col));
+    }
+
+    void theGeneratorSpeaksItInCroatian() {
+#ifndef ZORBLA_ASSETGEN
+        QSKIP("the pack generator is not part of this build");
+#else
+        // Every word, letter and prompt must be speakable; the generator refuses what is not.
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("text.txt"), utf8_));
+        QProcess gen;
+        gen.setProcessChannelMode(QProcess::MergedChannels);
+        gen.start(QStringLiteral(ZORBLA_ASSETGEN),
+                  {"--assets", ZORBLA_ASSETS, "--data", dir.path(), "--voice", "hr"});
+        QVERIFY(gen.waitForFinished(240000));
+        QVERIFY2(gen.exitCode() == 0, gen.readAll().constData());
+        const QByteArray said = gen.readAll();
+        QVERIFY2(!said.contains("stay English"), said.constData());
+        for (const char* name : {"a.wav", "G1.wav", "H1.wav", "10.wav", "104.wav", "lower_case.wav", "no_wrong.wav"})
+            QVERIFY2(QFileInfo(dir.filePath(QStringLiteral("sounds/") + name)).size() > 1000, name);
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCroatian)
+#include "test_croatian.moc"
