@@ -60,9 +60,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-comic-neue, libqt6core6, libqt6gui6, libqt6widgets6, libqt6multimedia6, libsndfile1")
 endif()
-# The window system plugin and the sound output Qt loads at run time are not linked.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, libqt6gui6, libqt6multimedia6, libsndfile1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
