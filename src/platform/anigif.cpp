@@ -5,6 +5,8 @@
 
 #include "platform/paths.h"
 
+#include <cstdio>
+
 namespace zorbla {
 
 AniGIF::AniGIF(QWidget* parent) : QLabel(parent) {
@@ -25,6 +27,8 @@ bool AniGIF::load(const QString& writtenName) {
     const QString path = writtenName.startsWith(':') ? writtenName : resolvePath(writtenName);
     auto* movie = new QMovie(path, QByteArray(), this);
     if (!movie->isValid()) {
+        std::fprintf(stderr, "zorbla: cannot play the animation %s: %s\n", qPrintable(writtenName),
+                     qPrintable(movie->lastErrorString()));
         delete movie;
         return false;
     }

@@ -3,10 +3,15 @@
 #include <QAudioSink>
 #include <QAudioSource>
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "platform/paths.h"
 
@@ -33,14 +38,27 @@ bool readWav(const QString& path, Sound* sound) {
     Sound result;
     result.sampleRate = info.samplerate;
     result.channels = info.channels;
+    // Floating-point sound runs from -1 to 1: read as such and scale it, since read as
+    // integers it would come out silent (or, scaled by the library, louder than it is).
+    const int subtype = info.format & SF_FORMAT_SUBMASK;
+    const bool floating = subtype == SF_FORMAT_FLOAT || subtype == SF_FORMAT_DOUBLE;
     // Read in chunks rather than trusting the frame count of the header.
     std::vector<qint16> chunk(size_t(kChunkFrames) * size_t(info.channels));
+    std::vector<float> floats(floating ? chunk.size() : 0);
     for (;;) {
-        const sf_count_t got = sf_readf_short(file, chunk.data(), kChunkFrames);
+        sf_count_t got;
+        if (floating) {
+            got = sf_readf_float(file, floats.data(), kChunkFrames);
+            for (sf_count_t i = 0; i < got * info.channels; ++i) {
+                const float v = std::isfinite(floats[size_t(i)]) ? floats[size_t(i)] : 0.0f;
+                chunk[size_t(i)] = qint16(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f));
+            }
+        } else {
+            got = sf_readf_short(file, chunk.data(), kChunkFrames);
+        }
         if (got <= 0)
             break;
-        result.samples.insert(result.samples.end(), chunk.begin(),
-                              chunk.begin() + got * info.channels);
+        result.samples.insert(result.samples.end(), chunk.begin(), chunk.begin() + got * info.channels);
     }
     const bool failed = sf_error(file) != SF_ERR_NO_ERROR;
     sf_close(file);
@@ -115,9 +133,14 @@ void WavDevice::open(const QString& writtenName) {
     const QString path = resolvePath(writtenName);
     Sound sound;
     if (!readWav(path, &sound)) {
+        // Silent for the child, but whoever looks after the pack should hear of it.
         // A file that is there but is no sound is left alone; a missing one can be recorded.
-        if (QFileInfo::exists(path))
+        if (QFileInfo::exists(path)) {
+            std::fprintf(stderr, "zorbla: the sound %s cannot be played: it is not a sound file this program reads\n",
+                         qPrintable(writtenName));
             return;
+        }
+        std::fprintf(stderr, "zorbla: the sound %s is missing\n", qPrintable(writtenName));
         const QAudioFormat f = defaultRecordingFormat();
         sound.sampleRate = f.sampleRate();
         sound.channels = f.channelCount();
@@ -260,7 +283,12 @@ bool WavDevice::save() {
         return false;
     if (isRecording())
         stop();
-    return writeWav(path_, sound_);
+    QString error;
+    if (writeWav(path_, sound_, &error))
+        return true;
+    std::fprintf(stderr, "zorbla: the recording could not be saved in %s: %s; the old sound is unchanged\n",
+                 qPrintable(QDir::toNativeSeparators(path_)), qPrintable(error));
+    return false;
 }
 
 }  // namespace zorbla
