@@ -2,7 +2,6 @@
 
 #include <QAudioSink>
 #include <QAudioSource>
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,6 +21,11 @@ namespace {
 constexpr int kMaxChannels = 8;
 constexpr int kMaxSampleRate = 384000;
 constexpr sf_count_t kChunkFrames = 16384;
+// The sound server's buffer for a playing sound, and how often it is topped up. The first
+// write fills it whole, so the server starts at once; the rest is a margin against the
+// window being busy for a moment.
+constexpr int kBufferMs = 2000;  // the server grants about half
+constexpr int kFeedMs = 50;
 
 }  // namespace
 
@@ -106,6 +110,8 @@ bool writeWav(const QString& path, const Sound& sound, QString* error) {
 WavDevice::WavDevice(QObject* parent) : QObject(parent) {
     playTimer_.setSingleShot(true);
     connect(&playTimer_, &QTimer::timeout, this, &WavDevice::checkPlayback);
+    feedTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&feedTimer_, &QTimer::timeout, this, &WavDevice::feedSink);
 }
 
 WavDevice::~WavDevice() { close(); }
@@ -166,6 +172,8 @@ qint64 WavDevice::position() const {
     return qMin(playStartFrame_ + played, sound_.frames());
 }
 
+qint64 WavDevice::processedUSecs() const { return sink_ ? sink_->processedUSecs() : 0; }
+
 void WavDevice::play() {
     if (!open_ || isRecording())
         return;
@@ -180,20 +188,51 @@ void WavDevice::play() {
                                                      position_ * sound_.channels);
     const qsizetype bytes = qsizetype(playFrames_ * sound_.channels * qint64(sizeof(qint16)));
     // Parentless: Qt 6.4 gives the sink's backend the sink's parent, and deleting both
-    // through one parent frees the backend twice. The buffer goes with the sink.
+    // through one parent frees the backend twice.
     sink_ = new QAudioSink(format());
-    playBuffer_ = new QBuffer(sink_);
-    playBuffer_->setData(QByteArray::fromRawData(data, bytes));
-    playBuffer_->open(QIODevice::ReadOnly);
-    sink_->start(playBuffer_);
-    if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
+    const qsizetype bytesPerMs = qsizetype(sound_.sampleRate) * sound_.channels * 2 / 1000;
+    sink_->setBufferSize(bytesPerMs * kBufferMs);
+    // Written to rather than read from: a sink that reads waits for its first tick before it
+    // takes anything, and that wait is most of what a child would notice.
+    playOutput_ = sink_->start();
+    if (!playOutput_ || sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
         // No sound server or no device: play nothing, quietly.
         finishPlayback(false);
         position_ = playStartFrame_;
         return;
     }
+    playData_ = QByteArray::fromRawData(data, bytes);
+    playWritten_ = 0;
+    // The server starts a stream once its pre-buffer is full. A sound shorter than that
+    // is followed by silence, which ends unheard when the sound does.
+    paddingLeft_ = qMax<qsizetype>(0, sink_->bufferSize() - bytes);
+    feedSink();
     playClock_.start();
+    feedTimer_.start(kFeedMs);
     playTimer_.start(int(playFrames_ * 1000 / sound_.sampleRate));
+}
+
+void WavDevice::feedSink() {
+    if (!sink_ || !playOutput_)
+        return;
+    const int frameBytes = sound_.channels * int(sizeof(qint16));
+    qsizetype room = sink_->bytesFree() / frameBytes * frameBytes;
+    if (playWritten_ < playData_.size() && room > 0) {
+        const qsizetype n = qMin(room, playData_.size() - playWritten_);
+        const qint64 written = playOutput_->write(playData_.constData() + playWritten_, n);
+        if (written > 0) {
+            playWritten_ += qsizetype(written);
+            room -= qsizetype(written);
+        }
+    }
+    if (playWritten_ >= playData_.size() && paddingLeft_ > 0 && room > 0) {
+        const qsizetype n = qMin(room, paddingLeft_);
+        const QByteArray silence(n, '\0');
+        const qint64 written = playOutput_->write(silence);
+        paddingLeft_ -= qMax<qint64>(0, written);
+    }
+    if (playWritten_ >= playData_.size() && paddingLeft_ <= 0)
+        feedTimer_.stop();
 }
 
 void WavDevice::checkPlayback() {
@@ -220,12 +259,16 @@ void WavDevice::finishPlayback(bool reachedEnd) {
     if (!sink_)
         return;
     playTimer_.stop();
+    feedTimer_.stop();
     position_ = reachedEnd ? sound_.frames() : position();
     QAudioSink* sink = sink_;
     sink_ = nullptr;
-    sink->stop();
-    delete sink;
-    playBuffer_ = nullptr;
+    sink->stop();  // the server drops what it still holds: the sound ends at once
+    delete sink;   // and with it the device written to
+    playOutput_ = nullptr;
+    playData_.clear();
+    playWritten_ = 0;
+    paddingLeft_ = 0;
     if (reachedEnd)
         emit playbackFinished();
 }

@@ -13,7 +13,6 @@
 
 class QAudioSink;
 class QAudioSource;
-class QBuffer;
 class QIODevice;
 
 namespace zorbla {
@@ -61,6 +60,8 @@ public:
     bool isPlaying() const { return sink_ != nullptr; }
     bool isRecording() const { return source_ != nullptr; }
     qint64 position() const;  // in frames
+    // Microseconds of the current play the sound server has taken; 0 when nothing plays.
+    qint64 processedUSecs() const;
     const Sound& sound() const { return sound_; }
 
     // The format of a sound recorded into a file that did not exist yet.
@@ -72,6 +73,7 @@ signals:
 
 private:
     void finishPlayback(bool reachedEnd);
+    void feedSink();
     void checkPlayback();
     void takeRecordedData();
     QAudioFormat format() const;
@@ -82,11 +84,15 @@ private:
     qint64 position_ = 0;  // frames; where the next play or recording starts
 
     QAudioSink* sink_ = nullptr;
-    QBuffer* playBuffer_ = nullptr;
+    QPointer<QIODevice> playOutput_;  // the sink's own device, written to as it frees room
+    QByteArray playData_;             // the part of sound_ being played, not copied
+    qsizetype playWritten_ = 0;       // bytes of playData_ given to the sink
+    qsizetype paddingLeft_ = 0;       // silence still to write after the sound
     qint64 playStartFrame_ = 0;
     qint64 playFrames_ = 0;
     QElapsedTimer playClock_;
     QTimer playTimer_;
+    QTimer feedTimer_;
 
     QAudioSource* source_ = nullptr;
     QPointer<QIODevice> recordInput_;

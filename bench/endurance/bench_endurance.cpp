@@ -1,0 +1,76 @@
+// Resident memory through a long session of letter, picture and arrow clicks: after the
+// first 100 (the floor: everything has been made once) and on to the last.
+//   bench_endurance [clicks]
+#include <QApplication>
+#include <QDir>
+#include <QtTest>
+
+#include <malloc.h>
+
+#include <cstdio>
+
+#include "bench_util.h"
+#include "main_window/frmzorbla.h"
+#include "platform/clicklabel.h"
+#include "platform/mmcontrol.h"
+
+int main(int argc, char* argv[]) {
+    bench::useTestScreen();
+    QApplication app(argc, argv);
+    const int clicks = argc > 1 ? std::max(200, atoi(argv[1])) : 2000;
+    QDir::setCurrent(QStringLiteral(ZORBLA_DATA_DIR));
+
+    zorbla::frmZorbla window;
+    if (auto error = window.Form_Load()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error->message()));
+        return 1;
+    }
+    window.showFullScreen();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+
+    auto settle = [] {
+        QTest::qWait(3);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    // Only what is still held counts, not what the allocator keeps for later.
+    auto resident = [&] {
+        settle();
+        malloc_trim(0);
+        return double(bench::residentKiB()) / 1024.0;
+    };
+
+    std::printf("endurance, %d clicks on letters, numbers, the picture and the arrows\n", clicks);
+    double floor = 0;
+    int letter = 0;
+    for (int i = 1; i <= clicks; ++i) {
+        QWidget* target;
+        switch (i % 5) {
+        case 0:
+            target = i % 10 == 0 ? static_cast<QWidget*>(window.LabelBroj_[size_t(letter % 10)])
+                                 : static_cast<QWidget*>(window.Label_[size_t(letter % 26)]);
+            ++letter;
+            break;
+        case 1:
+        case 3:
+            target = window.img1;  // the picture: its animation and word
+            break;
+        default:
+            target = window.imgDesno->isVisible() ? window.imgDesno : window.imgLijevo;
+            break;
+        }
+        QTest::mouseClick(target, Qt::LeftButton);
+        settle();
+        if (i == 100) {
+            floor = resident();
+            std::printf("  after %5d clicks   %7.1f MiB  (floor)\n", i, floor);
+        } else if (i % 500 == 0 || i == clicks) {
+            const double now = resident();
+            std::printf("  after %5d clicks   %7.1f MiB  (%+.1f MiB)\n", i, now, now - floor);
+        }
+    }
+    window.MMControl1->setCommand(QStringLiteral("Close"));
+    const double last = resident();
+    std::printf("  growth after the first 100: %+.1f MiB (goal: at most 2 MiB)\n", last - floor);
+    return 0;
+}
