@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <future>
 
 #include "activities/text/frmtext.h"
 #include "platform/anigif.h"
@@ -42,9 +43,47 @@ QCursor smileyCursor() {
     return cursor;
 }
 
+// The background is drawn 15/13 of the screen size from the top-left corner, so it
+// overshoots the right and bottom edges a little.
+QSize backgroundSize(QSize screen) {
+    return QSize(qRound(screen.width() * 15.0 / 13.0), qRound(screen.height() * 15.0 / 13.0));
+}
+
+QImage decodeBackground(QSize size) {
+    // Decoding straight to the size drawn is much quicker than decoding and scaling.
+    QImageReader reader(QStringLiteral(":/design/background.jpg"));
+    reader.setScaledSize(size);
+    return reader.read();
+}
+
+// Decoding the background takes longer than building the whole window, so it starts on
+// another core as the window is made, and the first paint takes the result.
+class BackgroundDecode : public QObject {
+public:
+    static constexpr const char* kName = "zorbla-background-decode";
+    BackgroundDecode(QWidget* window, QSize size) : QObject(window), size_(size) {
+        setObjectName(QLatin1String(kName));
+        image_ = std::async(std::launch::async, decodeBackground, size);
+    }
+    ~BackgroundDecode() override {
+        if (image_.valid())
+            image_.wait();  // the decoder must not outlive the window
+    }
+    QSize size() const { return size_; }
+    QImage take() { return image_.get(); }
+
+private:
+    QSize size_;
+    std::future<QImage> image_;
+};
+
 }  // namespace
 
-frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) { createControls(); }
+frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        new BackgroundDecode(this, backgroundSize(screen->geometry().size()));
+    createControls();
+}
 
 frmZorbla::~frmZorbla() { qApp->removeEventFilter(this); }
 
@@ -302,15 +341,18 @@ void frmZorbla::layoutControls() {
     place(StarAniGIF, 520, 200);
 }
 
-// The background picture is drawn 15/13 of the screen size from the top-left corner, so it
-// overshoots the right and bottom edges a little.
 void frmZorbla::paintEvent(QPaintEvent*) {
-    const QSize size(qRound(screen_.width() * 15.0 / 13.0), qRound(screen_.height() * 15.0 / 13.0));
+    const QSize size = backgroundSize(screen_);
     if (background_.size() != size) {
-        // Decoding straight to the size drawn is much quicker than decoding and scaling.
-        QImageReader reader(QStringLiteral(":/design/background.jpg"));
-        reader.setScaledSize(size);
-        background_ = QPixmap::fromImage(reader.read());
+        auto* early = static_cast<BackgroundDecode*>(
+            findChild<QObject*>(QLatin1String(BackgroundDecode::kName), Qt::FindDirectChildrenOnly));
+        QImage image;
+        if (early) {
+            if (early->size() == size)
+                image = early->take();
+            delete early;
+        }
+        background_ = QPixmap::fromImage(image.isNull() ? decodeBackground(size) : image);
     }
     if (background_.isNull())
         return;
