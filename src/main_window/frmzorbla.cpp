@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <future>
 
+#include "activities/activity_window.h"
+#include "activities/rijeci/frmrijeci.h"
 #include "activities/text/frmtext.h"
 #include "platform/anigif.h"
 #include "platform/clicklabel.h"
@@ -85,7 +87,15 @@ frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) {
     createControls();
 }
 
-frmZorbla::~frmZorbla() { qApp->removeEventFilter(this); }
+frmZorbla::~frmZorbla() {
+    qApp->removeEventFilter(this);
+    MMControl1->device().shutdown();
+    // The game windows are windows of their own; they go with the main window.
+    delete frmRijeci_;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* activity = qobject_cast<ActivityWindow*>(w); activity && activity->glavni() == this)
+            delete activity;
+}
 
 void frmZorbla::createControls() {
     auto picture = [this](const QString& resource, QSize size) {

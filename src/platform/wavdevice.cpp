@@ -1,6 +1,8 @@
 #include "platform/wavdevice.h"
 
 #include <QAudioSink>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QAudioSource>
 #include <QDir>
 #include <QFileInfo>
@@ -114,7 +116,31 @@ WavDevice::WavDevice(QObject* parent) : QObject(parent) {
     connect(&feedTimer_, &QTimer::timeout, this, &WavDevice::feedSink);
 }
 
-WavDevice::~WavDevice() { close(); }
+WavDevice::~WavDevice() { shutdown(); }
+
+void WavDevice::shutdown() {
+    close();
+    // What is still waiting to go goes now. Their pending deletions are taken back
+    // first, since each stream runs the event loop as it goes and would otherwise meet
+    // its own deletion again.
+    for (const QPointer<QObject>& audio : retired_)
+        if (audio)
+            QCoreApplication::removePostedEvents(audio.data(), QEvent::DeferredDelete);
+    for (const QPointer<QObject>& audio : retired_)
+        delete audio.data();
+    retired_.clear();
+}
+
+// Qt's PulseAudio streams run the event loop while they are destroyed. Deleted inside a
+// click handler, that would let the next click run in the middle of this one, so they
+// go when the event loop next has nothing else on.
+void WavDevice::retire(QObject* audio) {
+    retired_.erase(std::remove_if(retired_.begin(), retired_.end(),
+                                  [](const QPointer<QObject>& p) { return p.isNull(); }),
+                   retired_.end());
+    retired_.push_back(audio);
+    audio->deleteLater();
+}
 
 QAudioFormat WavDevice::defaultRecordingFormat() {
     QAudioFormat f;
@@ -263,12 +289,12 @@ void WavDevice::finishPlayback(bool reachedEnd) {
     position_ = reachedEnd ? sound_.frames() : position();
     QAudioSink* sink = sink_;
     sink_ = nullptr;
-    sink->stop();  // the server drops what it still holds: the sound ends at once
-    delete sink;   // and with it the device written to
     playOutput_ = nullptr;
     playData_.clear();
     playWritten_ = 0;
     paddingLeft_ = 0;
+    sink->stop();  // the server drops what it still holds: the sound ends at once
+    retire(sink);  // and with it the device written to
     if (reachedEnd)
         emit playbackFinished();
 }
@@ -280,9 +306,9 @@ void WavDevice::stop() {
         takeRecordedData();
         QAudioSource* source = source_;
         source_ = nullptr;
-        source->stop();
-        delete source;
         recordInput_ = nullptr;
+        source->stop();
+        retire(source);
         recordPending_.clear();
         sound_.samples.resize(size_t(sound_.frames() * sound_.channels));  // whole frames only
         position_ = sound_.frames();
@@ -304,8 +330,10 @@ void WavDevice::record() {
     source_ = new QAudioSource(format());  // parentless, as the sink
     recordInput_ = source_->start();
     if (!recordInput_ || source_->error() != QAudio::NoError) {
-        delete source_;
+        QAudioSource* source = source_;
         source_ = nullptr;
+        recordInput_ = nullptr;
+        retire(source);
         return;
     }
     connect(recordInput_, &QIODevice::readyRead, this, &WavDevice::takeRecordedData);

@@ -48,6 +48,9 @@ public:
     // exists but is no sound opens nothing.
     void open(const QString& writtenName);
     void close();
+    // Closes and lets every stream go at once. The streams run the event loop as they
+    // go, so a window calls this while it is still whole, before its controls go.
+    void shutdown();
     void play();
     void stop();
     void rewind();
@@ -76,6 +79,7 @@ private:
     void feedSink();
     void checkPlayback();
     void takeRecordedData();
+    void retire(QObject* audio);
     QAudioFormat format() const;
 
     bool open_ = false;
@@ -95,6 +99,7 @@ private:
     QTimer feedTimer_;
 
     QAudioSource* source_ = nullptr;
+    std::vector<QPointer<QObject>> retired_;  // sinks and sources on their way out
     QPointer<QIODevice> recordInput_;
     QByteArray recordPending_;  // an odd byte left over between reads
 };

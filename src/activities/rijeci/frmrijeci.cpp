@@ -58,17 +58,13 @@ frmRijeci::frmRijeci(frmZorbla* glavni) : QWidget(nullptr), glavni_(glavni) {
     // Every key comes to the window itself: none of its controls takes the focus.
     setFocusPolicy(Qt::StrongFocus);
     createControls();
-    // Not a child of the main window, which would disable it with itself; it goes after
-    // the main window, once that is wholly gone.
-    connect(glavni, &QObject::destroyed, this, [this] {
-        hide();
-        deleteLater();
-    });
+    // Not a child of the main window, which would disable it with itself; the main
+    // window deletes it when it goes.
 }
 
 // Stopping a sound lets the sound system run pending events, so it is done while the
 // window is still whole rather than among its children's destruction.
-frmRijeci::~frmRijeci() { MMControl1->setCommand(QStringLiteral("Close")); }
+frmRijeci::~frmRijeci() { MMControl1->device().shutdown(); }
 
 void frmRijeci::createControls() {
     const QPixmap smiley(QStringLiteral(":/design/cursor_smiley.png"));
