@@ -42,7 +42,7 @@ void setBackground(QWidget* w, const QColor& colour) {
 
 QColor frmCrtanje::paleta(int k) { return QColor(kPaleta[k & 15]); }
 
-frmCrtanje::frmCrtanje(frmZorbla* glavni) : ActivityWindow(glavni) {
+frmCrtanje::frmCrtanje(frmZorbla* glavni) : DrawingWindow(glavni) {
     setWindowTitle(QStringLiteral("Drawing"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Every move sets the pen, not only moves with a button held.
@@ -109,16 +109,11 @@ void frmCrtanje::Form_Load() {
     setGeometry(zaslon);
     setWindowState(windowState() | Qt::WindowFullScreen);
     ploca_ = QImage(zaslon.size(), QImage::Format_RGB32);
-    ploca_.fill(backColor_);
+    ploca_.fill(paper_);
     Module1::uvijek_na_vrhu(*this);
     for (int k = 0; k < 16; ++k)
         setBackground(Picture[size_t(k)], paleta(k));
     boja = 0;
-}
-
-void frmCrtanje::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    crtaj = true;
-    pen_ = QPoint(x, y);
 }
 
 void frmCrtanje::Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers, int x, int y) {
@@ -129,20 +124,8 @@ void frmCrtanje::Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers, 
     case Qt::MiddleButton: penWidth_ = 6; break;
     default: break;  // none, or several together: the width stays
     }
-    const QPoint to(x, y);
-    if (!crtaj || to == pen_)
-        return;
-    {
-        QPainter painter(&ploca_);
-        painter.setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawLine(pen_, to);
-    }
-    const int margin = penWidth_ / 2 + 2;
-    update(QRect(pen_, to).normalized().adjusted(-margin, -margin, margin, margin));
-    pen_ = to;
+    lineTo(x, y);
 }
-
-void frmCrtanje::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { crtaj = false; }
 
 void frmCrtanje::Picture_Click(int k) {
     boja = k;
@@ -169,19 +152,13 @@ void frmCrtanje::Picture15_Click() { Picture_Click(15); }
 // A new background clears the board; the pen is black again, while the label keeps
 // showing the colour last chosen.
 void frmCrtanje::lblPromjenaPozadine_Click() {
-    backColor_ = paleta(boja);
-    ploca_.fill(backColor_);
+    paper_ = paleta(boja);
+    ploca_.fill(paper_);
     update();
     boja = 0;
 }
 
 void frmCrtanje::imgIzlaz_Click() { povratak_na_glavni(this); }
-
-void frmCrtanje::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.fillRect(event->rect(), backColor_);
-    painter.drawImage(event->rect().topLeft(), ploca_, event->rect());
-}
 
 // The board only grows: what was drawn stays where it was, and new room shows the
 // background colour.
@@ -189,26 +166,11 @@ void frmCrtanje::resizeEvent(QResizeEvent* event) {
     const QSize needed = ploca_.size().expandedTo(event->size());
     if (needed != ploca_.size()) {
         QImage larger(needed, QImage::Format_RGB32);
-        larger.fill(backColor_);
+        larger.fill(paper_);
         QPainter(&larger).drawImage(0, 0, ploca_);
         ploca_ = larger;
     }
-    ActivityWindow::resizeEvent(event);
-}
-
-void frmCrtanje::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    Form_MouseDown(event->button(), event->modifiers(), p.x(), p.y());
-}
-
-void frmCrtanje::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    Form_MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
-}
-
-void frmCrtanje::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    Form_MouseUp(event->button(), event->modifiers(), p.x(), p.y());
+    DrawingWindow::resizeEvent(event);
 }
 
 }  // namespace zorbla

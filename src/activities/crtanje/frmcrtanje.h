@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "activities/activity_window.h"
+#include "activities/drawing_window.h"
 
 namespace zorbla {
 
@@ -16,7 +16,7 @@ class ClickLabel;
 // button, and the button chooses the pen width; sixteen colour boxes choose the pen
 // colour, and the label fills the board with that colour, which erases the drawing.
 // The drawing is kept in an image of the window's own, so it survives a repaint.
-class frmCrtanje : public ActivityWindow {
+class frmCrtanje : public DrawingWindow {
     Q_OBJECT
 public:
     explicit frmCrtanje(frmZorbla* glavni);
@@ -24,13 +24,10 @@ public:
     // The sixteen colours of the boxes, by colour index.
     static QColor paleta(int k);
 
-    int boja = 0;        // pen colour index, 0 to 15
-    bool crtaj = false;  // a button went down on the board and is not released yet
+    int boja = 0;  // pen colour index, 0 to 15
 
     void Form_Load();
-    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y);
-    void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y) override;
     void Picture0_Click();
     void Picture1_Click();
     void Picture2_Click();
@@ -55,28 +52,16 @@ public:
     std::array<ClickLabel*, 16> Picture;  // Picture0 to Picture15, by colour index
     ClickLabel* lblPromjenaPozadine;
 
-    // The board as drawn, the pen and the background colour.
-    const QImage& ploca() const { return ploca_; }
-    QColor penColor() const { return penColor_; }
-    int penWidth() const { return penWidth_; }
-    QColor backColor() const { return backColor_; }
+    // The background colour of the board.
+    QColor backColor() const { return paper_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
     void Picture_Click(int k);
 
-    QImage ploca_;
-    QPoint pen_;
-    QColor penColor_ = Qt::black;
-    int penWidth_ = 1;  // a stroke begun with two buttons at once keeps this thin pen
-    QColor backColor_ = Qt::white;
 };
 
 }  // namespace zorbla

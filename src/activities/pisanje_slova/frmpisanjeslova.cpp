@@ -26,7 +26,7 @@ QCursor pencil() {
 
 }  // namespace
 
-frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : ActivityWindow(glavni) {
+frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : DrawingWindow(glavni) {
     setWindowTitle(QStringLiteral("Drawing letter"));
     setFixedSize(317, 243);
     // In the middle of the screen, where the child is looking.
@@ -38,7 +38,8 @@ frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : ActivityWindow(glavni) {
     // any other control of the desktop.
     penColor_ = palette().color(QPalette::ButtonText);
     ploca_ = QImage(size(), QImage::Format_RGB32);
-    ploca_.fill(palette().color(QPalette::Window));
+    paper_ = palette().color(QPalette::Window);
+    ploca_.fill(paper_);
     createControls();
     Form_Load();
 }
@@ -69,48 +70,11 @@ void frmPisanjeSlova::createControls() {
 
 void frmPisanjeSlova::Form_Load() { Module1::uvijek_na_vrhu(*this); }
 
-void frmPisanjeSlova::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    crtaj = true;
-    pen_ = QPoint(x, y);
-}
-
 void frmPisanjeSlova::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
     penWidth_ = kDebljina;
-    const QPoint to(x, y);
-    if (!crtaj || to == pen_)
-        return;
-    {
-        QPainter painter(&ploca_);
-        painter.setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawLine(pen_, to);
-    }
-    const int margin = penWidth_ / 2 + 2;
-    update(QRect(pen_, to).normalized().adjusted(-margin, -margin, margin, margin));
-    pen_ = to;
+    lineTo(x, y);
 }
-
-void frmPisanjeSlova::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { crtaj = false; }
 
 void frmPisanjeSlova::imgIzlaz_Click() { povratak_na_glavni(this); }
-
-void frmPisanjeSlova::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), ploca_, event->rect());
-}
-
-void frmPisanjeSlova::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    Form_MouseDown(event->button(), event->modifiers(), p.x(), p.y());
-}
-
-void frmPisanjeSlova::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    Form_MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
-}
-
-void frmPisanjeSlova::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    Form_MouseUp(event->button(), event->modifiers(), p.x(), p.y());
-}
 
 }  // namespace zorbla

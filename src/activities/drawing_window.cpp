@@ -1,0 +1,52 @@
+#include "activities/drawing_window.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace zorbla {
+
+void DrawingWindow::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    crtaj = true;
+    pen_ = QPoint(x, y);  // nothing is drawn yet: a click leaves no mark
+}
+
+void DrawingWindow::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { crtaj = false; }
+
+void DrawingWindow::lineTo(int x, int y) {
+    const QPoint to(x, y);
+    // A move that stays on the same point draws no dot either.
+    if (!crtaj || to == pen_)
+        return;
+    {
+        QPainter painter(&ploca_);
+        painter.setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(pen_, to);
+    }
+    const int margin = penWidth_ / 2 + 2;
+    update(QRect(pen_, to).normalized().adjusted(-margin, -margin, margin, margin));
+    pen_ = to;
+}
+
+void DrawingWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), paper_);
+    painter.drawImage(event->rect().topLeft(), ploca_, event->rect());
+}
+
+void DrawingWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form_MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form_MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
+}
+
+void DrawingWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form_MouseUp(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+}  // namespace zorbla

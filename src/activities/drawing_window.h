@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+
+#include "activities/activity_window.h"
+
+namespace zorbla {
+
+// A window the child draws on with the mouse. What is drawn is kept in an image of the
+// window's own, so it survives a repaint. A button going down starts a stroke where it
+// is, each move while the stroke lasts draws a straight segment with the pen of that
+// moment, and any button going up ends the stroke.
+class DrawingWindow : public ActivityWindow {
+    Q_OBJECT
+public:
+    using ActivityWindow::ActivityWindow;
+
+    bool crtaj = false;  // a button went down on the surface and is not released yet
+
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Sets the pen for this move, then draws if a stroke is going on.
+    virtual void Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y) = 0;
+    void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+    // The surface as drawn on, and the pen.
+    const QImage& ploca() const { return ploca_; }
+    QColor penColor() const { return penColor_; }
+    int penWidth() const { return penWidth_; }
+
+protected:
+    // Draws from the pen position to (x, y) with the current pen, if a stroke is going on.
+    void lineTo(int x, int y);
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    QImage ploca_;
+    QColor paper_ = Qt::white;  // shown where the image does not reach
+    QColor penColor_ = Qt::black;
+    int penWidth_ = 1;  // a stroke begun with two buttons at once keeps this thin pen
+
+private:
+    QPoint pen_;
+};
+
+}  // namespace zorbla
