@@ -12,30 +12,14 @@
 
 #include <memory>
 
+#include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
 #include "platform/mmcontrol.h"
 #include "platform/wavdevice.h"
 
 namespace activity_test {
 
-inline bool copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir src(from);
-    const QStringList names = src.entryList(QDir::Files);
-    if (names.isEmpty())
-        return false;
-    for (const QString& name : names)
-        if (!QFile::copy(src.filePath(name), to + '/' + name))
-            return false;
-    return true;
-}
-
-// Fills folder with the pack's word table, pictures and sounds.
-inline bool fillWorkingFolder(const QString& folder) {
-    const QString data = QStringLiteral(ZORBLA_DATA_DIR);
-    return QFile::copy(data + "/text.txt", folder + "/text.txt") &&
-           copyFolder(data + "/images", folder + "/images") && copyFolder(data + "/sounds", folder + "/sounds");
-}
+using zorbla_test::fillWorkingFolder;
 
 inline std::unique_ptr<zorbla::frmZorbla> openMainWindow() {
     auto w = std::make_unique<zorbla::frmZorbla>();

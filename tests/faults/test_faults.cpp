@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
 #include "platform/anigif.h"
 #include "platform/clicklabel.h"
@@ -24,14 +25,6 @@
 using namespace zorbla;
 
 namespace {
-
-bool copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        if (!QFile::copy(from + '/' + name, to + '/' + name))
-            return false;
-    return true;
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -132,10 +125,7 @@ class TestFaults : public QObject {
 private slots:
     void initTestCase() {
         oldFolder_ = QDir::currentPath();
-        const QString data = QStringLiteral(ZORBLA_DATA_DIR);
-        QVERIFY(copyFolder(data + "/images", folder_.filePath("images")));
-        QVERIFY(copyFolder(data + "/sounds", folder_.filePath("sounds")));
-        QVERIFY(QFile::copy(data + "/text.txt", folder_.filePath("text.txt")));
+        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
         QVERIFY(QDir::setCurrent(folder_.path()));
     }
     void cleanupTestCase() { QDir::setCurrent(oldFolder_); }

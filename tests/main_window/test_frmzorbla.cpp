@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
 #include "platform/anigif.h"
 #include "platform/clicklabel.h"
@@ -53,15 +54,6 @@ QByteArray testTable() {
     return t;
 }
 
-bool copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir src(from);
-    for (const QString& name : src.entryList(QDir::Files))
-        if (!QFile::copy(src.filePath(name), to + '/' + name))
-            return false;
-    return true;
-}
-
 bool serverAvailable() { return !qEnvironmentVariable("ZORBLA_MIC_FIFO").isEmpty(); }
 
 }  // namespace
@@ -81,8 +73,7 @@ private slots:
         oldFolder_ = QDir::currentPath();
         const QString data = QStringLiteral(ZORBLA_DATA_DIR);
         QVERIFY2(QFile::exists(data + "/images/B1.gif"), "the picture and sound pack is not built");
-        QVERIFY(copyFolder(data + "/images", folder_.filePath("images")));
-        QVERIFY(copyFolder(data + "/sounds", folder_.filePath("sounds")));
+        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path(), false));
         QFile table(folder_.filePath("text.txt"));
         QVERIFY(table.open(QIODevice::WriteOnly));
         table.write(testTable());

@@ -9,20 +9,13 @@
 
 #include <functional>
 
+#include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
 #include "platform/clicklabel.h"
 
 using namespace zorbla;
 
 namespace {
-
-bool copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        if (!QFile::copy(from + '/' + name, to + '/' + name))
-            return false;
-    return true;
-}
 
 // The window a child's input goes to now: a modal dialog, else the newest visible
 // window that is not the main one, else the main window.
@@ -46,10 +39,7 @@ class TestMonkey : public QObject {
 private slots:
     void initTestCase() {
         oldFolder_ = QDir::currentPath();
-        const QString data = QStringLiteral(ZORBLA_DATA_DIR);
-        QVERIFY(copyFolder(data + "/images", folder_.filePath("images")));
-        QVERIFY(copyFolder(data + "/sounds", folder_.filePath("sounds")));
-        QVERIFY(QFile::copy(data + "/text.txt", folder_.filePath("text.txt")));
+        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
         QVERIFY(QDir::setCurrent(folder_.path()));
     }
     void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
