@@ -144,7 +144,7 @@ void frmZorbla::createControls() {
     imgLijevo->setToolTip(QStringLiteral("PREVIOUS PICTURE"));
     imgDesno = picture(QStringLiteral(":/design/arrow_right.png"), {45, 45});
     imgDesno->setToolTip(QStringLiteral("NEXT PICTURE"));
-    Label1 = caption({15, 20}, QString(), childFont(17), QStringLiteral("background: transparent; color: white;"));
+    Label1 = caption({15, 20}, QString(), childFont(20), plain);  // dark, to stand out on the light grass
     lblRijec = caption({400, 35}, QString(), childFont(28), plain);
     lblRijec->hide();  // there is no word to show before the picture is clicked
 
