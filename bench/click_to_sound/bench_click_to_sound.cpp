@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench_util.h"
-#include "main_window/frmzorbla.h"
+#include "open_main_window.h"
 #include "platform/clicklabel.h"
 #include "platform/mmcontrol.h"
 #include "platform/wavdevice.h"
@@ -21,10 +21,9 @@ int main(int argc, char* argv[]) {
     bench::useTestScreen();
     QApplication app(argc, argv);
     const int clicks = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
-    QDir::setCurrent(QStringLiteral(ZORBLA_DATA_DIR));
 
     zorbla::Sound sound;
-    if (!zorbla::readWav(QStringLiteral("sounds/a.wav"), &sound)) {
+    if (!zorbla::readWav(QStringLiteral(ZORBLA_DATA_DIR "/sounds/a.wav"), &sound)) {
         std::fprintf(stderr, "bench_click_to_sound: no sounds/a.wav in %s\n", ZORBLA_DATA_DIR);
         return 1;
     }
@@ -36,12 +35,7 @@ int main(int argc, char* argv[]) {
                          qsizetype(sound.samples.size() * sizeof(qint16)));
 
     zorbla::frmZorbla window;
-    if (auto error = window.Form_Load()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error->message()));
-        return 1;
-    }
-    window.showFullScreen();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!bench::openMainWindow(window))
         return 1;
 
     QList<QWidget*> targets;

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "bench_util.h"
-#include "main_window/frmzorbla.h"
+#include "open_main_window.h"
 #include "platform/clicklabel.h"
 #include "platform/mmcontrol.h"
 
@@ -18,15 +18,9 @@ int main(int argc, char* argv[]) {
     bench::useTestScreen();
     QApplication app(argc, argv);
     const int clicks = argc > 1 ? std::max(200, atoi(argv[1])) : 2000;
-    QDir::setCurrent(QStringLiteral(ZORBLA_DATA_DIR));
 
     zorbla::frmZorbla window;
-    if (auto error = window.Form_Load()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error->message()));
-        return 1;
-    }
-    window.showFullScreen();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!bench::openMainWindow(window))
         return 1;
 
     auto settle = [] {

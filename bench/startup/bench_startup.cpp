@@ -13,19 +13,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_util.h"
 #include "main_window/frmzorbla.h"
 
 namespace {
-
-long residentKiB() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // Tells the parent when the window has painted once, then how much memory it holds.
 class FirstPaint : public QObject {
@@ -37,7 +28,7 @@ public:
                 std::printf("painted\n");
                 std::fflush(stdout);
                 QTimer::singleShot(500, [] {
-                    std::printf("rss %ld\n", residentKiB());
+                    std::printf("rss %ld\n", bench::residentKiB());
                     std::fflush(stdout);
                     QCoreApplication::exit(0);
                 });
@@ -101,11 +92,6 @@ bool measure(const QString& self, const char* mode, Run* run) {
     return true;
 }
 
-double percentile(std::vector<double> v, double q) {
-    std::sort(v.begin(), v.end());
-    return v[size_t(q * double(v.size() - 1) + 0.5)];
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -128,10 +114,10 @@ int main(int argc, char* argv[]) {
             times.push_back(r.ms);
             rss.push_back(double(r.rssKiB) / 1024.0);
         }
-        medians[m] = percentile(times, 0.5);
-        memory[m] = percentile(rss, 0.5);
+        medians[m] = bench::percentile(times, 0.5);
+        memory[m] = bench::percentile(rss, 0.5);
         std::printf("  %-7s time median %7.1f ms  p95 %7.1f ms   resident memory median %6.1f MiB\n",
-                    modes[m], medians[m], percentile(times, 0.95), memory[m]);
+                    modes[m], medians[m], bench::percentile(times, 0.95), memory[m]);
     }
     std::printf("  ratio   time %.2f (goal <= 1.5)   memory %.2f (goal <= 2)\n", medians[1] / medians[0],
                 memory[1] / memory[0]);
