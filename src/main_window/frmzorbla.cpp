@@ -10,15 +10,16 @@
 #include <QScreen>
 
 #include <cstdio>
-#include <future>
 
 #include "activities/activity_window.h"
 #include "activities/rijeci/frmrijeci.h"
 #include "activities/text/frmtext.h"
+#include "main_window/first_frame.h"
 #include "platform/anigif.h"
 #include "platform/clicklabel.h"
 #include "platform/mmcontrol.h"
 #include "platform/paths.h"
+#include "platform/rawimage.h"
 
 namespace zorbla {
 
@@ -51,39 +52,11 @@ QSize backgroundSize(QSize screen) {
     return QSize(qRound(screen.width() * 15.0 / 13.0), qRound(screen.height() * 15.0 / 13.0));
 }
 
-QImage decodeBackground(QSize size) {
-    // Decoding straight to the size drawn is much quicker than decoding and scaling.
-    QImageReader reader(QStringLiteral(":/design/background.jpg"));
-    reader.setScaledSize(size);
-    return reader.read();
-}
-
-// Decoding the background takes longer than building the whole window, so it starts on
-// another core as the window is made, and the first paint takes the result.
-class BackgroundDecode : public QObject {
-public:
-    static constexpr const char* kName = "zorbla-background-decode";
-    BackgroundDecode(QWidget* window, QSize size) : QObject(window), size_(size) {
-        setObjectName(QLatin1String(kName));
-        image_ = std::async(std::launch::async, decodeBackground, size);
-    }
-    ~BackgroundDecode() override {
-        if (image_.valid())
-            image_.wait();  // the decoder must not outlive the window
-    }
-    QSize size() const { return size_; }
-    QImage take() { return image_.get(); }
-
-private:
-    QSize size_;
-    std::future<QImage> image_;
-};
-
 }  // namespace
 
 frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        new BackgroundDecode(this, backgroundSize(screen->geometry().size()));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    firstFrame_ = std::make_unique<FirstFrameWork>(screen ? backgroundSize(screen->geometry().size()) : QSize());
     createControls();
 }
 
@@ -98,12 +71,15 @@ frmZorbla::~frmZorbla() {
 }
 
 void frmZorbla::createControls() {
-    auto picture = [this](const QString& resource, QSize size) {
+    QHash<QString, QPixmap> pixmaps;  // tiles and frames are shared
+    auto picture = [this, &pixmaps](const QString& stem, QSize size) {
         auto* l = new ClickLabel(this);
         l->resize(size);
         l->setScaledContents(true);
-        if (!resource.isEmpty())
-            l->setPixmap(QPixmap(resource));
+        auto it = pixmaps.find(stem);
+        if (it == pixmaps.end())
+            it = pixmaps.insert(stem, QPixmap::fromImage(designPicture(stem)));
+        l->setPixmap(*it);
         return l;
     };
     auto caption = [this](QSize size, const QString& text, const QFont& font, const QString& style) {
@@ -118,12 +94,12 @@ void frmZorbla::createControls() {
     const QString plain = QStringLiteral("background: transparent; color: rgb(25,45,120);");
 
     // Lower controls first: the later a control is made, the higher it lies.
-    imgRijecBack = picture(QStringLiteral(":/design/word_back.png"), {400, 40});
-    img1 = picture(QStringLiteral(":/design/title.png"), {400, 400});
+    imgRijecBack = picture(QStringLiteral(":/design/word_back"), {400, 40});
+    img1 = picture(QStringLiteral(":/design/title"), {400, 400});
     for (int i = 0; i < 4; ++i) {
         const bool horizontal = i % 2 == 0;
         imgPlaviOkvir[size_t(i)] =
-            picture(horizontal ? QStringLiteral(":/design/frame_h.png") : QStringLiteral(":/design/frame_v.png"),
+            picture(horizontal ? QStringLiteral(":/design/frame_h") : QStringLiteral(":/design/frame_v"),
                     horizontal ? QSize(400, 3) : QSize(2, 394));
     }
     AniGIF1 = new AniGIF(this);
@@ -131,18 +107,18 @@ void frmZorbla::createControls() {
     AniGIF1->hide();
 
     for (int i = 0; i < 26; ++i)
-        Image_[size_t(i)] = picture(QStringLiteral(":/design/tile_letter.png"), {50, 40});
+        Image_[size_t(i)] = picture(QStringLiteral(":/design/tile_letter"), {50, 40});
     for (int k = 0; k < 10; ++k)
-        ImageBroj_[size_t(k)] = picture(QStringLiteral(":/design/tile_number.png"), {50, 40});
+        ImageBroj_[size_t(k)] = picture(QStringLiteral(":/design/tile_number"), {50, 40});
     for (int i = 0; i < 26; ++i)
         Label_[size_t(i)] = caption({50, 40}, QString(), childFont(30), plain);
     for (int k = 0; k < 10; ++k)
         LabelBroj_[size_t(k)] = caption({50, 40}, QString::number(k + 1), childFont(28),
                                         QStringLiteral("background: transparent; color: rgb(150,30,40);"));
 
-    imgLijevo = picture(QStringLiteral(":/design/arrow_left.png"), {45, 45});
+    imgLijevo = picture(QStringLiteral(":/design/arrow_left"), {45, 45});
     imgLijevo->setToolTip(QStringLiteral("PREVIOUS PICTURE"));
-    imgDesno = picture(QStringLiteral(":/design/arrow_right.png"), {45, 45});
+    imgDesno = picture(QStringLiteral(":/design/arrow_right"), {45, 45});
     imgDesno->setToolTip(QStringLiteral("NEXT PICTURE"));
     Label1 = caption({15, 20}, QString(), childFont(20), plain);  // dark, to stand out on the light grass
     lblRijec = caption({400, 35}, QString(), childFont(28), plain);
@@ -155,19 +131,19 @@ void frmZorbla::createControls() {
                            QStringLiteral("background: rgba(255,255,255,215); color: rgb(30,150,60);"
                                           " border-radius: 18px;"));
     lblMaloSlovo->setToolTip(QStringLiteral("malo slovo"));
-    imgCRT = picture(QStringLiteral(":/design/crt.png"), {122, 108});
+    imgCRT = picture(QStringLiteral(":/design/crt"), {122, 108});
     Label4 = caption({209, 25}, QStringLiteral("COLOURS"), childFont(22),
                      QStringLiteral("background: transparent; color: white;"));
-    imgCrvena = picture(QStringLiteral(":/design/swatch_red.png"), {70, 45});
-    imgZuta = picture(QStringLiteral(":/design/swatch_yellow.png"), {70, 45});
-    imgSmeda = picture(QStringLiteral(":/design/swatch_brown.png"), {70, 45});
-    imgZelena = picture(QStringLiteral(":/design/swatch_green.png"), {70, 45});
-    imgPlava = picture(QStringLiteral(":/design/swatch_blue.png"), {70, 45});
-    imgNarandasta = picture(QStringLiteral(":/design/swatch_orange.png"), {70, 45});
-    imgIzlaz = picture(QStringLiteral(":/design/exit.png"), {35, 35});
+    imgCrvena = picture(QStringLiteral(":/design/swatch_red"), {70, 45});
+    imgZuta = picture(QStringLiteral(":/design/swatch_yellow"), {70, 45});
+    imgSmeda = picture(QStringLiteral(":/design/swatch_brown"), {70, 45});
+    imgZelena = picture(QStringLiteral(":/design/swatch_green"), {70, 45});
+    imgPlava = picture(QStringLiteral(":/design/swatch_blue"), {70, 45});
+    imgNarandasta = picture(QStringLiteral(":/design/swatch_orange"), {70, 45});
+    imgIzlaz = picture(QStringLiteral(":/design/exit"), {35, 35});
     imgIzlaz->setToolTip(QStringLiteral("IZLAZ"));
-    imgDice = picture(QStringLiteral(":/design/dice.png"), {65, 66});
-    imgPisanjeSlova = picture(QStringLiteral(":/design/b_picture.png"), {104, 69});
+    imgDice = picture(QStringLiteral(":/design/dice"), {65, 66});
+    imgPisanjeSlova = picture(QStringLiteral(":/design/b_picture"), {104, 69});
     lblPogodiSLovo = caption({123, 33}, QStringLiteral("GUESS?"), childFont(22),
                              QStringLiteral("background: rgb(255,215,60); color: rgb(120,40,140);"
                                             " border-radius: 10px;"));
@@ -354,14 +330,10 @@ void frmZorbla::layoutControls() {
 void frmZorbla::paintEvent(QPaintEvent*) {
     const QSize size = backgroundSize(screen_);
     if (background_.size() != size) {
-        auto* early = static_cast<BackgroundDecode*>(
-            findChild<QObject*>(QLatin1String(BackgroundDecode::kName), Qt::FindDirectChildrenOnly));
         QImage image;
-        if (early) {
-            if (early->size() == size)
-                image = early->take();
-            delete early;
-        }
+        if (firstFrame_ && firstFrame_->backgroundSize() == size)
+            image = firstFrame_->takeBackground();
+        firstFrame_.reset();
         background_ = QPixmap::fromImage(image.isNull() ? decodeBackground(size) : image);
     }
     if (background_.isNull())

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "platform/wordtable.h"
@@ -16,6 +17,7 @@ class AniGIF;
 class ClickLabel;
 class MMControl;
 class frmRijeci;
+class FirstFrameWork;
 
 // The main window and hub of the program: the letter and number tiles around the central
 // picture, the colours, the sound service every window uses, and the launchers of the
@@ -192,6 +194,7 @@ private:
     double x0_ = 0, y0_ = 0;
     QSize screen_;
     QPixmap background_;  // scaled to the size it is drawn at
+    std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first paint
     bool backgroundPressed_ = false;
     bool ended_ = false;
     frmRijeci* frmRijeci_ = nullptr;

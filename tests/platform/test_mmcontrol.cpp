@@ -176,7 +176,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(serverStreams(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(!c.device().isPlaying(), 3000);
-        QTRY_COMPARE_WITH_TIMEOUT(serverStreams(), 0, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(serverStreams(), 0, 10000);
     }
 
     void playButtonNotifiesBeforeItPlays() {

@@ -1,6 +1,7 @@
 #include "design.h"
 #include "gifwriter.h"
 #include "pictures.h"
+#include "platform/rawimage.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -636,6 +637,12 @@ DesignItem png(const QString &name, std::function<QImage(const EmojiAtlas &)> dr
     return {name, [draw](const EmojiAtlas &a, QString *) { return pngBytes(draw(a)); }};
 }
 
+// The same picture as raw pixels, for the main window's first frame.
+DesignItem raw(const QString &name, std::function<QImage(const EmojiAtlas &)> draw)
+{
+    return {name, [draw](const EmojiAtlas &a, QString *) { return zorbla::encodeRawImage(draw(a)); }};
+}
+
 DesignItem gif(const QString &name, std::function<QList<GifFrame>()> frames)
 {
     return {name, [frames](const EmojiAtlas &, QString *e) { return gifBytes(frames(), e); }};
@@ -661,25 +668,29 @@ QList<char32_t> designEmoji()
 QList<DesignItem> designItems()
 {
     QList<DesignItem> items;
-    items << DesignItem{QStringLiteral("background.jpg"), [](const EmojiAtlas &, QString *) { return jpgBytes(background()); }}
-          << png(QStringLiteral("title.png"), title)
-          << png(QStringLiteral("tile_letter.png"), [](const EmojiAtlas &) { return keyTile(50, 40, QColor(255, 200, 60), QString()); })
-          << png(QStringLiteral("tile_number.png"), [](const EmojiAtlas &) { return keyTile(50, 40, QColor(120, 215, 120), QString()); })
-          << png(QStringLiteral("frame_h.png"), [](const EmojiAtlas &) { return bar(400, 3, true); })
-          << png(QStringLiteral("frame_v.png"), [](const EmojiAtlas &) { return bar(2, 394, false); })
-          << png(QStringLiteral("arrow_left.png"), [](const EmojiAtlas &) { return arrow(false); })
-          << png(QStringLiteral("arrow_right.png"), [](const EmojiAtlas &) { return arrow(true); })
-          << png(QStringLiteral("word_back.png"), [](const EmojiAtlas &) { return wordBack(); })
-          << png(QStringLiteral("exit.png"), exitDoor)
-          << png(QStringLiteral("dice.png"), [](const EmojiAtlas &) { return dice(); })
-          << png(QStringLiteral("crt.png"), easel)
-          << png(QStringLiteral("b_picture.png"), letterB);
+    items << DesignItem{QStringLiteral("background.jpg"), [](const EmojiAtlas &, QString *) { return jpgBytes(background()); }};
+    // The main window's own pictures, as PNG and as raw pixels.
+    auto window = [&items](const QString &stem, std::function<QImage(const EmojiAtlas &)> draw) {
+        items << png(stem + QStringLiteral(".png"), draw) << raw(stem + QStringLiteral(".argb"), draw);
+    };
+    window(QStringLiteral("title"), title);
+    window(QStringLiteral("tile_letter"), [](const EmojiAtlas &) { return keyTile(50, 40, QColor(255, 200, 60), QString()); });
+    window(QStringLiteral("tile_number"), [](const EmojiAtlas &) { return keyTile(50, 40, QColor(120, 215, 120), QString()); });
+    window(QStringLiteral("frame_h"), [](const EmojiAtlas &) { return bar(400, 3, true); });
+    window(QStringLiteral("frame_v"), [](const EmojiAtlas &) { return bar(2, 394, false); });
+    window(QStringLiteral("arrow_left"), [](const EmojiAtlas &) { return arrow(false); });
+    window(QStringLiteral("arrow_right"), [](const EmojiAtlas &) { return arrow(true); });
+    window(QStringLiteral("word_back"), [](const EmojiAtlas &) { return wordBack(); });
+    window(QStringLiteral("exit"), exitDoor);
+    window(QStringLiteral("dice"), [](const EmojiAtlas &) { return dice(); });
+    window(QStringLiteral("crt"), easel);
+    window(QStringLiteral("b_picture"), letterB);
     const struct { const char *name; QColor c; } swatches[] = {
         {"red", QColor(230, 40, 40)}, {"yellow", QColor(255, 215, 30)}, {"brown", QColor(140, 85, 40)},
         {"green", QColor(50, 180, 60)}, {"blue", QColor(40, 110, 230)}, {"orange", QColor(255, 140, 20)}};
     for (const auto &s : swatches) {
         const QColor c = s.c;
-        items << png(QStringLiteral("swatch_%1.png").arg(QLatin1String(s.name)), [c](const EmojiAtlas &) { return swatch(c); });
+        window(QStringLiteral("swatch_%1").arg(QLatin1String(s.name)), [c](const EmojiAtlas &) { return swatch(c); });
     }
     items << gif(QStringLiteral("alphabet.gif"), alphabetAnimation)
           << gif(QStringLiteral("spider.gif"), spiderAnimation)

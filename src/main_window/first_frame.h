@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <future>
+
+namespace zorbla {
+
+// The work the main window's first frame waits for that need not be done on the
+// user-interface thread: the background is decoded on one core and the system's font
+// list read on another while the window is built.
+class FirstFrameWork {
+public:
+    explicit FirstFrameWork(QSize background);
+    ~FirstFrameWork();  // waits: the work must not outlive what it was for
+    FirstFrameWork(const FirstFrameWork&) = delete;
+    FirstFrameWork& operator=(const FirstFrameWork&) = delete;
+
+    QSize backgroundSize() const { return backgroundSize_; }
+    // Taken once; a second take gives a null image.
+    QImage takeBackground();
+
+private:
+    QSize backgroundSize_;
+    std::future<QImage> background_;
+    std::future<void> fonts_;
+};
+
+// The window's background picture decoded at the size it is drawn.
+QImage decodeBackground(QSize size);
+
+}  // namespace zorbla

@@ -1,0 +1,154 @@
+// The fast picture paths of the first frame: the reduced JPEG decode and the raw pixels.
+#include <QBuffer>
+#include <QImageWriter>
+#include <QResource>
+#include <QtTest>
+
+#include "platform/jpegscale.h"
+#include "platform/rawimage.h"
+
+using namespace zorbla;
+
+namespace {
+
+// Four flat quarters, so a reduced decode must still put each colour in its place.
+QImage quarters(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(QColor(220, 40, 40));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (x >= w / 2 && y < h / 2)
+                img.setPixelColor(x, y, QColor(40, 200, 60));
+            else if (x < w / 2 && y >= h / 2)
+                img.setPixelColor(x, y, QColor(30, 80, 230));
+            else if (x >= w / 2 && y >= h / 2)
+                img.setPixelColor(x, y, QColor(250, 230, 40));
+        }
+    return img;
+}
+
+QByteArray jpeg(const QImage& img) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(95);
+    return writer.write(img) ? bytes : QByteArray();
+}
+
+bool near(QColor a, QColor b, int tolerance) {
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+}  // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+private slots:
+    void reductionKeepsTheDrawnSizeWithinASlightEnlargement() {
+        const QSize picture(2133, 1600);
+        QCOMPARE(jpegReduction(picture, QSize(1181, 886)), 2);   // 1024 x 768 screen
+        QCOMPARE(jpegReduction(picture, QSize(1477, 1108)), 1);  // 1280 x 960: a half would be blurred
+        QCOMPARE(jpegReduction(picture, QSize(2215, 1246)), 1);  // larger than the picture
+        QCOMPARE(jpegReduction(picture, QSize(300, 225)), 8);
+        QCOMPARE(jpegReduction(picture, QSize(1, 1)), 8);  // the library reduces no further
+        QCOMPARE(jpegReduction(QSize(7, 7), QSize(1, 1)), 8);
+    }
+
+    void decodesToExactlyTheSizeAsked() {
+        const QByteArray bytes = jpeg(quarters(640, 480));
+        QVERIFY(!bytes.isEmpty());
+        for (const QSize size : {QSize(640, 480), QSize(350, 260), QSize(100, 75), QSize(900, 700)}) {
+            const QImage img = decodeJpegToSize(bytes, size);
+            QCOMPARE(img.size(), size);
+            // Away from the edges between them, each quarter keeps its colour.
+            const int w = size.width(), h = size.height();
+            QVERIFY2(near(img.pixelColor(w / 4, h / 4), QColor(220, 40, 40), 12), qPrintable(QString::number(w)));
+            QVERIFY(near(img.pixelColor(3 * w / 4, h / 4), QColor(40, 200, 60), 12));
+            QVERIFY(near(img.pixelColor(w / 4, 3 * h / 4), QColor(30, 80, 230), 12));
+            QVERIFY(near(img.pixelColor(3 * w / 4, 3 * h / 4), QColor(250, 230, 40), 12));
+        }
+    }
+
+    void badBytesGiveNoPictureAndDoNotEndTheProgram() {
+        QVERIFY(decodeJpegToSize(QByteArray(), QSize(10, 10)).isNull());
+        QVERIFY(decodeJpegToSize(QByteArray("not a picture at all"), QSize(10, 10)).isNull());
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(quarters(20, 20).save(&buffer, "png"));
+        QVERIFY(decodeJpegToSize(png, QSize(10, 10)).isNull());
+        const QByteArray good = jpeg(quarters(64, 48));
+        QVERIFY(decodeJpegToSize(good, QSize()).isNull());
+        // Cut short: the library fills in what is missing, or gives up; either way no crash.
+        for (const int length : {2, 20, 200, int(good.size() / 2)})
+            decodeJpegToSize(good.left(length), QSize(32, 24));
+    }
+
+    void rawPixelsComeBackAsTheyWent() {
+        QImage img(37, 11, QImage::Format_ARGB32);  // odd width: rows are not padded
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                img.setPixelColor(x, y, QColor(x * 6, y * 20, 255 - x * 6, (x * 7 + y * 13) % 256));
+        const QByteArray raw = encodeRawImage(img);
+        QCOMPARE(raw.size(), 16 + 37 * 11 * 4);
+        const QImage view = rawImageView(reinterpret_cast<const uchar*>(raw.constData()), raw.size());
+        QCOMPARE(view, img.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+        // Pixels that do not lie on a 4-byte boundary are copied, not read crooked.
+        QByteArray shifted = QByteArray(1, '\0') + raw;
+        const QImage moved = rawImageView(reinterpret_cast<const uchar*>(shifted.constData()) + 1, raw.size());
+        QCOMPARE(moved, view);
+    }
+
+    void damagedRawPixelsAreRefused() {
+        const QByteArray raw = encodeRawImage(quarters(8, 4));
+        auto view = [](const QByteArray& b) {
+            return rawImageView(reinterpret_cast<const uchar*>(b.constData()), b.size());
+        };
+        QVERIFY(!view(raw).isNull());
+        QVERIFY(view(raw.left(raw.size() - 1)).isNull());
+        QVERIFY(view(raw + "x").isNull());
+        QVERIFY(view(raw.left(10)).isNull());
+        QByteArray magic = raw;
+        magic[0] = 'X';
+        QVERIFY(view(magic).isNull());
+        QByteArray huge = raw;
+        huge[6] = '\x7f';  // a width far beyond any window picture
+        QVERIFY(view(huge).isNull());
+        QByteArray zero = raw;
+        zero[4] = zero[5] = zero[6] = zero[7] = 0;
+        QVERIFY(view(zero).isNull());
+        QVERIFY(rawImageView(nullptr, 100).isNull());
+    }
+
+    void windowPicturesAreCompiledInAsTheirPngs() {
+        for (const char* stem : {"title", "tile_letter", "tile_number", "frame_h", "frame_v", "arrow_left",
+                                 "arrow_right", "word_back", "exit", "dice", "crt", "b_picture", "swatch_red",
+                                 "swatch_yellow", "swatch_brown", "swatch_green", "swatch_blue", "swatch_orange"}) {
+            const QString name = QStringLiteral(":/design/") + QLatin1String(stem);
+            const QResource raw(name + QStringLiteral(".argb"));
+            QVERIFY2(raw.isValid(), stem);
+            // Compressed, the pixels would have to be unpacked before every start.
+            QCOMPARE(raw.compressionAlgorithm(), QResource::NoCompression);
+            const QImage fast = designPicture(name);
+            const QImage png = QImage(name + QStringLiteral(".png")).convertToFormat(fast.format());
+            QCOMPARE(fast.size(), png.size());
+            int worst = 0;
+            for (int y = 0; y < png.height(); ++y)
+                for (int x = 0; x < png.width(); ++x) {
+                    const QRgb a = fast.pixel(x, y), b = png.pixel(x, y);
+                    worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                                      qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b))});
+                }
+            QVERIFY2(worst <= 1, qPrintable(QStringLiteral("%1 differs by %2").arg(stem).arg(worst)));
+        }
+        // A picture with no raw copy comes from its PNG.
+        QCOMPARE(designPicture(QStringLiteral(":/design/bear")).size(), QImage(":/design/bear.png").size());
+        QVERIFY(designPicture(QStringLiteral(":/design/nothing")).isNull());
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "test_pictures.moc"
