@@ -2,23 +2,19 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QImageReader>
 
 #include "platform/jpegscale.h"
 
 namespace zorbla {
 
-QImage decodeBackground(QSize size) {
+QImage decodeBackground(QSize drawn) {
     const QString name = QStringLiteral(":/design/background.jpg");
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return QImage();
-    QImage image = decodeJpegToSize(file.readAll(), size);
-    if (image.isNull()) {  // not a JPEG after all: whatever Qt can read of it
-        QImageReader reader(name);
-        reader.setScaledSize(size);
-        image = reader.read();
-    }
+    QImage image = decodeJpegForSize(file.readAll(), drawn);
+    if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
+        image = QImage(name);
     return image;
 }
 

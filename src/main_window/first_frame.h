@@ -27,7 +27,8 @@ private:
     std::future<void> fonts_;
 };
 
-// The window's background picture decoded at the size it is drawn.
-QImage decodeBackground(QSize size);
+// The window's background picture, decoded for drawing at the given size: it may come
+// smaller, to be drawn stretched.
+QImage decodeBackground(QSize drawn);
 
 }  // namespace zorbla

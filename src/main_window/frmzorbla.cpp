@@ -329,17 +329,21 @@ void frmZorbla::layoutControls() {
 
 void frmZorbla::paintEvent(QPaintEvent*) {
     const QSize size = backgroundSize(screen_);
-    if (background_.size() != size) {
+    if (backgroundFor_ != size) {
         QImage image;
         if (firstFrame_ && firstFrame_->backgroundSize() == size)
             image = firstFrame_->takeBackground();
         firstFrame_.reset();
         background_ = QPixmap::fromImage(image.isNull() ? decodeBackground(size) : image);
+        backgroundFor_ = size;
     }
     if (background_.isNull())
         return;
     QPainter p(this);
-    p.drawPixmap(0, 0, background_);
+    // Decoded a little smaller than drawn, it is stretched as it is painted: only the
+    // part being repainted is scaled.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRect(QPoint(0, 0), size), background_);
 }
 
 void frmZorbla::resizeEvent(QResizeEvent* event) {

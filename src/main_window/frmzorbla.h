@@ -193,7 +193,8 @@ private:
     QString shownPicture_;
     double x0_ = 0, y0_ = 0;
     QSize screen_;
-    QPixmap background_;  // scaled to the size it is drawn at
+    QPixmap background_;   // drawn stretched to backgroundFor_
+    QSize backgroundFor_;  // the size it was decoded for
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first paint
     bool backgroundPressed_ = false;
     bool ended_ = false;

@@ -73,15 +73,11 @@ int jpegReduction(QSize picture, QSize drawn) {
     return reduction;
 }
 
-QImage decodeJpegToSize(const QByteArray& jpeg, QSize size) {
-    if (size.isEmpty() || jpeg.isEmpty())
+QImage decodeJpegForSize(const QByteArray& jpeg, QSize drawn) {
+    if (drawn.isEmpty() || jpeg.isEmpty())
         return QImage();
     QImage image;
-    if (!decode(jpeg, size, &image))
-        return QImage();
-    if (image.size() == size)
-        return image;
-    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return decode(jpeg, drawn, &image) ? image : QImage();
 }
 
 }  // namespace zorbla

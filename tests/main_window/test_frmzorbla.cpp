@@ -367,6 +367,16 @@ private slots:
         }
     }
 
+    void backgroundPictureIsDrawnStretched() {
+        // Stretched by 15/13 from the top-left corner: the sun (at 260, 230 of the
+        // 2133 x 1600 picture) lands near (144, 127), and grass fills the bottom right.
+        const QImage shot = w_->grab().toImage();
+        const QColor sun = shot.pixelColor(144, 127);
+        QVERIFY2(sun.red() > 220 && sun.green() > 190 && sun.blue() < 200, qPrintable(sun.name()));
+        const QColor grass = shot.pixelColor(1010, 700);
+        QVERIFY2(grass.green() > grass.red() + 30 && grass.green() > grass.blue() + 30, qPrintable(grass.name()));
+    }
+
     void recordingKeptWithS() {
         QTest::mouseClick(w_->Label_[2], Qt::LeftButton);  // C: "sounds\c.wav" is open
         const QString file = w_->MMControl1->device().path();
