@@ -13,6 +13,7 @@ set(ZORBLA_APP_ID org.zorbla.Zorbla)
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS zorbla RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zorbla_sound LIBRARY DESTINATION ${ZORBLA_SOUND_MODULE_DIR})
 # The program finds the pack at ../share/zorbla from its bin/, so these two stay together.
 install(DIRECTORY ${ZORBLA_DATA_DIR}/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zorbla
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ

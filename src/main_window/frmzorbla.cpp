@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -20,6 +21,7 @@
 #include "platform/mmcontrol.h"
 #include "platform/paths.h"
 #include "platform/rawimage.h"
+#include "platform/wavdevice.h"
 
 namespace zorbla {
 
@@ -331,9 +333,13 @@ void frmZorbla::paintEvent(QPaintEvent*) {
     const QSize size = backgroundSize(screen_);
     if (backgroundFor_ != size) {
         QImage image;
-        if (firstFrame_ && firstFrame_->backgroundSize() == size)
-            image = firstFrame_->takeBackground();
-        firstFrame_.reset();
+        if (firstFrame_) {
+            if (firstFrame_->backgroundSize() == size)
+                image = firstFrame_->takeBackground();
+            firstFrame_.reset();
+            // The window is on the screen: now the sound engine, before the first click.
+            QTimer::singleShot(0, this, &preloadSoundEngine);
+        }
         background_ = QPixmap::fromImage(image.isNull() ? decodeBackground(size) : image);
         backgroundFor_ = size;
     }

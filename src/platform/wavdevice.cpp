@@ -1,365 +1,149 @@
 #include "platform/wavdevice.h"
 
-#include <QAudioSink>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QAudioSource>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLibrary>
 
-#include <sndfile.h>
-
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
+#include <future>
+#include <mutex>
 
-#include "platform/paths.h"
+#include <dlfcn.h>
 
 namespace zorbla {
 
 namespace {
 
-constexpr int kMaxChannels = 8;
-constexpr int kMaxSampleRate = 384000;
-constexpr sf_count_t kChunkFrames = 16384;
-// The sound server's buffer for a playing sound, and how often it is topped up. The first
-// write fills it whole, so the server starts at once; the rest is a margin against the
-// window being busy for a moment.
-constexpr int kBufferMs = 2000;  // the server grants about half
-constexpr int kFeedMs = 50;
+QString programFolder() {
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+// Where the engine may be: built into the program itself (the fuzzing build), installed
+// beside it, or in the build tree.
+const SoundModuleApi* loadEngine(QString* error) {
+    if (auto entry = reinterpret_cast<ZorblaSoundModuleEntry>(dlsym(RTLD_DEFAULT, ZORBLA_SOUND_MODULE_ENTRY)))
+        return entry();
+    const QString folder = programFolder();
+    QStringList candidates = {
+        QDir(folder).filePath(QStringLiteral(ZORBLA_SOUND_MODULE_FROM_PROGRAM "/" ZORBLA_SOUND_MODULE_FILE)),
+        QDir(folder).filePath(QStringLiteral(ZORBLA_SOUND_MODULE_FILE)),
+    };
+    // A program (or test) run from the build tree uses the engine built beside it; an
+    // installed one only its own.
+    if (folder.startsWith(QStringLiteral(ZORBLA_BUILD_TREE "/")))
+        candidates << QStringLiteral(ZORBLA_SOUND_MODULE_BUILT);
+    QStringList failures;
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path))
+            continue;
+        // Never unloaded: the audio libraries do not take being unloaded well.
+        auto* library = new QLibrary(path);
+        library->setLoadHints(QLibrary::PreventUnloadHint);
+        auto entry = reinterpret_cast<ZorblaSoundModuleEntry>(library->resolve(ZORBLA_SOUND_MODULE_ENTRY));
+        if (!entry) {
+            failures << library->errorString();
+            delete library;
+            continue;
+        }
+        const SoundModuleApi* api = entry();
+        if (api && api->version == kSoundModuleVersion) {
+            static QLibrary* const kept = library;
+            Q_UNUSED(kept);
+            return api;
+        }
+        failures << QStringLiteral("%1 is of another version of the program").arg(path);
+    }
+    *error = failures.isEmpty() ? QStringLiteral("%1 is not installed").arg(QStringLiteral(ZORBLA_SOUND_MODULE_FILE))
+                                : failures.join(QStringLiteral("; "));
+    return nullptr;
+}
+
+std::once_flag engineOnce;
+const SoundModuleApi* engineApi = nullptr;
+
+const SoundModuleApi* engine() {
+    std::call_once(engineOnce, [] {
+        QString error;
+        engineApi = loadEngine(&error);
+        if (!engineApi)
+            std::fprintf(stderr, "zorbla: there is no sound: the sound engine cannot be loaded: %s\n",
+                         qPrintable(error));
+    });
+    return engineApi;
+}
+
+const Sound kNoSound;
 
 }  // namespace
 
+void preloadSoundEngine() {
+    // Waited for at exit, so the program never ends in the middle of loading a library.
+    static std::future<void> loading = std::async(std::launch::async, [] { engine(); });
+}
+
 bool readWav(const QString& path, Sound* sound) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
-        return false;
-    if (info.channels <= 0 || info.channels > kMaxChannels || info.samplerate <= 0 ||
-        info.samplerate > kMaxSampleRate) {
-        sf_close(file);
-        return false;
-    }
-    Sound result;
-    result.sampleRate = info.samplerate;
-    result.channels = info.channels;
-    // Floating-point sound runs from -1 to 1: read as such and scale it, since read as
-    // integers it would come out silent (or, scaled by the library, louder than it is).
-    const int subtype = info.format & SF_FORMAT_SUBMASK;
-    const bool floating = subtype == SF_FORMAT_FLOAT || subtype == SF_FORMAT_DOUBLE;
-    // Read in chunks rather than trusting the frame count of the header.
-    std::vector<qint16> chunk(size_t(kChunkFrames) * size_t(info.channels));
-    std::vector<float> floats(floating ? chunk.size() : 0);
-    for (;;) {
-        sf_count_t got;
-        if (floating) {
-            got = sf_readf_float(file, floats.data(), kChunkFrames);
-            for (sf_count_t i = 0; i < got * info.channels; ++i) {
-                const float v = std::isfinite(floats[size_t(i)]) ? floats[size_t(i)] : 0.0f;
-                chunk[size_t(i)] = qint16(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f));
-            }
-        } else {
-            got = sf_readf_short(file, chunk.data(), kChunkFrames);
-        }
-        if (got <= 0)
-            break;
-        result.samples.insert(result.samples.end(), chunk.begin(), chunk.begin() + got * info.channels);
-    }
-    const bool failed = sf_error(file) != SF_ERR_NO_ERROR;
-    sf_close(file);
-    if (failed)
-        return false;
-    *sound = std::move(result);
-    return true;
+    const SoundModuleApi* api = engine();
+    return api && api->readWav(path, sound);
 }
 
 bool writeWav(const QString& path, const Sound& sound, QString* error) {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
-    SF_INFO info{};
-    info.samplerate = sound.sampleRate;
-    info.channels = sound.channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open_fd(out.handle(), SFM_WRITE, &info, SF_FALSE);
-    if (!file) {
-        if (error)
-            *error = QString::fromLocal8Bit(sf_strerror(nullptr));
-        out.cancelWriting();
-        return false;
-    }
-    const sf_count_t frames = sound.frames();
-    const sf_count_t written = frames > 0 ? sf_writef_short(file, sound.samples.data(), frames) : 0;
-    const int closeError = sf_close(file);
-    if (written != frames || closeError != 0) {
-        if (error)
-            *error = QStringLiteral("the sound could not be written completely");
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
-    return true;
+    if (const SoundModuleApi* api = engine())
+        return api->writeWav(path, sound, error);
+    if (error)
+        *error = QStringLiteral("there is no sound engine");
+    return false;
 }
 
-WavDevice::WavDevice(QObject* parent) : QObject(parent) {
-    playTimer_.setSingleShot(true);
-    connect(&playTimer_, &QTimer::timeout, this, &WavDevice::checkPlayback);
-    feedTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&feedTimer_, &QTimer::timeout, this, &WavDevice::feedSink);
-}
+WavDevice::WavDevice(QObject* parent) : QObject(parent) {}
 
 WavDevice::~WavDevice() { shutdown(); }
 
-void WavDevice::shutdown() {
-    close();
-    // What is still waiting to go goes now. Their pending deletions are taken back
-    // first, since each stream runs the event loop as it goes and would otherwise meet
-    // its own deletion again.
-    for (const QPointer<QObject>& audio : retired_)
-        if (audio)
-            QCoreApplication::removePostedEvents(audio.data(), QEvent::DeferredDelete);
-    for (const QPointer<QObject>& audio : retired_)
-        delete audio.data();
-    retired_.clear();
-}
-
-// Qt's PulseAudio streams run the event loop while they are destroyed. Deleted inside a
-// click handler, that would let the next click run in the middle of this one, so they
-// go when the event loop next has nothing else on.
-void WavDevice::retire(QObject* audio) {
-    retired_.erase(std::remove_if(retired_.begin(), retired_.end(),
-                                  [](const QPointer<QObject>& p) { return p.isNull(); }),
-                   retired_.end());
-    retired_.push_back(audio);
-    audio->deleteLater();
-}
-
-QAudioFormat WavDevice::defaultRecordingFormat() {
-    QAudioFormat f;
-    f.setSampleRate(22050);
-    f.setChannelCount(1);
-    f.setSampleFormat(QAudioFormat::Int16);
-    return f;
-}
-
-QAudioFormat WavDevice::format() const {
-    QAudioFormat f;
-    f.setSampleRate(sound_.sampleRate);
-    f.setChannelCount(sound_.channels);
-    f.setSampleFormat(QAudioFormat::Int16);
-    return f;
-}
-
 void WavDevice::open(const QString& writtenName) {
-    close();
-    if (writtenName.isEmpty())
-        return;
-    const QString path = resolvePath(writtenName);
-    Sound sound;
-    if (!readWav(path, &sound)) {
-        // Silent for the child, but whoever looks after the pack should hear of it.
-        // A file that is there but is no sound is left alone; a missing one can be recorded.
-        if (QFileInfo::exists(path)) {
-            std::fprintf(stderr, "zorbla: the sound %s cannot be played: it is not a sound file this program reads\n",
-                         qPrintable(writtenName));
-            return;
+    if (!backend_ && !writtenName.isEmpty())
+        if (const SoundModuleApi* api = engine()) {
+            backend_.reset(api->createBackend());
+            backend_->onPlaybackFinished = [this] { emit playbackFinished(); };
+            backend_->onRecordingStopped = [this] { emit recordingStopped(); };
         }
-        std::fprintf(stderr, "zorbla: the sound %s is missing\n", qPrintable(writtenName));
-        const QAudioFormat f = defaultRecordingFormat();
-        sound.sampleRate = f.sampleRate();
-        sound.channels = f.channelCount();
-    }
-    open_ = true;
-    path_ = path;
-    sound_ = std::move(sound);
-    position_ = 0;
+    if (backend_)
+        backend_->open(writtenName);
 }
 
 void WavDevice::close() {
-    stop();
-    open_ = false;
-    path_.clear();
-    sound_ = Sound();
-    position_ = 0;
+    if (backend_)
+        backend_->close();
 }
 
-qint64 WavDevice::position() const {
-    if (!sink_)
-        return position_;
-    const qint64 played = sink_->processedUSecs() * sound_.sampleRate / 1000000;
-    return qMin(playStartFrame_ + played, sound_.frames());
+void WavDevice::shutdown() {
+    if (backend_)
+        backend_->shutdown();
 }
-
-qint64 WavDevice::processedUSecs() const { return sink_ ? sink_->processedUSecs() : 0; }
 
 void WavDevice::play() {
-    if (!open_ || isRecording())
-        return;
-    if (sink_)
-        finishPlayback(false);
-    const qint64 total = sound_.frames();
-    if (position_ >= total)
-        return;
-    playStartFrame_ = position_;
-    playFrames_ = total - position_;
-    const auto* data = reinterpret_cast<const char*>(sound_.samples.data() +
-                                                     position_ * sound_.channels);
-    const qsizetype bytes = qsizetype(playFrames_ * sound_.channels * qint64(sizeof(qint16)));
-    // Parentless: Qt 6.4 gives the sink's backend the sink's parent, and deleting both
-    // through one parent frees the backend twice.
-    sink_ = new QAudioSink(format());
-    const qsizetype bytesPerMs = qsizetype(sound_.sampleRate) * sound_.channels * 2 / 1000;
-    sink_->setBufferSize(bytesPerMs * kBufferMs);
-    // Written to rather than read from: a sink that reads waits for its first tick before it
-    // takes anything, and that wait is most of what a child would notice.
-    playOutput_ = sink_->start();
-    if (!playOutput_ || sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
-        // No sound server or no device: play nothing, quietly.
-        finishPlayback(false);
-        position_ = playStartFrame_;
-        return;
-    }
-    playData_ = QByteArray::fromRawData(data, bytes);
-    playWritten_ = 0;
-    // The server starts a stream once its pre-buffer is full. A sound shorter than that
-    // is followed by silence, which ends unheard when the sound does.
-    paddingLeft_ = qMax<qsizetype>(0, sink_->bufferSize() - bytes);
-    feedSink();
-    playClock_.start();
-    feedTimer_.start(kFeedMs);
-    playTimer_.start(int(playFrames_ * 1000 / sound_.sampleRate));
-}
-
-void WavDevice::feedSink() {
-    if (!sink_ || !playOutput_)
-        return;
-    const int frameBytes = sound_.channels * int(sizeof(qint16));
-    qsizetype room = sink_->bytesFree() / frameBytes * frameBytes;
-    if (playWritten_ < playData_.size() && room > 0) {
-        const qsizetype n = qMin(room, playData_.size() - playWritten_);
-        const qint64 written = playOutput_->write(playData_.constData() + playWritten_, n);
-        if (written > 0) {
-            playWritten_ += qsizetype(written);
-            room -= qsizetype(written);
-        }
-    }
-    if (playWritten_ >= playData_.size() && paddingLeft_ > 0 && room > 0) {
-        const qsizetype n = qMin(room, paddingLeft_);
-        const QByteArray silence(n, '\0');
-        const qint64 written = playOutput_->write(silence);
-        paddingLeft_ -= qMax<qint64>(0, written);
-    }
-    if (playWritten_ >= playData_.size() && paddingLeft_ <= 0)
-        feedTimer_.stop();
-}
-
-void WavDevice::checkPlayback() {
-    if (!sink_)
-        return;
-    const qint64 durationUs = playFrames_ * 1000000 / sound_.sampleRate;
-    const qint64 processedUs = sink_->processedUSecs();
-    const qint64 elapsedUs = playClock_.nsecsElapsed() / 1000;
-    const bool failed = sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError;
-    // The sink runs dry before the server has played its buffer; wait for the clock too,
-    // so the end of the sound is heard before the stream goes.
-    if ((processedUs >= durationUs && elapsedUs >= durationUs) || failed ||
-        elapsedUs > durationUs + 5000000) {
-        finishPlayback(true);
-        return;
-    }
-    const qint64 waitUs = qMax(processedUs, elapsedUs) < durationUs
-                              ? durationUs - qMax(processedUs, elapsedUs)
-                              : 20000;
-    playTimer_.start(int(qBound<qint64>(qint64(10), waitUs / 1000, qint64(1000))));
-}
-
-void WavDevice::finishPlayback(bool reachedEnd) {
-    if (!sink_)
-        return;
-    playTimer_.stop();
-    feedTimer_.stop();
-    position_ = reachedEnd ? sound_.frames() : position();
-    QAudioSink* sink = sink_;
-    sink_ = nullptr;
-    playOutput_ = nullptr;
-    playData_.clear();
-    playWritten_ = 0;
-    paddingLeft_ = 0;
-    sink->stop();  // the server drops what it still holds: the sound ends at once
-    retire(sink);  // and with it the device written to
-    if (reachedEnd)
-        emit playbackFinished();
+    if (backend_)
+        backend_->play();
 }
 
 void WavDevice::stop() {
-    if (sink_)
-        finishPlayback(false);
-    if (source_) {
-        takeRecordedData();
-        QAudioSource* source = source_;
-        source_ = nullptr;
-        recordInput_ = nullptr;
-        source->stop();
-        retire(source);
-        recordPending_.clear();
-        sound_.samples.resize(size_t(sound_.frames() * sound_.channels));  // whole frames only
-        position_ = sound_.frames();
-        emit recordingStopped();
-    }
+    if (backend_)
+        backend_->stop();
 }
 
 void WavDevice::rewind() {
-    stop();
-    position_ = 0;
+    if (backend_)
+        backend_->rewind();
 }
 
 void WavDevice::record() {
-    if (!open_)
-        return;
-    stop();
-    // The recording replaces the sound from the current position on.
-    sound_.samples.resize(size_t(position_ * sound_.channels));
-    source_ = new QAudioSource(format());  // parentless, as the sink
-    recordInput_ = source_->start();
-    if (!recordInput_ || source_->error() != QAudio::NoError) {
-        QAudioSource* source = source_;
-        source_ = nullptr;
-        recordInput_ = nullptr;
-        retire(source);
-        return;
-    }
-    connect(recordInput_, &QIODevice::readyRead, this, &WavDevice::takeRecordedData);
+    if (backend_)
+        backend_->record();
 }
 
-void WavDevice::takeRecordedData() {
-    if (!recordInput_)
-        return;
-    recordPending_.append(recordInput_->readAll());
-    const qsizetype whole = recordPending_.size() / qsizetype(sizeof(qint16));
-    const auto* data = reinterpret_cast<const qint16*>(recordPending_.constData());
-    sound_.samples.insert(sound_.samples.end(), data, data + whole);
-    recordPending_.remove(0, whole * qsizetype(sizeof(qint16)));
-}
+bool WavDevice::save() { return backend_ && backend_->save(); }
 
-bool WavDevice::save() {
-    if (!open_)
-        return false;
-    if (isRecording())
-        stop();
-    QString error;
-    if (writeWav(path_, sound_, &error))
-        return true;
-    std::fprintf(stderr, "zorbla: the recording could not be saved in %s: %s; the old sound is unchanged\n",
-                 qPrintable(QDir::toNativeSeparators(path_)), qPrintable(error));
-    return false;
-}
+const Sound& WavDevice::sound() const { return backend_ ? backend_->sound() : kNoSound; }
 
 }  // namespace zorbla
