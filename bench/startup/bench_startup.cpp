@@ -1,7 +1,8 @@
 // Start-up time to the first painted frame, and resident memory after start-up, of the real
 // program beside a bare Qt window with one label: fresh processes, taken in turns, both
 // watched by the same preloaded probe.
-//   bench_startup [runs]
+//   bench_startup [runs] [program...]   more programs are measured beside, in the same turns
+//                                       (to compare two builds of the program)
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -60,28 +61,33 @@ int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     std::printf("start-up to the first painted frame, %d runs each (platform %s)\n", runs,
                 qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
-    const char* names[2] = {"bare", "zorbla"};
-    const QString programs[2] = {QStringLiteral(BARE_WINDOW), QStringLiteral(ZORBLA_PROGRAM)};
-    std::vector<double> times[2], rss[2];
+    QStringList programs = {QStringLiteral(BARE_WINDOW), QStringLiteral(ZORBLA_PROGRAM)};
+    QStringList names = {QStringLiteral("bare"), QStringLiteral("zorbla")};
+    for (int i = 2; i < argc; ++i) {
+        programs << QString::fromLocal8Bit(argv[i]);
+        names << QString::fromLocal8Bit(argv[i]);
+    }
+    const int n = int(programs.size());
+    std::vector<std::vector<double>> times(static_cast<size_t>(n)), rss(static_cast<size_t>(n));
     // One run of each first, not counted: it fills the file cache.
     for (int i = -1; i < runs; ++i)
-        for (int m = 0; m < 2; ++m) {
+        for (int m = 0; m < n; ++m) {
             Run r{};
             if (!measure(programs[m], &r)) {
-                std::fprintf(stderr, "%s: a run failed\n", names[m]);
+                std::fprintf(stderr, "%s: a run failed\n", qPrintable(names[m]));
                 return 1;
             }
             if (i < 0)
                 continue;
-            times[m].push_back(r.ms);
-            rss[m].push_back(double(r.rssKiB) / 1024.0);
+            times[size_t(m)].push_back(r.ms);
+            rss[size_t(m)].push_back(double(r.rssKiB) / 1024.0);
         }
-    double medians[2], memory[2];
-    for (int m = 0; m < 2; ++m) {
-        medians[m] = bench::percentile(times[m], 0.5);
-        memory[m] = bench::percentile(rss[m], 0.5);
-        std::printf("  %-7s time median %7.1f ms  p95 %7.1f ms   resident memory median %6.1f MiB\n", names[m],
-                    medians[m], bench::percentile(times[m], 0.95), memory[m]);
+    std::vector<double> medians, memory;
+    for (int m = 0; m < n; ++m) {
+        medians.push_back(bench::percentile(times[size_t(m)], 0.5));
+        memory.push_back(bench::percentile(rss[size_t(m)], 0.5));
+        std::printf("  %-7s time median %7.1f ms  p95 %7.1f ms   resident memory median %6.1f MiB\n",
+                    qPrintable(names[m]), medians.back(), bench::percentile(times[size_t(m)], 0.95), memory.back());
     }
     std::printf("  ratio   time %.2f (goal <= 1.5)   memory %.2f (goal <= 2)\n", medians[1] / medians[0],
                 memory[1] / memory[0]);

@@ -2,8 +2,13 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QImageReader>
 
 #include "platform/jpegscale.h"
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace zorbla {
 
@@ -18,12 +23,28 @@ QImage decodeBackground(QSize drawn) {
     return image;
 }
 
+namespace {
+
+// The helper gives way to the user-interface thread, which has most to do before the
+// first frame.
+void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
+
+}  // namespace
+
 FirstFrameWork::FirstFrameWork(QSize background) : backgroundSize_(background) {
     if (!background.isEmpty())
-        background_ = std::async(std::launch::async, decodeBackground, background);
-    // The first text drawn would otherwise read the system's font list on the
+        background_ = std::async(std::launch::async, [background] {
+            giveWay();
+            return decodeBackground(background);
+        });
+    // The window's first text would otherwise read the system's font list on the
     // user-interface thread; the font database is shared by all threads and guards itself.
-    fonts_ = std::async(std::launch::async, [] { QFontDatabase::families(); });
+    fonts_ = std::async(std::launch::async, [] {
+        giveWay();
+        QFontDatabase::families();
+        // Likewise the animations' image plugin, loaded once for the whole program.
+        QImageReader(QStringLiteral(":/design/star.gif")).canRead();
+    });
 }
 
 FirstFrameWork::~FirstFrameWork() {

@@ -8,8 +8,8 @@
 namespace zorbla {
 
 // The work the main window's first frame waits for that need not be done on the
-// user-interface thread: the background is decoded on one core and the system's font
-// list read on another while the window is built.
+// user-interface thread: the background is decoded and the system's font list read on
+// other threads while the window is built.
 class FirstFrameWork {
 public:
     explicit FirstFrameWork(QSize background);
