@@ -21,6 +21,10 @@ QString programFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
+// Kept for the whole run (volatile, so that the store is never optimised away and the
+// library stays reachable for leak checkers).
+QLibrary* volatile engineLibrary = nullptr;
+
 // Where the engine may be: built into the program itself (the fuzzing build), installed
 // beside it, or in the build tree.
 const SoundModuleApi* loadEngine(QString* error) {
@@ -50,8 +54,7 @@ const SoundModuleApi* loadEngine(QString* error) {
         }
         const SoundModuleApi* api = entry();
         if (api && api->version == kSoundModuleVersion) {
-            static QLibrary* const kept = library;
-            Q_UNUSED(kept);
+            engineLibrary = library;
             return api;
         }
         failures << QStringLiteral("%1 is of another version of the program").arg(path);
