@@ -58,6 +58,7 @@ const SoundModuleApi* loadEngine(QString* error) {
             return api;
         }
         failures << QStringLiteral("%1 is of another version of the program").arg(path);
+        delete library;
     }
     *error = failures.isEmpty() ? QStringLiteral("%1 is not installed").arg(QStringLiteral(ZORBLA_SOUND_MODULE_FILE))
                                 : failures.join(QStringLiteral("; "));
