@@ -336,9 +336,12 @@ void frmZorbla::paintEvent(QPaintEvent*) {
         if (firstFrame_) {
             if (firstFrame_->backgroundSize() == size)
                 image = firstFrame_->takeBackground();
-            firstFrame_.reset();
-            // The window is on the screen: now the sound engine, before the first click.
-            QTimer::singleShot(0, this, &preloadSoundEngine);
+            // The helpers are let go once this frame is out, not waited for in it; then,
+            // before the first click, the sound engine.
+            QTimer::singleShot(0, this, [this] {
+                firstFrame_.reset();
+                preloadSoundEngine();
+            });
         }
         background_ = QPixmap::fromImage(image.isNull() ? decodeBackground(size) : image);
         backgroundFor_ = size;

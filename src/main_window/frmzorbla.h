@@ -195,7 +195,7 @@ private:
     QSize screen_;
     QPixmap background_;   // drawn stretched to backgroundFor_
     QSize backgroundFor_;  // the size it was decoded for
-    std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first paint
+    std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
     bool backgroundPressed_ = false;
     bool ended_ = false;
     frmRijeci* frmRijeci_ = nullptr;
