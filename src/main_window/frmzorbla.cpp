@@ -84,16 +84,17 @@ void frmZorbla::createControls() {
         l->setPixmap(*it);
         return l;
     };
-    auto caption = [this](QSize size, const QString& text, const QFont& font, const QString& style) {
+    const QColor plain(25, 45, 120);
+    auto caption = [this](QSize size, const QString& text, const QFont& font, const QColor& colour,
+                          const QColor& fill = Qt::transparent, int radius = 0) {
         auto* l = new ClickLabel(this);
         l->resize(size);
         l->setText(text);
         l->setFont(font);
         l->setAlignment(Qt::AlignCenter);
-        l->setStyleSheet(style);
+        l->setColours(colour, fill, radius);
         return l;
     };
-    const QString plain = QStringLiteral("background: transparent; color: rgb(25,45,120);");
 
     // Lower controls first: the later a control is made, the higher it lies.
     imgRijecBack = picture(QStringLiteral(":/design/word_back"), {400, 40});
@@ -115,8 +116,7 @@ void frmZorbla::createControls() {
     for (int i = 0; i < 26; ++i)
         Label_[size_t(i)] = caption({50, 40}, QString(), childFont(30), plain);
     for (int k = 0; k < 10; ++k)
-        LabelBroj_[size_t(k)] = caption({50, 40}, QString::number(k + 1), childFont(28),
-                                        QStringLiteral("background: transparent; color: rgb(150,30,40);"));
+        LabelBroj_[size_t(k)] = caption({50, 40}, QString::number(k + 1), childFont(28), QColor(150, 30, 40));
 
     imgLijevo = picture(QStringLiteral(":/design/arrow_left"), {45, 45});
     imgLijevo->setToolTip(QStringLiteral("PREVIOUS PICTURE"));
@@ -126,16 +126,12 @@ void frmZorbla::createControls() {
     lblRijec = caption({400, 35}, QString(), childFont(28), plain);
     lblRijec->hide();  // there is no word to show before the picture is clicked
 
-    lblSlovoRnd = caption({209, 94}, QStringLiteral("?"), childFont(84),
-                          QStringLiteral("background: rgba(255,255,255,215); color: rgb(225,45,60);"
-                                         " border-radius: 18px;"));
-    lblMaloSlovo = caption({81, 94}, QString(), childFont(76),
-                           QStringLiteral("background: rgba(255,255,255,215); color: rgb(30,150,60);"
-                                          " border-radius: 18px;"));
+    const QColor card(255, 255, 255, 215);
+    lblSlovoRnd = caption({209, 94}, QStringLiteral("?"), childFont(84), QColor(225, 45, 60), card, 18);
+    lblMaloSlovo = caption({81, 94}, QString(), childFont(76), QColor(30, 150, 60), card, 18);
     lblMaloSlovo->setToolTip(QStringLiteral("malo slovo"));
     imgCRT = picture(QStringLiteral(":/design/crt"), {122, 108});
-    Label4 = caption({209, 25}, QStringLiteral("COLOURS"), childFont(22),
-                     QStringLiteral("background: transparent; color: white;"));
+    Label4 = caption({209, 25}, QStringLiteral("COLOURS"), childFont(22), Qt::white);
     imgCrvena = picture(QStringLiteral(":/design/swatch_red"), {70, 45});
     imgZuta = picture(QStringLiteral(":/design/swatch_yellow"), {70, 45});
     imgSmeda = picture(QStringLiteral(":/design/swatch_brown"), {70, 45});
@@ -146,16 +142,14 @@ void frmZorbla::createControls() {
     imgIzlaz->setToolTip(QStringLiteral("IZLAZ"));
     imgDice = picture(QStringLiteral(":/design/dice"), {65, 66});
     imgPisanjeSlova = picture(QStringLiteral(":/design/b_picture"), {104, 69});
-    lblPogodiSLovo = caption({123, 33}, QStringLiteral("GUESS?"), childFont(22),
-                             QStringLiteral("background: rgb(255,215,60); color: rgb(120,40,140);"
-                                            " border-radius: 10px;"));
+    lblPogodiSLovo = caption({123, 33}, QStringLiteral("GUESS?"), childFont(22), QColor(120, 40, 140),
+                             QColor(255, 215, 60), 10);
 
     MMControl1 = new MMControl(this);
     const char* mediaCaptions[3] = {"RECORD", "STOP", "SPEAK"};
     const QSize mediaSizes[3] = {{65, 15}, {40, 15}, {55, 15}};
     for (int i = 0; i < 3; ++i)
-        Label5[size_t(i)] = caption(mediaSizes[i], QString::fromLatin1(mediaCaptions[i]), childFont(13),
-                                    QStringLiteral("background: transparent; color: white;"));
+        Label5[size_t(i)] = caption(mediaSizes[i], QString::fromLatin1(mediaCaptions[i]), childFont(13), Qt::white);
 
     alphabetAniGIF = new AniGIF(this);
     alphabetAniGIF->resize(130, 130);

@@ -367,6 +367,29 @@ private slots:
         }
     }
 
+    void wordsKeepTheirColoursBehindAGame() {
+        // A game disables the window behind it; the child must not see the words fade.
+        auto hasColour = [](const QImage& img, QColor want) {
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const QColor c = img.pixelColor(x, y);
+                    if (qAbs(c.red() - want.red()) < 12 && qAbs(c.green() - want.green()) < 12 &&
+                        qAbs(c.blue() - want.blue()) < 12)
+                        return true;
+                }
+            return false;
+        };
+        for (const bool enabled : {true, false}) {
+            w_->setEnabled(enabled);
+            QVERIFY2(hasColour(w_->Label_[0]->grab().toImage(), QColor(25, 45, 120)), enabled ? "enabled" : "disabled");
+            QVERIFY(hasColour(w_->LabelBroj_[0]->grab().toImage(), QColor(150, 30, 40)));
+            const QImage guess = w_->lblPogodiSLovo->grab().toImage();
+            QVERIFY(hasColour(guess, QColor(120, 40, 140)));  // the word
+            QCOMPARE(guess.pixelColor(8, guess.height() / 2), QColor(255, 215, 60));  // on its yellow card
+        }
+        w_->setEnabled(true);
+    }
+
     void backgroundPictureIsDrawnStretched() {
         // Stretched by 15/13 from the top-left corner: the sun (at 260, 230 of the
         // 2133 x 1600 picture) lands near (144, 127), and grass fills the bottom right.
