@@ -25,18 +25,16 @@ QImage decodeBackground(QSize drawn) {
 
 namespace {
 
-// The helper gives way to the user-interface thread, which has most to do before the
+// A helper that gives way to the user-interface thread, which has more to do before the
 // first frame.
 void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
 
 }  // namespace
 
 FirstFrameWork::FirstFrameWork(QSize background) : backgroundSize_(background) {
+    // The background is what the first frame waits for longest: it goes at full speed.
     if (!background.isEmpty())
-        background_ = std::async(std::launch::async, [background] {
-            giveWay();
-            return decodeBackground(background);
-        });
+        background_ = std::async(std::launch::async, decodeBackground, background);
     // The window's first text would otherwise read the system's font list on the
     // user-interface thread; the font database is shared by all threads and guards itself.
     fonts_ = std::async(std::launch::async, [] {
