@@ -1,10 +1,17 @@
 #include "main_window/first_frame.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QHash>
 #include <QImageReader>
+#include <QResource>
+#include <QStandardPaths>
+
+#include <mutex>
 
 #include "platform/jpegscale.h"
+#include "platform/rawimage.h"
 
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -12,29 +19,80 @@
 
 namespace zorbla {
 
-QImage decodeBackground(QSize drawn) {
-    const QString name = QStringLiteral(":/design/background.jpg");
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return QImage();
-    QImage image = decodeJpegForSize(file.readAll(), drawn);
-    if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
-        image = QImage(name);
-    return image;
-}
-
 namespace {
 
-// A helper that gives way to the user-interface thread, which has more to do before the
-// first frame.
+const QString kPicture = QStringLiteral(":/design/background.jpg");
+// Goes up whenever the way the kept picture is made changes, so old copies are not used.
+constexpr int kMaking = 1;
+
+// A helper that gives way to the user-interface thread, which has more to do.
 void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
+
+QImage decode(const QByteArray& jpeg, QSize drawn) {
+    QImage image = decodeJpegForSize(jpeg, drawn);
+    if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
+        image = QImage::fromData(jpeg);
+    if (image.isNull() || image.size() == drawn)
+        return image;
+    return image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 }  // namespace
 
-FirstFrameWork::FirstFrameWork(QSize background) : backgroundSize_(background) {
+QString backgroundCacheFolder() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation); }
+
+Background loadBackground(QSize drawn, const QString& cacheFolder) {
+    Background b;
+    const QResource resource(kPicture);
+    const QByteArray jpeg = resource.uncompressedData();
+    if (jpeg.isEmpty() || drawn.isEmpty())
+        return b;
+    if (!cacheFolder.isEmpty()) {
+        b.cacheFile = QStringLiteral("%1/background-%2-%3x%4-%5-%6.raw")
+                          .arg(cacheFolder)
+                          .arg(kMaking)
+                          .arg(drawn.width())
+                          .arg(drawn.height())
+                          .arg(jpeg.size())
+                          .arg(qHash(jpeg), 16, 16, QLatin1Char('0'));
+        b.image = mapRawImageFile(b.cacheFile);
+        // Anything but exactly this picture at exactly this size is decoded afresh.
+        b.fromCache = b.image.size() == drawn && b.image.format() == QImage::Format_RGB32;
+        if (b.fromCache)
+            return b;
+    }
+    b.image = decode(jpeg, drawn);
+    return b;
+}
+
+void keepBackground(const Background& background) {
+    if (background.fromCache || background.image.isNull() || background.cacheFile.isEmpty())
+        return;
+    static std::mutex guard;
+    static std::future<void> writing;  // its destructor waits at exit
+    const std::lock_guard<std::mutex> lock(guard);
+    if (writing.valid())
+        writing.wait();
+    writing = std::async(std::launch::async, [background] {
+        giveWay();
+        const QFileInfo kept(background.cacheFile);
+        QDir folder = kept.absoluteDir();
+        if (!folder.mkpath(QStringLiteral(".")) || !writeRawImageFile(background.image, background.cacheFile))
+            return;
+        // One copy is enough: those of other sizes, older pictures or older ways go, and
+        // whatever a start that was cut short left half written.
+        const QStringList old = folder.entryList({QStringLiteral("background-*.raw"), QStringLiteral("background-*.raw.part-*")}, QDir::Files);
+        for (const QString& name : old)
+            if (name != kept.fileName())
+                folder.remove(name);
+    });
+}
+
+FirstFrameWork::FirstFrameWork(QSize background, const QString& cacheFolder) : backgroundSize_(background) {
     // The background is what the first frame waits for longest: it goes at full speed.
     if (!background.isEmpty())
-        background_ = std::async(std::launch::async, decodeBackground, background);
+        background_ = std::async(std::launch::async, loadBackground, background, cacheFolder);
     // The window's first text would otherwise read the system's font list on the
     // user-interface thread; the font database is shared by all threads and guards itself.
     fonts_ = std::async(std::launch::async, [] {
@@ -52,6 +110,6 @@ FirstFrameWork::~FirstFrameWork() {
         fonts_.wait();
 }
 
-QImage FirstFrameWork::takeBackground() { return background_.valid() ? background_.get() : QImage(); }
+Background FirstFrameWork::takeBackground() { return background_.valid() ? background_.get() : Background(); }
 
 }  // namespace zorbla

@@ -2,33 +2,50 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 #include <future>
 
 namespace zorbla {
 
+// The window's background picture at exactly the size it is drawn. Decoding and scaling
+// it is the costliest step of start-up, so the result is kept in the user's cache folder
+// under a name that tells apart the picture, the size and the way it was made; later
+// starts map that file instead of decoding.
+struct Background {
+    QImage image;
+    QString cacheFile;       // where it is or would be kept; empty without a cache folder
+    bool fromCache = false;  // else it was decoded now and is worth keeping
+};
+
+// The folder the background is kept in (the user's cache folder of the program); empty
+// when there is none.
+QString backgroundCacheFolder();
+
+Background loadBackground(QSize drawn, const QString& cacheFolder);
+
+// Keeps a freshly decoded background for the next start, on a helper thread that gives
+// way to the user interface; older copies in the folder go. Waited for at exit.
+void keepBackground(const Background& background);
+
 // The work the main window's first frame waits for that need not be done on the
-// user-interface thread: the background is decoded and the system's font list read on
+// user-interface thread: the background is loaded and the system's font list read on
 // other threads while the window is built.
 class FirstFrameWork {
 public:
-    explicit FirstFrameWork(QSize background);
+    FirstFrameWork(QSize background, const QString& cacheFolder);
     ~FirstFrameWork();  // waits: the work must not outlive what it was for
     FirstFrameWork(const FirstFrameWork&) = delete;
     FirstFrameWork& operator=(const FirstFrameWork&) = delete;
 
     QSize backgroundSize() const { return backgroundSize_; }
     // Taken once; a second take gives a null image.
-    QImage takeBackground();
+    Background takeBackground();
 
 private:
     QSize backgroundSize_;
-    std::future<QImage> background_;
+    std::future<Background> background_;
     std::future<void> fonts_;
 };
-
-// The window's background picture, decoded for drawing at the given size: it may come
-// smaller, to be drawn stretched.
-QImage decodeBackground(QSize drawn);
 
 }  // namespace zorbla

@@ -58,7 +58,8 @@ QSize backgroundSize(QSize screen) {
 
 frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    firstFrame_ = std::make_unique<FirstFrameWork>(screen ? backgroundSize(screen->geometry().size()) : QSize());
+    firstFrame_ = std::make_unique<FirstFrameWork>(screen ? backgroundSize(screen->geometry().size()) : QSize(),
+                                                   backgroundCacheFolder());
     createControls();
 }
 
@@ -326,10 +327,10 @@ void frmZorbla::layoutControls() {
 void frmZorbla::paintEvent(QPaintEvent*) {
     const QSize size = backgroundSize(screen_);
     if (backgroundFor_ != size) {
-        QImage image;
+        Background b;
         if (firstFrame_) {
             if (firstFrame_->backgroundSize() == size)
-                image = firstFrame_->takeBackground();
+                b = firstFrame_->takeBackground();
             // The helpers are let go once this frame is out, not waited for in it; then,
             // before the first click, the sound engine.
             QTimer::singleShot(0, this, [this] {
@@ -337,16 +338,18 @@ void frmZorbla::paintEvent(QPaintEvent*) {
                 preloadSoundEngine();
             });
         }
-        background_ = QPixmap::fromImage(image.isNull() ? decodeBackground(size) : image);
+        if (b.image.isNull())
+            b = loadBackground(size, backgroundCacheFolder());
+        // Kept for the next start once this frame is out.
+        if (!b.fromCache && !b.image.isNull())
+            QTimer::singleShot(0, this, [b] { keepBackground(b); });
+        background_ = b.image;
         backgroundFor_ = size;
     }
     if (background_.isNull())
         return;
-    QPainter p(this);
-    // Decoded a little smaller than drawn, it is stretched as it is painted: only the
-    // part being repainted is scaled.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(QRect(QPoint(0, 0), size), background_);
+    // Made at the size drawn, it is copied as it is, only the part being repainted.
+    QPainter(this).drawImage(QPoint(0, 0), background_);
 }
 
 void frmZorbla::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -193,8 +194,8 @@ private:
     QString shownPicture_;
     double x0_ = 0, y0_ = 0;
     QSize screen_;
-    QPixmap background_;   // drawn stretched to backgroundFor_
-    QSize backgroundFor_;  // the size it was decoded for
+    QImage background_;    // at backgroundFor_, the size it is drawn
+    QSize backgroundFor_;
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
     bool backgroundPressed_ = false;
     bool ended_ = false;

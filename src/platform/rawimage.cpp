@@ -1,44 +1,129 @@
 #include "platform/rawimage.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QResource>
 #include <QtEndian>
 
+#include <cstdio>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorbla {
 
 namespace {
 constexpr char kMagic[4] = {'Z', 'R', 'A', 'W'};
 constexpr qsizetype kHeader = 16;
-constexpr quint32 kLargest = 1 << 14;  // no window picture is wider or taller than this
+constexpr quint32 kLargest = 1 << 14;  // no picture kept this way is wider or taller
+constexpr quint32 kPremultiplied = 0;
+constexpr quint32 kOpaque = 1;
+
+struct Header {
+    int width = 0;
+    int height = 0;
+    QImage::Format format = QImage::Format_Invalid;
+};
+
+// The header of the bytes, when they hold exactly one whole picture.
+bool readHeader(const uchar* data, qsizetype size, Header* header) {
+    if (!data || size < kHeader || std::memcmp(data, kMagic, 4) != 0)
+        return false;
+    const quint32 w = qFromLittleEndian<quint32>(data + 4);
+    const quint32 h = qFromLittleEndian<quint32>(data + 8);
+    const quint32 kind = qFromLittleEndian<quint32>(data + 12);
+    if (w == 0 || h == 0 || w > kLargest || h > kLargest || (kind != kPremultiplied && kind != kOpaque))
+        return false;
+    if (size - kHeader != qsizetype(w) * qsizetype(h) * 4)
+        return false;
+    header->width = int(w);
+    header->height = int(h);
+    header->format = kind == kOpaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    return true;
+}
+
+struct Mapping {
+    void* address;
+    size_t length;
+};
+
+void unmap(void* info) {
+    auto* m = static_cast<Mapping*>(info);
+    munmap(m->address, m->length);
+    delete m;
+}
+
 }  // namespace
 
 QByteArray encodeRawImage(const QImage& image) {
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const bool opaque = image.format() == QImage::Format_RGB32;
+    const QImage pixels = opaque ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (pixels.isNull())
         return QByteArray();
     QByteArray out(kHeader, '\0');
     std::memcpy(out.data(), kMagic, 4);
     qToLittleEndian<quint32>(quint32(pixels.width()), out.data() + 4);
     qToLittleEndian<quint32>(quint32(pixels.height()), out.data() + 8);
+    qToLittleEndian<quint32>(opaque ? kOpaque : kPremultiplied, out.data() + 12);
     const qsizetype row = qsizetype(pixels.width()) * 4;
+    out.reserve(kHeader + row * pixels.height());
     for (int y = 0; y < pixels.height(); ++y)
         out.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), row);
     return out;
 }
 
 QImage rawImageView(const uchar* data, qsizetype size) {
-    if (!data || size < kHeader || std::memcmp(data, kMagic, 4) != 0)
+    Header h;
+    if (!readHeader(data, size, &h))
         return QImage();
-    const quint32 w = qFromLittleEndian<quint32>(data + 4);
-    const quint32 h = qFromLittleEndian<quint32>(data + 8);
-    if (w == 0 || h == 0 || w > kLargest || h > kLargest || qFromLittleEndian<quint32>(data + 12) != 0)
-        return QImage();
-    if (size - kHeader != qsizetype(w) * qsizetype(h) * 4)
-        return QImage();
-    const QImage view(data + kHeader, int(w), int(h), qsizetype(w) * 4, QImage::Format_ARGB32_Premultiplied);
+    const QImage view(data + kHeader, h.width, h.height, qsizetype(h.width) * 4, h.format);
     // Pixels must lie on 4-byte boundaries to be read in place; a resource need not.
     return reinterpret_cast<quintptr>(data + kHeader) % 4 == 0 ? view : view.copy();
+}
+
+QImage mapRawImageFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return QImage();
+    struct stat st {};
+    void* address = MAP_FAILED;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= kHeader)
+        address = mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);  // the mapping keeps the file
+    if (address == MAP_FAILED)
+        return QImage();
+    const auto* data = static_cast<const uchar*>(address);
+    Header h;
+    if (!readHeader(data, qsizetype(st.st_size), &h)) {
+        munmap(address, size_t(st.st_size));
+        return QImage();
+    }
+    // Read-only: nothing may write through to the file, and the mapping goes with the
+    // last copy of the image.
+    return QImage(data + kHeader, h.width, h.height, qsizetype(h.width) * 4, h.format, unmap,
+                  new Mapping{address, size_t(st.st_size)});
+}
+
+bool writeRawImageFile(const QImage& image, const QString& path) {
+    const QByteArray bytes = encodeRawImage(image);
+    if (bytes.isEmpty())
+        return false;
+    // Written beside under a name of this process's own, then renamed over the old one in
+    // one step: a reader sees the old file or the new, never half of one.
+    const QString part = path + QStringLiteral(".part-%1").arg(QCoreApplication::applicationPid());
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written || std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(part);
+        return false;
+    }
+    return true;
 }
 
 QImage designPicture(const QString& stem) {

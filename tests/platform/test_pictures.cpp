@@ -1,9 +1,12 @@
-// The fast picture paths of the first frame: the reduced JPEG decode and the raw pixels.
+// The fast picture paths of the first frame: the reduced JPEG decode, the raw pixels and
+// the background kept between starts.
 #include <QBuffer>
 #include <QImageWriter>
 #include <QResource>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "main_window/first_frame.h"
 #include "platform/jpegscale.h"
 #include "platform/rawimage.h"
 
@@ -125,6 +128,98 @@ private slots:
         zero[4] = zero[5] = zero[6] = zero[7] = 0;
         QVERIFY(view(zero).isNull());
         QVERIFY(rawImageView(nullptr, 100).isNull());
+    }
+
+    void opaquePicturesStayOpaque() {
+        const QImage img = quarters(9, 5);  // RGB32
+        const QByteArray raw = encodeRawImage(img);
+        const QImage view = rawImageView(reinterpret_cast<const uchar*>(raw.constData()), raw.size());
+        QCOMPARE(view.format(), QImage::Format_RGB32);
+        QCOMPARE(view, img);
+        QByteArray unknown = raw;
+        unknown[12] = 2;  // no such kind
+        QVERIFY(rawImageView(reinterpret_cast<const uchar*>(unknown.constData()), unknown.size()).isNull());
+    }
+
+    void rawFilesAreMappedAndReplacedWhole() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("p.raw"));
+        QVERIFY(mapRawImageFile(file).isNull());  // not there
+        QVERIFY(mapRawImageFile(dir.path()).isNull());  // a folder
+        const QImage first = quarters(40, 30);
+        QVERIFY(writeRawImageFile(first, file));
+        const QImage mapped = mapRawImageFile(file);
+        QCOMPARE(mapped, first);
+
+        // Written again while the old one is drawn from: the old stays whole, the new is read
+        // next time, and nothing is left beside it.
+        const QImage second = quarters(40, 30).mirrored(true, true);
+        QVERIFY(writeRawImageFile(second, file));
+        QCOMPARE(mapped, first);
+        QCOMPARE(mapRawImageFile(file), second);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.raw")});
+
+        // Cut short, or not such a file at all: nothing.
+        QFile cut(file);
+        QVERIFY(cut.resize(cut.size() - 4));
+        QVERIFY(mapRawImageFile(file).isNull());
+        QFile empty(dir.filePath(QStringLiteral("empty.raw")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QVERIFY(mapRawImageFile(empty.fileName()).isNull());
+
+        // A folder that is not there: refused, and no file made.
+        QVERIFY(!writeRawImageFile(first, dir.filePath(QStringLiteral("no/such/p.raw"))));
+        QVERIFY(!writeRawImageFile(QImage(), dir.filePath(QStringLiteral("null.raw"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("null.raw"))));
+    }
+
+    void backgroundIsKeptForTheNextStart() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("cache/zorbla"));  // made when first kept
+        const QSize drawn(1182, 886);
+        const Background fresh = loadBackground(drawn, folder);
+        QVERIFY(!fresh.fromCache);
+        QCOMPARE(fresh.image.size(), drawn);
+        QCOMPARE(fresh.image.format(), QImage::Format_RGB32);
+        QVERIFY(fresh.cacheFile.startsWith(folder + QLatin1Char('/')));
+
+        keepBackground(fresh);
+        QTRY_VERIFY(QFile::exists(fresh.cacheFile));
+        const Background again = loadBackground(drawn, folder);
+        QVERIFY(again.fromCache);
+        QCOMPARE(again.cacheFile, fresh.cacheFile);
+        QCOMPARE(again.image, fresh.image);
+        keepBackground(again);  // already kept: nothing is written
+
+        // Another screen: another copy, and the old one goes.
+        const Background other = loadBackground(QSize(800, 600), folder);
+        QVERIFY(!other.fromCache);
+        QCOMPARE(other.image.size(), QSize(800, 600));
+        QVERIFY(other.cacheFile != fresh.cacheFile);
+        keepBackground(other);
+        QTRY_VERIFY(QFile::exists(other.cacheFile) && !QFile::exists(fresh.cacheFile));
+
+        // A damaged copy, or one of another size under the name, is decoded afresh.
+        QFile damaged(other.cacheFile);
+        QVERIFY(damaged.resize(damaged.size() / 2));
+        const Background redone = loadBackground(QSize(800, 600), folder);
+        QVERIFY(!redone.fromCache);
+        QCOMPARE(redone.image, other.image);
+        QVERIFY(writeRawImageFile(quarters(8, 6), other.cacheFile));
+        QVERIFY(!loadBackground(QSize(800, 600), folder).fromCache);
+
+        // Without a cache folder, or with a file in its place, it is decoded every time.
+        const Background none = loadBackground(drawn, QString());
+        QVERIFY(none.cacheFile.isEmpty());
+        QCOMPARE(none.image, fresh.image);
+        keepBackground(none);
+        QFile blocker(dir.filePath(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Background blocked = loadBackground(drawn, blocker.fileName() + QStringLiteral("/zorbla"));
+        keepBackground(blocked);
+        QVERIFY(!loadBackground(drawn, blocker.fileName() + QStringLiteral("/zorbla")).fromCache);
     }
 
     void windowPicturesAreCompiledInAsTheirPngs() {
