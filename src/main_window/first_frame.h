@@ -8,12 +8,13 @@
 
 namespace zorbla {
 
-// The window's background picture at exactly the size it is drawn. Decoding and scaling
-// it is the costliest step of start-up, so the result is kept in the user's cache folder
+// The window's background picture for drawing at a size. Decoding it is the costliest
+// step of start-up, so it is kept, made at exactly that size, in the user's cache folder
 // under a name that tells apart the picture, the size and the way it was made; later
 // starts map that file instead of decoding.
 struct Background {
-    QImage image;
+    QImage image;            // at `drawn`, or a little smaller to be drawn stretched
+    QSize drawn;
     QString cacheFile;       // where it is or would be kept; empty without a cache folder
     bool fromCache = false;  // else it was decoded now and is worth keeping
 };

@@ -348,8 +348,14 @@ void frmZorbla::paintEvent(QPaintEvent*) {
     }
     if (background_.isNull())
         return;
-    // Made at the size drawn, it is copied as it is, only the part being repainted.
-    QPainter(this).drawImage(QPoint(0, 0), background_);
+    // Only the part being repainted is copied, or stretched when it was decoded smaller.
+    QPainter p(this);
+    if (background_.size() == size) {
+        p.drawImage(QPoint(0, 0), background_);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(QPoint(0, 0), size), background_);
+    }
 }
 
 void frmZorbla::resizeEvent(QResizeEvent* event) {

@@ -194,7 +194,7 @@ private:
     QString shownPicture_;
     double x0_ = 0, y0_ = 0;
     QSize screen_;
-    QImage background_;    // at backgroundFor_, the size it is drawn
+    QImage background_;    // drawn at backgroundFor_, stretched when smaller
     QSize backgroundFor_;
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
     bool backgroundPressed_ = false;

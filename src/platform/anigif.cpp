@@ -1,9 +1,11 @@
 #include "platform/anigif.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
 
 #include "platform/paths.h"
+#include "platform/rawimage.h"
 
 #include <cstdio>
 
@@ -25,7 +27,25 @@ bool AniGIF::load(const QString& writtenName) {
     if (writtenName.isEmpty())
         return false;
     const QString path = writtenName.startsWith(':') ? writtenName : resolvePath(writtenName);
-    auto* movie = new QMovie(path, QByteArray(), this);
+    if (path.startsWith(':')) {
+        const QImage first = firstFramePicture(path);
+        if (!first.isNull()) {
+            path_ = path;
+            setPixmap(QPixmap::fromImage(first));
+            resize(first.size());
+            return true;
+        }
+    }
+    path_ = path;
+    if (!openMovie(writtenName)) {
+        path_.clear();
+        return false;
+    }
+    return true;
+}
+
+bool AniGIF::openMovie(const QString& writtenName) {
+    auto* movie = new QMovie(path_, QByteArray(), this);
     if (!movie->isValid()) {
         std::fprintf(stderr, "zorbla: cannot play the animation %s: %s\n", qPrintable(writtenName),
                      qPrintable(movie->lastErrorString()));
@@ -33,7 +53,6 @@ bool AniGIF::load(const QString& writtenName) {
         return false;
     }
     movie_ = movie;
-    path_ = path;
     movie_->setCacheMode(QMovie::CacheNone);
     connect(movie_, &QMovie::finished, this, &AniGIF::animationFinished);
     setMovie(movie_);
@@ -45,7 +64,7 @@ bool AniGIF::load(const QString& writtenName) {
 }
 
 void AniGIF::start() {
-    if (!movie_)
+    if (!movie_ && (path_.isEmpty() || !openMovie(path_)))
         return;
     // Stopping first makes start() begin again at the first frame.
     movie_->stop();
@@ -54,7 +73,11 @@ void AniGIF::start() {
 
 bool AniGIF::isRunning() const { return movie_ && movie_->state() == QMovie::Running; }
 
-int AniGIF::frameCount() const { return movie_ ? movie_->frameCount() : 0; }
+int AniGIF::frameCount() const {
+    if (movie_)
+        return movie_->frameCount();
+    return path_.isEmpty() ? 0 : QImageReader(path_).imageCount();
+}
 
 void AniGIF::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

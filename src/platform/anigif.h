@@ -10,6 +10,8 @@ namespace zorbla {
 // An animated picture: loads a GIF by file name (as the program writes it, or a Qt
 // resource path), plays it from its first frame, and says when it is clicked and when
 // the animation has played to its end. It takes the size of the loaded animation.
+// A compiled-in animation that comes with its first frame as raw pixels shows that frame
+// at once and reads the animation only when it is first played.
 class AniGIF : public QLabel {
     Q_OBJECT
 public:
@@ -31,6 +33,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    bool openMovie(const QString& writtenName);  // the name is for messages
+
     QMovie* movie_ = nullptr;
     QString path_;
     bool pressed_ = false;

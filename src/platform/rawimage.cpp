@@ -126,14 +126,26 @@ bool writeRawImageFile(const QImage& image, const QString& path) {
     return true;
 }
 
+namespace {
+
+QImage compiledIn(const QString& name) {
+    const QResource raw(name);
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression)
+        return QImage();
+    return rawImageView(raw.data(), raw.size());
+}
+
+}  // namespace
+
 QImage designPicture(const QString& stem) {
-    const QResource raw(stem + QStringLiteral(".argb"));
-    if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression) {
-        const QImage view = rawImageView(raw.data(), raw.size());
-        if (!view.isNull())
-            return view;
-    }
-    return QImage(stem + QStringLiteral(".png"));
+    const QImage view = compiledIn(stem + QStringLiteral(".argb"));
+    return view.isNull() ? QImage(stem + QStringLiteral(".png")) : view;
+}
+
+QImage firstFramePicture(const QString& animation) {
+    if (!animation.endsWith(QLatin1String(".gif")))
+        return QImage();
+    return compiledIn(animation.chopped(4) + QStringLiteral(".first.argb"));
 }
 
 }  // namespace zorbla

@@ -29,4 +29,8 @@ bool writeRawImageFile(const QImage& image, const QString& path);
 // pixels when they are compiled in, else the PNG of the same name.
 QImage designPicture(const QString& stem);
 
+// The first frame of a compiled-in animation (":/design/star.gif") as raw pixels, when
+// they are compiled in beside it (":/design/star.first.argb"); else a null image.
+QImage firstFramePicture(const QString& animation);
+
 }  // namespace zorbla

@@ -4,6 +4,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QDirIterator>
+#include <QImageReader>
+#include <QMovie>
 #include <QtTest>
 
 #include "common/pack_folder.h"
@@ -359,6 +362,12 @@ private slots:
         const std::pair<AniGIF*, const char*> animations[] = {
             {w_->alphabetAniGIF, "alphabet_song"}, {w_->SpiderAniGIF, "spider"}, {w_->StarAniGIF, "star"}};
         for (const auto& [ani, sound] : animations) {
+            // Still until clicked, showing its first frame at the animation's size.
+            QVERIFY(!ani->isRunning());
+            const QImage first = QImageReader(ani->loadedPath()).read();
+            QCOMPARE(ani->size(), first.size());
+            const QImage shown = ani->movie() ? ani->movie()->currentImage() : ani->pixmap().toImage();
+            QCOMPARE(shown.convertToFormat(first.format()), first);
             QVERIFY(ani->frameCount() > 1);
             QTest::mouseClick(ani, Qt::LeftButton, {}, QPoint(ani->width() / 2, ani->height() / 2));
             QCOMPARE(openWritten(), QString("sounds\\%1.wav").arg(sound));
@@ -398,6 +407,41 @@ private slots:
         QVERIFY2(sun.red() > 220 && sun.green() > 190 && sun.blue() < 200, qPrintable(sun.name()));
         const QColor grass = shot.pixelColor(1010, 700);
         QVERIFY2(grass.green() > grass.red() + 30 && grass.green() > grass.blue() + 30, qPrintable(grass.name()));
+    }
+
+    void backgroundLooksTheSameWhenKeptFromAnEarlierStart() {
+        QTemporaryDir cache;
+        const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+        auto start = [] {
+            auto w = std::make_unique<frmZorbla>();
+            if (w->Form_Load())
+                return std::unique_ptr<frmZorbla>();
+            w->show();
+            return QTest::qWaitForWindowExposed(w.get()) ? std::move(w) : std::unique_ptr<frmZorbla>();
+        };
+        w_.reset();
+        auto first = start();
+        QVERIFY(first);
+        const QImage decoded = first->grab().toImage();
+        auto kept = [&cache] {
+            QDirIterator it(cache.path(), {QStringLiteral("background-*.raw")}, QDir::Files, QDirIterator::Subdirectories);
+            return it.hasNext();
+        };
+        QTRY_VERIFY(kept());  // once the first frame is out
+        first.reset();
+        w_ = start();
+        qputenv("XDG_CACHE_HOME", oldCache);
+        QVERIFY(w_);
+        const QImage mapped = w_->grab().toImage();
+        QCOMPARE(mapped.size(), decoded.size());
+        int worst = 0;
+        for (int y = 0; y < mapped.height(); y += 7)
+            for (int x = 0; x < mapped.width(); x += 7) {
+                const QRgb a = decoded.pixel(x, y), b = mapped.pixel(x, y);
+                worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
+            }
+        QVERIFY2(worst <= 4, qPrintable(QString::number(worst)));
     }
 
     void recordingKeptWithS() {

@@ -2,6 +2,7 @@
 // the background kept between starts.
 #include <QBuffer>
 #include <QImageWriter>
+#include <QMovie>
 #include <QResource>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -180,25 +181,32 @@ private slots:
         const QSize drawn(1182, 886);
         const Background fresh = loadBackground(drawn, folder);
         QVERIFY(!fresh.fromCache);
-        QCOMPARE(fresh.image.size(), drawn);
-        QCOMPARE(fresh.image.format(), QImage::Format_RGB32);
+        // Decoded at half size, on the decoder's fast path, to be stretched when drawn.
+        QCOMPARE(fresh.image.size(), QSize(1067, 800));
         QVERIFY(fresh.cacheFile.startsWith(folder + QLatin1Char('/')));
 
+        // Kept at exactly the size drawn, and the same picture.
         keepBackground(fresh);
         QTRY_VERIFY(QFile::exists(fresh.cacheFile));
         const Background again = loadBackground(drawn, folder);
         QVERIFY(again.fromCache);
         QCOMPARE(again.cacheFile, fresh.cacheFile);
-        QCOMPARE(again.image, fresh.image);
+        QCOMPARE(again.image.size(), drawn);
+        QCOMPARE(again.image.format(), QImage::Format_RGB32);
+        const QImage stretched = fresh.image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (const QPoint at : {QPoint(150, 130), QPoint(600, 100), QPoint(1100, 850), QPoint(20, 860)})
+            QVERIFY2(near(again.image.pixelColor(at), stretched.pixelColor(at), 6),
+                     qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
         keepBackground(again);  // already kept: nothing is written
 
         // Another screen: another copy, and the old one goes.
         const Background other = loadBackground(QSize(800, 600), folder);
         QVERIFY(!other.fromCache);
-        QCOMPARE(other.image.size(), QSize(800, 600));
         QVERIFY(other.cacheFile != fresh.cacheFile);
         keepBackground(other);
         QTRY_VERIFY(QFile::exists(other.cacheFile) && !QFile::exists(fresh.cacheFile));
+        const QImage kept = loadBackground(QSize(800, 600), folder).image;
+        QCOMPARE(kept.size(), QSize(800, 600));
 
         // A damaged copy, or one of another size under the name, is decoded afresh.
         QFile damaged(other.cacheFile);
@@ -243,6 +251,17 @@ private slots:
                 }
             QVERIFY2(worst <= 1, qPrintable(QStringLiteral("%1 differs by %2").arg(stem).arg(worst)));
         }
+        // The decorations' first frames are exactly what their animations show first.
+        for (const char* stem : {"alphabet", "spider", "star"}) {
+            const QString gif = QStringLiteral(":/design/%1.gif").arg(QLatin1String(stem));
+            const QImage first = firstFramePicture(gif);
+            QVERIFY2(!first.isNull(), stem);
+            QMovie movie(gif);
+            QVERIFY(movie.jumpToFrame(0));
+            QCOMPARE(first, movie.currentImage().convertToFormat(first.format()));
+        }
+        QVERIFY(firstFramePicture(QStringLiteral(":/design/bear.png")).isNull());
+        QVERIFY(firstFramePicture(QStringLiteral(":/design/nothing.gif")).isNull());
         // A picture with no raw copy comes from its PNG.
         QCOMPARE(designPicture(QStringLiteral(":/design/bear")).size(), QImage(":/design/bear.png").size());
         QVERIFY(designPicture(QStringLiteral(":/design/nothing")).isNull());

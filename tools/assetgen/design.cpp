@@ -4,6 +4,7 @@
 #include "platform/rawimage.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainterPath>
 #include <QRandomGenerator>
@@ -648,6 +649,25 @@ DesignItem gif(const QString &name, std::function<QList<GifFrame>()> frames)
     return {name, [frames](const EmojiAtlas &, QString *e) { return gifBytes(frames(), e); }};
 }
 
+// The first frame of the animation exactly as its reader gives it, as raw pixels: the
+// main window shows it before the animation itself is read.
+DesignItem firstFrame(const QString &name, std::function<QList<GifFrame>()> frames)
+{
+    return {name, [frames](const EmojiAtlas &, QString *e) {
+                const QByteArray gif = gifBytes(frames(), e);
+                QBuffer buffer;
+                buffer.setData(gif);
+                buffer.open(QIODevice::ReadOnly);
+                const QImage first = QImageReader(&buffer, "gif").read();
+                if (first.isNull()) {
+                    if (e && e->isEmpty())
+                        *e = QStringLiteral("the animation's first frame cannot be read back");
+                    return QByteArray();
+                }
+                return zorbla::encodeRawImage(first);
+            }};
+}
+
 } // namespace
 
 QByteArray pngBytes(const QImage &img)
@@ -694,7 +714,10 @@ QList<DesignItem> designItems()
     }
     items << gif(QStringLiteral("alphabet.gif"), alphabetAnimation)
           << gif(QStringLiteral("spider.gif"), spiderAnimation)
-          << gif(QStringLiteral("star.gif"), starAnimation);
+          << gif(QStringLiteral("star.gif"), starAnimation)
+          << firstFrame(QStringLiteral("alphabet.first.argb"), alphabetAnimation)
+          << firstFrame(QStringLiteral("spider.first.argb"), spiderAnimation)
+          << firstFrame(QStringLiteral("star.first.argb"), starAnimation);
     for (int k = 1; k <= 10; ++k)
         items << png(QStringLiteral("numeral_%1.png").arg(k),
                      [k](const EmojiAtlas &) { return keyTile(50, 40, QColor(200, 204, 212), QString::number(k)); });
