@@ -8,8 +8,6 @@
 #include <QResource>
 #include <QStandardPaths>
 
-#include <mutex>
-
 #include "platform/jpegscale.h"
 #include "platform/rawimage.h"
 
@@ -66,28 +64,23 @@ Background loadBackground(QSize drawn, const QString& cacheFolder) {
     return b;
 }
 
-void keepBackground(const Background& background) {
+std::future<void> keepBackground(const Background& background) {
     if (background.fromCache || background.image.isNull() || background.cacheFile.isEmpty())
-        return;
-    static std::mutex guard;
-    static std::future<void> writing;  // its destructor waits at exit
-    const std::lock_guard<std::mutex> lock(guard);
-    if (writing.valid())
-        writing.wait();
-    writing = std::async(std::launch::async, [background] {
+        return {};
+    return std::async(std::launch::async, [background] {
         giveWay();
         const QFileInfo kept(background.cacheFile);
         QDir folder = kept.absoluteDir();
-        const QSize drawn = background.drawn;
         QImage image = background.image;
-        if (image.size() != drawn)
-            image = image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (image.size() != background.drawn)
+            image = image.scaled(background.drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         image = image.convertToFormat(QImage::Format_RGB32);
         if (!folder.mkpath(QStringLiteral(".")) || !writeRawImageFile(image, background.cacheFile))
             return;
         // One copy is enough: those of other sizes, older pictures or older ways go, and
         // whatever a start that was cut short left half written.
-        const QStringList old = folder.entryList({QStringLiteral("background-*.raw"), QStringLiteral("background-*.raw.part-*")}, QDir::Files);
+        const QStringList old = folder.entryList(
+            {QStringLiteral("background-*.raw"), QStringLiteral("background-*.raw.part-*")}, QDir::Files);
         for (const QString& name : old)
             if (name != kept.fileName())
                 folder.remove(name);

@@ -26,8 +26,10 @@ QString backgroundCacheFolder();
 Background loadBackground(QSize drawn, const QString& cacheFolder);
 
 // Keeps a freshly decoded background for the next start, on a helper thread that gives
-// way to the user interface; older copies in the folder go. Waited for at exit.
-void keepBackground(const Background& background);
+// way to the user interface; older copies in the folder go. The caller waits for it
+// before the program ends (the future's destructor does). No future when there is nothing
+// to keep.
+[[nodiscard]] std::future<void> keepBackground(const Background& background);
 
 // The work the main window's first frame waits for that need not be done on the
 // user-interface thread: the background is loaded and the system's font list read on

@@ -342,7 +342,11 @@ void frmZorbla::paintEvent(QPaintEvent*) {
             b = loadBackground(size, backgroundCacheFolder());
         // Kept for the next start once this frame is out.
         if (!b.fromCache && !b.image.isNull())
-            QTimer::singleShot(0, this, [b] { keepBackground(b); });
+            QTimer::singleShot(0, this, [this, b] {
+                if (keeping_.valid())
+                    keeping_.wait();
+                keeping_ = keepBackground(b);
+            });
         background_ = b.image;
         backgroundFor_ = size;
     }

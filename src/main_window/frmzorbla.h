@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -197,6 +198,7 @@ private:
     QImage background_;    // drawn at backgroundFor_, stretched when smaller
     QSize backgroundFor_;
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
+    std::future<void> keeping_;  // the background being kept for the next start
     bool backgroundPressed_ = false;
     bool ended_ = false;
     frmRijeci* frmRijeci_ = nullptr;

@@ -186,8 +186,8 @@ private slots:
         QVERIFY(fresh.cacheFile.startsWith(folder + QLatin1Char('/')));
 
         // Kept at exactly the size drawn, and the same picture.
-        keepBackground(fresh);
-        QTRY_VERIFY(QFile::exists(fresh.cacheFile));
+        keepBackground(fresh).wait();
+        QVERIFY(QFile::exists(fresh.cacheFile));
         const Background again = loadBackground(drawn, folder);
         QVERIFY(again.fromCache);
         QCOMPARE(again.cacheFile, fresh.cacheFile);
@@ -197,14 +197,23 @@ private slots:
         for (const QPoint at : {QPoint(150, 130), QPoint(600, 100), QPoint(1100, 850), QPoint(20, 860)})
             QVERIFY2(near(again.image.pixelColor(at), stretched.pixelColor(at), 6),
                      qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
-        keepBackground(again);  // already kept: nothing is written
+        QVERIFY(!keepBackground(again).valid());  // already kept: nothing is written
 
         // Another screen: another copy, and the old one goes.
         const Background other = loadBackground(QSize(800, 600), folder);
         QVERIFY(!other.fromCache);
         QVERIFY(other.cacheFile != fresh.cacheFile);
-        keepBackground(other);
-        QTRY_VERIFY(QFile::exists(other.cacheFile) && !QFile::exists(fresh.cacheFile));
+        QFile cutShort(fresh.cacheFile + QStringLiteral(".part-99999"));  // a start killed while keeping
+        QVERIFY(cutShort.open(QIODevice::WriteOnly));
+        cutShort.close();
+        QFile stranger(folder + QStringLiteral("/notes.txt"));  // not ours: stays
+        QVERIFY(stranger.open(QIODevice::WriteOnly));
+        stranger.close();
+        keepBackground(other).wait();
+        QVERIFY(QFile::exists(other.cacheFile));
+        QVERIFY(!QFile::exists(fresh.cacheFile));
+        QVERIFY(!cutShort.exists());
+        QVERIFY(stranger.exists());
         const QImage kept = loadBackground(QSize(800, 600), folder).image;
         QCOMPARE(kept.size(), QSize(800, 600));
 
@@ -221,12 +230,12 @@ private slots:
         const Background none = loadBackground(drawn, QString());
         QVERIFY(none.cacheFile.isEmpty());
         QCOMPARE(none.image, fresh.image);
-        keepBackground(none);
+        QVERIFY(!keepBackground(none).valid());
         QFile blocker(dir.filePath(QStringLiteral("blocked")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const Background blocked = loadBackground(drawn, blocker.fileName() + QStringLiteral("/zorbla"));
-        keepBackground(blocked);
+        keepBackground(blocked).wait();
         QVERIFY(!loadBackground(drawn, blocker.fileName() + QStringLiteral("/zorbla")).fromCache);
     }
 
