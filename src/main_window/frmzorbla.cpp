@@ -340,8 +340,12 @@ void frmZorbla::paintEvent(QPaintEvent*) {
         }
         if (b.image.isNull())
             b = loadBackground(size, backgroundCacheFolder());
-        // Kept for the next start once this frame is out.
-        if (!b.fromCache && !b.image.isNull())
+        if (b.fromCache)
+            // Drawn straight from the kept file for this frame; from then on from memory of
+            // its own, so that nothing done to the file can reach the window.
+            QTimer::singleShot(0, this, [this] { background_ = copyInLargePages(background_); });
+        else if (!b.image.isNull())
+            // Kept for the next start once this frame is out.
             QTimer::singleShot(0, this, [this, b] {
                 if (keeping_.valid())
                     keeping_.wait();

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <sys/mman.h>
-
 #include <jpeglib.h>
+
+#include "platform/rawimage.h"
 
 namespace zorbla {
 
@@ -23,22 +23,6 @@ struct ErrorManager {
 }
 
 void onMessage(j_common_ptr) {}  // warnings about a damaged file are not the user's business
-
-// A big picture in fresh memory costs a page fault for every 4 KiB as it is first written,
-// about a third of the decoding time; in 2 MiB pages it costs two.
-QImage imageInLargePages(int width, int height) {
-    constexpr size_t kLarge = size_t(2) << 20;
-    const size_t bytes = size_t(width) * 4 * size_t(height);
-    if (bytes < kLarge / 2)
-        return QImage(width, height, QImage::Format_RGB32);
-    const size_t rounded = (bytes + kLarge - 1) / kLarge * kLarge;
-    void* memory = std::aligned_alloc(kLarge, rounded);
-    if (!memory)
-        return QImage(width, height, QImage::Format_RGB32);
-    madvise(memory, rounded, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
-    return QImage(static_cast<uchar*>(memory), width, height, qsizetype(width) * 4, QImage::Format_RGB32,
-                  [](void* m) { std::free(m); }, memory);
-}
 
 // Everything with a destructor lives outside the function that may longjmp.
 bool decode(const QByteArray& jpeg, QSize drawn, QImage* out) {
@@ -61,7 +45,7 @@ bool decode(const QByteArray& jpeg, QSize drawn, QImage* out) {
     info.out_color_space = JCS_EXT_BGRX;
     info.dct_method = JDCT_ISLOW;
     jpeg_start_decompress(&info);
-    *out = imageInLargePages(int(info.output_width), int(info.output_height));
+    *out = imageInLargePages(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (out->isNull()) {
         jpeg_destroy_decompress(&info);
         return false;

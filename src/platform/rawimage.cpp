@@ -6,6 +6,7 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -84,6 +85,20 @@ QImage rawImageView(const uchar* data, qsizetype size) {
     return reinterpret_cast<quintptr>(data + kHeader) % 4 == 0 ? view : view.copy();
 }
 
+QImage imageInLargePages(int width, int height, QImage::Format format) {
+    constexpr size_t kLarge = size_t(2) << 20;
+    const size_t bytes = size_t(width) * 4 * size_t(height);
+    if (bytes < kLarge / 2)
+        return QImage(width, height, format);
+    const size_t rounded = (bytes + kLarge - 1) / kLarge * kLarge;
+    void* memory = std::aligned_alloc(kLarge, rounded);
+    if (!memory)
+        return QImage(width, height, format);
+    madvise(memory, rounded, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
+    return QImage(static_cast<uchar*>(memory), width, height, qsizetype(width) * 4, format,
+                  [](void* m) { std::free(m); }, memory);
+}
+
 QImage mapRawImageFile(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -105,6 +120,17 @@ QImage mapRawImageFile(const QString& path) {
     // last copy of the image.
     return QImage(data + kHeader, h.width, h.height, qsizetype(h.width) * 4, h.format, unmap,
                   new Mapping{address, size_t(st.st_size)});
+}
+
+QImage copyInLargePages(const QImage& image) {
+    if (image.isNull() || image.depth() != 32)
+        return image.copy();
+    QImage copy = imageInLargePages(image.width(), image.height(), image.format());
+    if (copy.isNull())
+        return copy;
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(copy.scanLine(y), image.constScanLine(y), size_t(image.width()) * 4);
+    return copy;
 }
 
 bool writeRawImageFile(const QImage& image, const QString& path) {

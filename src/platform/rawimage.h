@@ -18,12 +18,22 @@ QByteArray encodeRawImage(const QImage& image);
 QImage rawImageView(const uchar* data, qsizetype size);
 
 // The picture in a raw file, mapped into memory rather than read: pages are brought in as
-// they are drawn. A null image when the file is missing or is not such a picture.
+// they are drawn. A null image when the file is missing or is not such a picture. The
+// file must not be cut short while the image lives (new files replace it whole, see
+// below); copyInLargePages() gives a picture that no longer depends on it.
 QImage mapRawImageFile(const QString& path);
 
 // Writes the picture as a raw file, whole or not at all (a partly written file is never
 // left under the name). False when it could not be written.
 bool writeRawImageFile(const QImage& image, const QString& path);
+
+// A new image of 4-byte pixels whose memory comes in 2 MiB pages when it is big: fresh
+// memory costs a page fault for every 4 KiB as it is first written, a large part of the
+// time of filling a big picture; in 2 MiB pages it costs a few.
+QImage imageInLargePages(int width, int height, QImage::Format format);
+
+// A copy of the picture in memory of its own, in large pages when it is big.
+QImage copyInLargePages(const QImage& image);
 
 // A window picture by its resource name without extension (":/design/title"): the raw
 // pixels when they are compiled in, else the PNG of the same name.

@@ -147,23 +147,28 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("p.raw"));
         QVERIFY(mapRawImageFile(file).isNull());  // not there
         QVERIFY(mapRawImageFile(dir.path()).isNull());  // a folder
-        const QImage first = quarters(40, 30);
+        const QImage first = quarters(700, 500);  // big enough for large pages
         QVERIFY(writeRawImageFile(first, file));
-        const QImage mapped = mapRawImageFile(file);
-        QCOMPARE(mapped, first);
+        const QImage shown = mapRawImageFile(file);
+        QCOMPARE(shown, first);
 
         // Written again while the old one is drawn from: the old stays whole, the new is read
         // next time, and nothing is left beside it.
-        const QImage second = quarters(40, 30).mirrored(true, true);
+        const QImage second = quarters(700, 500).mirrored(true, true);
         QVERIFY(writeRawImageFile(second, file));
-        QCOMPARE(mapped, first);
+        QCOMPARE(shown, first);
         QCOMPARE(mapRawImageFile(file), second);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.raw")});
 
-        // Cut short, or not such a file at all: nothing.
+        // Cut short, or not such a file at all: nothing; and a copy does not care what
+        // happens to the file it came from.
+        const QImage copy = copyInLargePages(mapRawImageFile(file));
+        QCOMPARE(copy, second);
         QFile cut(file);
         QVERIFY(cut.resize(cut.size() - 4));
         QVERIFY(mapRawImageFile(file).isNull());
+        QVERIFY(cut.resize(100));
+        QCOMPARE(copy, second);
         QFile empty(dir.filePath(QStringLiteral("empty.raw")));
         QVERIFY(empty.open(QIODevice::WriteOnly));
         empty.close();
