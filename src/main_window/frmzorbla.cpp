@@ -42,7 +42,8 @@ QFont childFont(int pixelSize, bool bold = true) {
 
 QCursor smileyCursor() {
     static const QCursor cursor = [] {
-        const QPixmap pix(QStringLiteral(":/design/cursor_smiley.png"));
+        // Raw pixels: reading a PNG would first load every image plugin Qt has.
+        const QPixmap pix = QPixmap::fromImage(designPicture(QStringLiteral(":/design/cursor_smiley")));
         return pix.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pix, 4, 4);
     }();
     return cursor;

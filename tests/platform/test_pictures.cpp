@@ -247,7 +247,8 @@ private slots:
     void windowPicturesAreCompiledInAsTheirPngs() {
         for (const char* stem : {"title", "tile_letter", "tile_number", "frame_h", "frame_v", "arrow_left",
                                  "arrow_right", "word_back", "exit", "dice", "crt", "b_picture", "swatch_red",
-                                 "swatch_yellow", "swatch_brown", "swatch_green", "swatch_blue", "swatch_orange"}) {
+                                 "swatch_yellow", "swatch_brown", "swatch_green", "swatch_blue", "swatch_orange",
+                                 "cursor_smiley"}) {
             const QString name = QStringLiteral(":/design/") + QLatin1String(stem);
             const QResource raw(name + QStringLiteral(".argb"));
             QVERIFY2(raw.isValid(), stem);

@@ -726,6 +726,7 @@ QList<DesignItem> designItems()
           << png(QStringLiteral("button_first.png"), [](const EmojiAtlas &) { return button(QStringLiteral("_ICTURE")); })
           << png(QStringLiteral("button_any.png"), [](const EmojiAtlas &) { return button(QStringLiteral("PIC_URE")); })
           << png(QStringLiteral("cursor_smiley.png"), smiley)
+          << raw(QStringLiteral("cursor_smiley.argb"), smiley)  // the main window's pointer
           << png(QStringLiteral("cursor_palette.png"), paletteCursor)
           << png(QStringLiteral("cursor_pencil.png"), [](const EmojiAtlas &) { return pencilCursor(); })
           << png(QStringLiteral("icon.png"), icon)
