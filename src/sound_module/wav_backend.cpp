@@ -33,6 +33,11 @@ constexpr sf_count_t kChunkFrames = 16384;
 // window being busy for a moment.
 constexpr int kBufferMs = 2000;  // the server grants about half
 constexpr int kFeedMs = 50;
+// How long a stopped sink or source is kept before it is deleted. Qt's PulseAudio sink
+// that runs dry asks the server, from the server connection's own thread, to drain it and
+// to call the sink back; a sink deleted before that answer comes is called back all the
+// same. Kept this long, the answer has long come or the stream is gone.
+constexpr int kRetireMs = 1000;
 
 bool readWav(const QString& path, Sound* sound) {
     SF_INFO info{};
@@ -143,6 +148,7 @@ private:
     void checkPlayback();
     void takeRecordedData();
     void retire(QObject* audio);
+    void sweepRetired();
     QAudioFormat format() const;
 
     QObject context_;  // what the timers and the microphone report to
@@ -155,7 +161,6 @@ private:
     QPointer<QIODevice> playOutput_;  // the sink's own device, written to as it frees room
     QByteArray playData_;             // the part of sound_ being played, not copied
     qsizetype playWritten_ = 0;       // bytes of playData_ given to the sink
-    qsizetype paddingLeft_ = 0;       // silence still to write after the sound
     qint64 playStartFrame_ = 0;
     qint64 playFrames_ = 0;
     QElapsedTimer playClock_;
@@ -163,7 +168,14 @@ private:
     QTimer feedTimer_;
 
     QAudioSource* source_ = nullptr;
-    std::vector<QPointer<QObject>> retired_;  // sinks and sources on their way out
+    // Sinks and sources on their way out: stopped, then asked to go after kRetireMs.
+    struct Retired {
+        QPointer<QObject> audio;
+        QElapsedTimer since;
+    };
+    std::vector<Retired> retired_;
+    std::vector<QPointer<QObject>> goingAway_;  // asked to go, not gone yet
+    QTimer retireTimer_;
     QPointer<QIODevice> recordInput_;
     QByteArray recordPending_;  // an odd byte left over between reads
 };
@@ -182,32 +194,59 @@ PulseWavBackend::PulseWavBackend() {
     QObject::connect(&playTimer_, &QTimer::timeout, &context_, [this] { checkPlayback(); });
     feedTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&feedTimer_, &QTimer::timeout, &context_, [this] { feedSink(); });
+    QObject::connect(&retireTimer_, &QTimer::timeout, &context_, [this] { sweepRetired(); });
 }
 
 PulseWavBackend::~PulseWavBackend() { shutdown(); }
 
 void PulseWavBackend::shutdown() {
     close();
-    // What is still waiting to go goes now. Their pending deletions are taken back
+    retireTimer_.stop();  // nothing more is asked to go while the rest goes here
+    // What is still waiting to go goes now. Deletions already asked for are taken back
     // first, since each stream runs the event loop as it goes and would otherwise meet
     // its own deletion again.
-    for (const QPointer<QObject>& audio : retired_)
+    std::vector<QPointer<QObject>> all = std::move(goingAway_);
+    goingAway_.clear();
+    for (const Retired& r : retired_)
+        all.push_back(r.audio);
+    retired_.clear();
+    for (const QPointer<QObject>& audio : all)
         if (audio)
             QCoreApplication::removePostedEvents(audio.data(), QEvent::DeferredDelete);
-    for (const QPointer<QObject>& audio : retired_)
+    for (const QPointer<QObject>& audio : all)
         delete audio.data();
-    retired_.clear();
 }
 
 // Qt's PulseAudio streams run the event loop while they are destroyed. Deleted inside a
 // click handler, that would let the next click run in the middle of this one, so they
-// go when the event loop next has nothing else on.
+// go when the event loop next has nothing else on, once kRetireMs have passed.
 void PulseWavBackend::retire(QObject* audio) {
-    retired_.erase(std::remove_if(retired_.begin(), retired_.end(),
-                                  [](const QPointer<QObject>& p) { return p.isNull(); }),
-                   retired_.end());
-    retired_.push_back(audio);
-    audio->deleteLater();
+    QElapsedTimer since;
+    since.start();
+    retired_.push_back({audio, since});
+    if (!retireTimer_.isActive())
+        retireTimer_.start(kRetireMs / 4);
+}
+
+// Each one is asked to go once only: asked again from inside its own destruction, it
+// would be destroyed twice.
+void PulseWavBackend::sweepRetired() {
+    goingAway_.erase(std::remove_if(goingAway_.begin(), goingAway_.end(),
+                                    [](const QPointer<QObject>& p) { return p.isNull(); }),
+                     goingAway_.end());
+    for (auto it = retired_.begin(); it != retired_.end();) {
+        if (it->audio && !it->since.hasExpired(kRetireMs)) {
+            ++it;
+            continue;
+        }
+        if (it->audio) {
+            goingAway_.push_back(it->audio);
+            it->audio->deleteLater();
+        }
+        it = retired_.erase(it);
+    }
+    if (retired_.empty())
+        retireTimer_.stop();
 }
 
 QAudioFormat PulseWavBackend::format() const {
@@ -289,9 +328,6 @@ void PulseWavBackend::play() {
     }
     playData_ = QByteArray::fromRawData(data, bytes);
     playWritten_ = 0;
-    // The server starts a stream once its pre-buffer is full. A sound shorter than that
-    // is followed by silence, which ends unheard when the sound does.
-    paddingLeft_ = qMax<qsizetype>(0, sink_->bufferSize() - bytes);
     feedSink();
     playClock_.start();
     feedTimer_.start(kFeedMs);
@@ -311,14 +347,11 @@ void PulseWavBackend::feedSink() {
             room -= qsizetype(written);
         }
     }
-    if (playWritten_ >= playData_.size() && paddingLeft_ > 0 && room > 0) {
-        const qsizetype n = qMin(room, paddingLeft_);
-        const QByteArray silence(n, '\0');
-        const qint64 written = playOutput_->write(silence);
-        paddingLeft_ -= qMax<qint64>(0, written);
-    }
-    if (playWritten_ >= playData_.size() && paddingLeft_ <= 0)
-        feedTimer_.stop();
+    // After the sound, silence for as long as the sink plays: the server starts a stream
+    // only once its pre-buffer is full, so a short sound needs it behind; and a stream
+    // never runs dry (see kRetireMs). The silence ends unheard when the sound does.
+    if (playWritten_ >= playData_.size() && room > 0)
+        playOutput_->write(QByteArray(room, '\0'));
 }
 
 void PulseWavBackend::checkPlayback() {
@@ -352,7 +385,6 @@ void PulseWavBackend::finishPlayback(bool reachedEnd) {
     playOutput_ = nullptr;
     playData_.clear();
     playWritten_ = 0;
-    paddingLeft_ = 0;
     sink->stop();  // the server drops what it still holds: the sound ends at once
     retire(sink);  // and with it the device written to
     if (reachedEnd)
