@@ -96,7 +96,8 @@ FirstFrameWork::FirstFrameWork(QSize background, const QString& cacheFolder) : b
     fonts_ = std::async(std::launch::async, [] {
         giveWay();
         QFontDatabase::families();
-        // Likewise the animations' image plugin, loaded once for the whole program.
+        // Likewise the GIF image plugin, loaded once for the whole program: the first
+        // picture a child opens needs it, and nothing before the first frame does.
         QImageReader(QStringLiteral(":/design/star.gif")).canRead();
     });
 }
