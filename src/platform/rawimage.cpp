@@ -126,8 +126,8 @@ QImage copyInLargePages(const QImage& image) {
     if (image.isNull() || image.depth() != 32)
         return image.copy();
     QImage copy = imageInLargePages(image.width(), image.height(), image.format());
-    if (copy.isNull())
-        return copy;
+    if (copy.isNull())  // no memory for it: the picture as it was beats none
+        return image;
     for (int y = 0; y < image.height(); ++y)
         std::memcpy(copy.scanLine(y), image.constScanLine(y), size_t(image.width()) * 4);
     return copy;

@@ -32,7 +32,8 @@ bool writeRawImageFile(const QImage& image, const QString& path);
 // time of filling a big picture; in 2 MiB pages it costs a few.
 QImage imageInLargePages(int width, int height, QImage::Format format);
 
-// A copy of the picture in memory of its own, in large pages when it is big.
+// A copy of the picture in memory of its own, in large pages when it is big; the picture
+// itself when there is no memory for a copy.
 QImage copyInLargePages(const QImage& image);
 
 // A window picture by its resource name without extension (":/design/title"): the raw
