@@ -110,6 +110,8 @@ void frmZorbla::createControls() {
     AniGIF1 = new AniGIF(this);
     AniGIF1->resize(121, 78);
     AniGIF1->hide();
+    // A click on the playing animation is a click on the picture under it.
+    AniGIF1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int i = 0; i < 26; ++i)
         Image_[size_t(i)] = picture(QStringLiteral(":/design/tile_letter"), {50, 40});

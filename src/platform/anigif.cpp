@@ -2,7 +2,7 @@
 
 #include <QImageReader>
 #include <QMouseEvent>
-#include <QMovie>
+#include <QPainter>
 
 #include "platform/paths.h"
 #include "platform/rawimage.h"
@@ -11,72 +11,102 @@
 
 namespace zorbla {
 
-AniGIF::AniGIF(QWidget* parent) : QLabel(parent) {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setAttribute(Qt::WA_TranslucentBackground);
+namespace {
+
+// What browsers do with the delays of GIFs found on the web: 0 and 10 ms mean "as fast
+// as the author's tool allowed", shown as 100 ms.
+int frameDelay(int ms) { return ms <= 10 ? 100 : ms; }
+
+}  // namespace
+
+AniGIF::AniGIF(QWidget* parent) : QWidget(parent) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &AniGIF::nextFrame);
 }
 
+AniGIF::~AniGIF() = default;
+
 bool AniGIF::load(const QString& writtenName) {
-    if (movie_) {
-        movie_->stop();
-        movie_->deleteLater();
-        movie_ = nullptr;
-    }
-    clear();
+    timer_.stop();
+    reader_.reset();
     path_.clear();
+    showFrame(QImage(), -1);
     if (writtenName.isEmpty())
         return false;
     const QString path = writtenName.startsWith(':') ? writtenName : resolvePath(writtenName);
-    if (path.startsWith(':')) {
-        const QImage first = firstFramePicture(path);
-        if (!first.isNull()) {
-            path_ = path;
-            setPixmap(QPixmap::fromImage(first));
-            resize(first.size());
-            return true;
-        }
-    }
     path_ = path;
-    if (!openMovie(writtenName)) {
+    const QImage first = firstFramePicture(path);
+    if (!first.isNull()) {
+        showFrame(first, 0);
+        return true;
+    }
+    reader_ = std::make_unique<QImageReader>(path);
+    if (!readFrame()) {
+        std::fprintf(stderr, "zorbla: cannot play the animation %s: %s\n", qPrintable(writtenName),
+                     qPrintable(reader_->errorString()));
+        reader_.reset();
         path_.clear();
         return false;
     }
     return true;
 }
 
-bool AniGIF::openMovie(const QString& writtenName) {
-    auto* movie = new QMovie(path_, QByteArray(), this);
-    if (!movie->isValid()) {
-        std::fprintf(stderr, "zorbla: cannot play the animation %s: %s\n", qPrintable(writtenName),
-                     qPrintable(movie->lastErrorString()));
-        delete movie;
-        return false;
+void AniGIF::start() {
+    if (path_.isEmpty())
+        return;
+    // A reader that has shown only the first frame starts from there; any other starts
+    // the file again.
+    if (!reader_ || frameNumber_ != 0) {
+        timer_.stop();
+        reader_ = std::make_unique<QImageReader>(path_);
+        frameNumber_ = -1;
+        if (!readFrame()) {
+            finish();
+            return;
+        }
     }
-    movie_ = movie;
-    movie_->setCacheMode(QMovie::CacheNone);
-    connect(movie_, &QMovie::finished, this, &AniGIF::animationFinished);
-    setMovie(movie_);
-    movie_->jumpToFrame(0);
-    const QSize size = movie_->currentImage().size();
-    if (!size.isEmpty())
-        resize(size);
+    timer_.start(delay_);
+}
+
+bool AniGIF::readFrame() {
+    const QImage frame = reader_->read();
+    if (frame.isNull())
+        return false;
+    delay_ = frameDelay(reader_->nextImageDelay());
+    showFrame(frame, frameNumber_ + 1);
     return true;
 }
 
-void AniGIF::start() {
-    if (!movie_ && (path_.isEmpty() || !openMovie(path_)))
-        return;
-    // Stopping first makes start() begin again at the first frame.
-    movie_->stop();
-    movie_->start();
+// The frame on the screen has had its whole delay.
+void AniGIF::nextFrame() {
+    if (reader_ && readFrame())
+        timer_.start(delay_);
+    else
+        finish();
 }
 
-bool AniGIF::isRunning() const { return movie_ && movie_->state() == QMovie::Running; }
+void AniGIF::finish() {
+    timer_.stop();
+    reader_.reset();
+    emit animationFinished();
+}
 
-int AniGIF::frameCount() const {
-    if (movie_)
-        return movie_->frameCount();
-    return path_.isEmpty() ? 0 : QImageReader(path_).imageCount();
+void AniGIF::showFrame(const QImage& frame, int number) {
+    frame_ = frame;
+    frameNumber_ = number;
+    if (!frame.isNull() && frame.size() != size())
+        resize(frame.size());
+    update();
+}
+
+int AniGIF::frameCount() const { return path_.isEmpty() ? 0 : QImageReader(path_).imageCount(); }
+
+void AniGIF::paintEvent(QPaintEvent*) {
+    if (frame_.isNull())
+        return;
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), frame_);
 }
 
 void AniGIF::mousePressEvent(QMouseEvent* event) {

@@ -1,4 +1,3 @@
-#include <QMovie>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,9 +11,9 @@ using zorbla::AniGIF;
 
 namespace {
 
-// A small animation of solid frames, 40 ms each; with loop = false it carries no
-// loop block and plays once.
-bool writeGif(const QString& path, int width, int height, int frames, bool loop) {
+// An animation of solid frames, each frame's delay in hundredths of a second; with
+// loop = true it carries a loop block that says "forever".
+bool writeGif(const QString& path, int width, int height, const std::vector<int>& delays, bool loop) {
     int error = 0;
     GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
     if (!gif)
@@ -31,9 +30,9 @@ bool writeGif(const QString& path, int width, int height, int frames, bool loop)
         EGifPutExtensionTrailer(gif);
     }
     std::vector<GifPixelType> line(size_t(width), 0);
-    for (int f = 0; f < frames; ++f) {
+    for (size_t f = 0; f < delays.size(); ++f) {
         GraphicsControlBlock gcb{};
-        gcb.DelayTime = 4;
+        gcb.DelayTime = delays[f];
         gcb.TransparentColor = NO_TRANSPARENT_COLOR;
         unsigned char ext[4];
         const size_t len = EGifGCBToExtension(&gcb, ext);
@@ -46,6 +45,13 @@ bool writeGif(const QString& path, int width, int height, int frames, bool loop)
     GifFreeMapObject(map);
     return EGifCloseFile(gif, &error) == GIF_OK;
 }
+
+bool writeGif(const QString& path, int width, int height, int frames, bool loop) {
+    return writeGif(path, width, height, std::vector<int>(size_t(frames), 4), loop);
+}
+
+// The colour the control shows in its middle, as it is painted.
+QColor onScreen(QWidget& w) { return w.grab().toImage().pixelColor(w.width() / 2, w.height() / 2); }
 
 // What the window system sends for a quick double click: the second press comes as a
 // double-click event.
@@ -97,11 +103,36 @@ private slots:
         // Starting again plays again from the first frame.
         ani.start();
         QVERIFY(ani.isRunning());
-        QCOMPARE(ani.movie()->currentFrameNumber(), 0);
+        QCOMPARE(ani.currentFrameNumber(), 0);
         QVERIFY(finished.wait(3000));
 
         QVERIFY(ani.load("images\\small.gif"));
         QCOMPARE(ani.size(), QSize(20, 30));
+    }
+
+    // Red for 1.2 s, then green and blue; the loop block says "forever", as in many
+    // GIFs a parent finds. The red frame is on the screen from the start for its whole
+    // delay, and after one pass the animation ends on its last frame.
+    void firstFrameForItsWholeDelayAndOnePassOnly() {
+        QVERIFY(writeGif("images/long.gif", 30, 30, {120, 10, 15}, true));
+        AniGIF ani;
+        QSignalSpy finished(&ani, &AniGIF::animationFinished);
+        QVERIFY(ani.load("images\\long.gif"));
+        ani.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ani));
+        QElapsedTimer clock;
+        ani.start();
+        clock.start();
+        QCOMPARE(onScreen(ani), QColor(255, 0, 0));
+        while (onScreen(ani) == QColor(255, 0, 0) && clock.elapsed() < 5000)
+            QTest::qWait(10);
+        QVERIFY2(clock.elapsed() >= 1180, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(finished.wait(3000));
+        QCOMPARE(onScreen(ani), QColor(0, 0, 255));
+        QTest::qWait(800);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!ani.isRunning());
+        QCOMPARE(onScreen(ani), QColor(0, 0, 255));
     }
 
     void missingFileShowsNothing() {
@@ -109,7 +140,7 @@ private slots:
         QVERIFY(ani.load("images\\small.gif"));
         QVERIFY(!ani.load("images\\none.gif"));
         QVERIFY(!ani.load(QString()));
-        QVERIFY(ani.movie() == nullptr);
+        QVERIFY(ani.currentImage().isNull());
         ani.start();  // nothing to start, no harm
         QVERIFY(!ani.isRunning());
     }
@@ -161,6 +192,13 @@ private slots:
         const QImage disabled = label->grab().toImage();
         QCOMPARE(disabled.pixelColor(35, 22), QColor(220, 30, 30));
         QCOMPARE(disabled, enabled);
+
+        // An animation too, still or playing.
+        auto* ani = new AniGIF(&window);
+        QVERIFY(ani->load("images\\small.gif"));
+        QCOMPARE(onScreen(*ani), QColor(255, 0, 0));
+        ani->start();
+        QCOMPARE(onScreen(*ani), QColor(255, 0, 0));
     }
 };
 
