@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/application.h"
 #include "app/commandline.h"
 #include "app/workfolder.h"
 #include "main_window/frmzorbla.h"
@@ -40,9 +41,7 @@ int main(int argc, char* argv[]) {
         return answer(early);
 
     QApplication app(argc, argv);
-    // No organization: the user's folder is then exactly ~/.local/share/zorbla.
-    QApplication::setApplicationName(QStringLiteral("zorbla"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorbla"));
+    zorbla::nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(ZORBLA_VERSION));
 
     // Qt has taken its own arguments (-platform, -display...); nothing else is allowed.
