@@ -2,10 +2,15 @@
 
 #include <QCloseEvent>
 
+#include "main_window/frmzorbla.h"
+#include "platform/module1.h"
+
 namespace zorbla {
 
 ActivityWindow::ActivityWindow(frmZorbla* glavni) : QWidget(nullptr), glavni_(glavni) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    if (glavni)
+        Module1::transientFor(*this, *glavni);
 }
 
 void ActivityWindow::unload() {

@@ -403,6 +403,27 @@ void frmZorbla::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The game open over the disabled window, if any.
+QWidget* frmZorbla::openActivity() const {
+    if (frmRijeci_ && frmRijeci_->isVisible())
+        return frmRijeci_;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* activity = qobject_cast<ActivityWindow*>(w);
+            activity && activity->glavni() == this && activity->isVisible() && !activity->isUnloaded())
+            return activity;
+    return nullptr;
+}
+
+// A click on the disabled window behind a game makes it the active window, and the
+// game's keys would go nowhere: the game is given the keyboard back.
+void frmZorbla::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || isEnabled())
+        return;
+    if (QWidget* game = openActivity())
+        activateGame(game);
+}
+
 bool frmZorbla::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || ended_ || !isActiveWindow() || !isEnabled())
         return false;

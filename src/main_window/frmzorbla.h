@@ -170,11 +170,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void connectLaunchers();  // launchers.cpp
+    void showGame(QWidget* game);
+    void activateGame(QWidget* game);
     void layoutControls();
     void place(QWidget* control, double dx, double dy);
     void chooseLetter(int index);
@@ -185,6 +188,7 @@ private:
     void showPictureNumber(int k);
     void endProgram();
     void readWordTableAgain();
+    QWidget* openActivity() const;
 
     WordTable tablica_;
     int broj_slike_ = 1;

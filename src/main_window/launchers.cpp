@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QWindow>
 
 #include "activities/crtanje/frmcrtanje.h"
 #include "activities/pisanje_slova/frmpisanjeslova.h"
@@ -28,16 +29,30 @@ void frmZorbla::connectLaunchers() {
 // The main window stays out of use because it is disabled, not through modality. Each
 // opening is a window of its own, which deletes itself when it is unloaded.
 
+// A game that opens takes the keyboard: without a window manager nothing else gives it.
+void frmZorbla::showGame(QWidget* game) {
+    game->show();
+    activateGame(game);
+}
+
+// Asked of the window itself: QWidget::activateWindow() does nothing for a transient
+// while its owner has the keyboard, which is just when the game must take it.
+void frmZorbla::activateGame(QWidget* game) {
+    game->raise();
+    if (QWindow* native = game->windowHandle())
+        native->requestActivate();
+}
+
 void frmZorbla::imgDice_Click() {
     setEnabled(false);
-    (new frmPogBrojeva(this))->show();
+    showGame(new frmPogBrojeva(this));
     slovo_wav = QStringLiteral("sounds\\guess_number.wav");
     govor_brojke();
 }
 
 void frmZorbla::imgCRT_Click() {
     setEnabled(false);
-    (new frmCrtanje(this))->show();
+    showGame(new frmCrtanje(this));
     boja_wav = QStringLiteral("sounds\\draw.wav");
     govor_boje();
 }
@@ -45,7 +60,7 @@ void frmZorbla::imgCRT_Click() {
 void frmZorbla::imgPisanjeSlova_Click() {
     setEnabled(false);
     frmPisanjeSlova* pisanje = new frmPisanjeSlova(this);
-    pisanje->show();
+    showGame(pisanje);
     pisanje->lblSlovo->setText(slovo);
     slovo_wav = QStringLiteral("sounds\\write_letter.wav");
     govor_brojke();
@@ -62,7 +77,7 @@ void frmZorbla::lblSlovoRnd_Click() {
     lblSlovoRnd->setText(QString(QChar(c)));
     frmUnosSlova* kviz = new frmUnosSlova(this);  // its load reads the letter just drawn
     kviz->txtUnosSlova->setMaxLength(1);
-    kviz->show();
+    showGame(kviz);
 }
 
 // The missing-letter game is made once and kept: it reads its word table only then.
@@ -80,15 +95,14 @@ void frmZorbla::lblPogodiSLovo_Click() {
         frmRijeci_ = igra;
     }
     frmRijeci_->Form_Load();
-    frmRijeci_->show();
-    frmRijeci_->activateWindow();
+    showGame(frmRijeci_);
     slovo_wav = QStringLiteral("sounds\\missing_letter.wav");
     govor_brojke();
 }
 
 void frmZorbla::lblRijec_Click() {
     setEnabled(false);
-    (new frmUnosRijeci(this))->show();
+    showGame(new frmUnosRijeci(this));
 }
 
 }  // namespace zorbla

@@ -10,5 +10,11 @@ namespace Module1 {
 // visibility stay as they are. Call it while the window loads, before it is shown.
 void uvijek_na_vrhu(QWidget& w);
 
+// Makes a window a transient of its owner (WM_TRANSIENT_FOR on X11, the parent of the
+// toplevel on Wayland). Every window manager then keeps it above the owner, also when
+// the owner fills the screen and is clicked. Call it while the window is made, before
+// it is first shown.
+void transientFor(QWidget& window, QWidget& owner);
+
 }  // namespace Module1
 }  // namespace zorbla

@@ -60,6 +60,7 @@ frmRijeci::frmRijeci(frmZorbla* glavni) : QWidget(nullptr), glavni_(glavni) {
     createControls();
     // Not a child of the main window, which would disable it with itself; the main
     // window deletes it when it goes.
+    Module1::transientFor(*this, *glavni);
 }
 
 // Stopping a sound lets the sound system run pending events, so it is done while the

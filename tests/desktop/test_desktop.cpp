@@ -1,0 +1,283 @@
+// The program on a real X server, under the window manager that run-desktop started:
+// clicks and keys go through the server (XTEST, as a child's hands), and what is checked
+// is what the server shows: the pixels on the screen, the window that has the keyboard,
+// the captions the window manager reads.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+#include "activities/crtanje/frmcrtanje.h"
+#include "activities/pisanje_slova/frmpisanjeslova.h"
+#include "activities/pog_brojeva/frmpogbrojeva.h"
+#include "activities/rijeci/frmrijeci.h"
+#include "activities/text/frmtext.h"
+#include "activities/unos_rijeci/frmunosrijeci.h"
+#include "activities/unos_slova/frmunosslova.h"
+#include "app/application.h"
+#include "common/pack_folder.h"
+#include "main_window/frmzorbla.h"
+#include "platform/clicklabel.h"
+
+using namespace zorbla;
+
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+void xdotool(const QStringList& args) { run(QStringLiteral("xdotool"), args); }
+
+QString hex(WId id) { return QStringLiteral("0x%1").arg(id, 0, 16); }
+
+// The window as the server knows it; QWidget::winId() may name one that Qt made anew.
+QString xid(QWidget* window) { return hex(window->windowHandle()->winId()); }
+
+// Where the server has the window's own area, frame left out.
+QRect onScreen(QWidget* window) {
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), xid(window)});
+    auto value = [&info](const char* name) {
+        const auto m = QRegularExpression(QStringLiteral("%1:\\s*(-?\\d+)").arg(QLatin1String(name))).match(info);
+        return m.hasMatch() ? m.captured(1).toInt() : 0;
+    };
+    return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
+}
+
+// The middle of a control, on the screen.
+QPoint screenPoint(QWidget* control) {
+    QWidget* window = control->window();
+    return onScreen(window).topLeft() + control->mapTo(window, control->rect().center());
+}
+
+void clickAt(QPoint p) {
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    QTest::qWait(150);
+}
+void click(QWidget* control) { clickAt(screenPoint(control)); }
+void keys(const QStringList& names) {
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")} + names);
+    QTest::qWait(250);
+}
+
+// The caption the window manager shows.
+QString caption(QWidget* window) {
+    const QString out = run(QStringLiteral("xprop"), {QStringLiteral("-id"), xid(window),
+                                                      QStringLiteral("_NET_WM_NAME")});
+    const auto m = QRegularExpression(QStringLiteral("= \"(.*)\"")).match(out);
+    return m.hasMatch() ? m.captured(1) : out.trimmed();
+}
+
+// The share of the window's pixels that the screen shows as the window draws them: near 1
+// when it is uppermost, far lower when another window covers it.
+double shownShare(QWidget* window) {
+    const QRect where = onScreen(window);
+    const QImage screen =
+        QGuiApplication::primaryScreen()->grabWindow(0, where.x(), where.y(), where.width(), where.height()).toImage();
+    const QImage own = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (screen.isNull() || own.isNull())
+        return 0;
+    int same = 0, all = 0;
+    for (int y = 2; y < std::min(own.height(), screen.height()); y += 4)
+        for (int x = 2; x < std::min(own.width(), screen.width()); x += 4) {
+            const QRgb a = own.pixel(x, y), b = screen.pixel(x, y);
+            ++all;
+            if (qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) < 24)
+                ++same;
+        }
+    return all ? double(same) / all : 0;
+}
+
+template <class T>
+T* openWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
+    return nullptr;
+}
+
+}  // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+    QTemporaryDir folder_;
+    QString oldFolder_;
+    std::unique_ptr<frmZorbla> w_;
+    const QString wm_ = qEnvironmentVariable("ZORBLA_TEST_WM", QStringLiteral("none"));
+
+    // A point of the main window that no game covers.
+    QPoint beside() const { return QPoint(4, w_->height() - 4); }
+
+    // The game has opened as the child sees it: uppermost, with its caption as written,
+    // and with the keyboard.
+    void opened(QWidget* game, const QString& title) {
+        QVERIFY(game);
+        QVERIFY(QTest::qWaitForWindowExposed(game));
+        QTRY_COMPARE(QApplication::activeWindow(), game);
+        QTRY_VERIFY2(shownShare(game) > 0.9, qPrintable(QString::number(shownShare(game))));
+        QCOMPARE(caption(game), title);
+    }
+
+    // A click on the disabled main window beside the game leaves the game uppermost and
+    // with the keyboard.
+    void clickBeside(QWidget* game) {
+        clickAt(beside());
+        QTest::qWait(500);
+        QVERIFY(game->isVisible());
+        QVERIFY2(shownShare(game) > 0.9, qPrintable(QStringLiteral("%1 under %2: %3 of it on the screen")
+                                                        .arg(game->windowTitle(), wm_)
+                                                        .arg(shownShare(game))));
+        QTRY_COMPARE(QApplication::activeWindow(), game);
+    }
+
+    // Its door gives the main window back, with the keyboard.
+    void leave(ClickLabel* door) {
+        click(door);
+        QTRY_VERIFY(w_->isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), w_.get());
+    }
+
+private slots:
+    void initTestCase() {
+        oldFolder_ = QDir::currentPath();
+        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
+        QVERIFY(QDir::setCurrent(folder_.path()));
+        nameApplication();
+    }
+    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
+
+    void init() {
+        w_ = std::make_unique<frmZorbla>();
+        QVERIFY(!w_->Form_Load());
+        w_->showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        QTRY_COMPARE(QApplication::activeWindow(), w_.get());
+        QTest::qWait(300);
+    }
+    void cleanup() {
+        w_.reset();
+        QTest::qWait(100);
+    }
+
+    void mainWindowFillsTheScreenWithItsCaption() {
+        QCOMPARE(caption(w_.get()), QStringLiteral("Zorbla - "));
+        QCOMPARE(onScreen(w_.get()), QGuiApplication::primaryScreen()->geometry());
+        QVERIFY(shownShare(w_.get()) > 0.9);
+    }
+
+    // The quiz opens with the keyboard: the first key a child presses is in the box,
+    // pressed as soon as the quiz is seen.
+    void keyPressQuiz() {
+        click(w_->lblSlovoRnd);
+        auto* quiz = openWindow<frmUnosSlova>();
+        QVERIFY(quiz);
+        QVERIFY(QTest::qWaitForWindowExposed(quiz));
+        keys({QStringLiteral("q")});
+        QCOMPARE(quiz->txtUnosSlova->text(), QStringLiteral("q"));
+        opened(quiz, QStringLiteral("Press keyboard"));
+        clickBeside(quiz);
+        keys({QStringLiteral("BackSpace"), QStringLiteral("w")});
+        QCOMPARE(quiz->txtUnosSlova->text(), QStringLiteral("w"));
+        leave(quiz->imgIzlaz);
+    }
+
+    void wordQuiz() {
+        click(w_->img1);  // the word under the picture, to click on
+        click(w_->lblRijec);
+        auto* quiz = openWindow<frmUnosRijeci>();
+        opened(quiz, QStringLiteral("Write the right word"));
+        keys({QStringLiteral("z")});
+        clickBeside(quiz);
+        keys({QStringLiteral("o")});
+        QCOMPARE(quiz->txtUnosSlova->text(), QStringLiteral("zo"));
+        leave(quiz->imgIzlaz);
+    }
+
+    void missingLetterGame() {
+        click(w_->lblPogodiSLovo);
+        frmRijeci* game = w_->rijeciGame();
+        opened(game, QStringLiteral("Missing letter"));
+        keys({QStringLiteral("q")});
+        QCOMPARE(game->tipka, QStringLiteral("q"));
+        clickBeside(game);
+        keys({QStringLiteral("k")});
+        QCOMPARE(game->tipka, QStringLiteral("k"));
+        leave(game->imgIzlaz);
+    }
+
+    void countingGame() {
+        click(w_->imgDice);
+        auto* game = openWindow<frmPogBrojeva>();
+        opened(game, QStringLiteral("Guess number"));
+        clickBeside(game);
+        click(game->img[2]);  // the numeral 3: the bear answers
+        QVERIFY(!game->shownBear().isEmpty());
+        leave(game->imgIzlaz);
+    }
+
+    void letterPad() {
+        click(w_->imgPisanjeSlova);
+        auto* pad = openWindow<frmPisanjeSlova>();
+        opened(pad, QStringLiteral("Drawing letter"));
+        clickBeside(pad);
+        leave(pad->imgIzlaz);
+    }
+
+    // The drawing board fills the screen: nothing lies beside it, but it keeps the
+    // keyboard and the screen.
+    void drawingBoard() {
+        click(w_->imgCRT);
+        auto* board = openWindow<frmCrtanje>();
+        opened(board, QStringLiteral("Drawing"));
+        QCOMPARE(onScreen(board), QGuiApplication::primaryScreen()->geometry());
+        leave(board->imgIzlaz);
+    }
+
+    // The word editor is modal: a click beside it leaves it above as well.
+    void wordEditorStaysAbove() {
+        double shown = 0;
+        QWidget* active = nullptr;
+        QString title;
+        bool checked = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* editor = qobject_cast<frmText*>(QApplication::activeModalWidget());
+            if (!editor || !editor->isVisible() || checked)
+                return;
+            checked = true;
+            poll.stop();
+            QTest::qWait(500);
+            clickAt(beside());
+            QTest::qWait(500);
+            shown = shownShare(editor);
+            active = QApplication::activeWindow();
+            title = caption(editor);
+            click(editor->cmdOdustani);
+            if (editor->isVisible())
+                editor->reject();
+            active = active == editor ? w_.get() : nullptr;  // only compared below
+        });
+        poll.start(100);
+        keys({QStringLiteral("t")});
+        QTRY_VERIFY_WITH_TIMEOUT(checked, 10000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(title, QStringLiteral("Word change"));
+        QVERIFY2(shown > 0.9, qPrintable(QString::number(shown)));
+        QCOMPARE(active, w_.get());
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
