@@ -132,7 +132,8 @@ void frmZorbla::createControls() {
 
     const QColor card(255, 255, 255, 215);
     lblSlovoRnd = caption({209, 94}, QStringLiteral("?"), childFont(84), QColor(225, 45, 60), card, 18);
-    lblMaloSlovo = caption({81, 94}, QString(), childFont(76), QColor(30, 150, 60), card, 18);
+    // The small letter has no card of its own: it lies on the capital's.
+    lblMaloSlovo = caption({81, 94}, QString(), childFont(76), QColor(30, 150, 60));
     lblMaloSlovo->setToolTip(QStringLiteral("malo slovo"));
     imgCRT = picture(QStringLiteral(":/design/crt"), {122, 108});
     Label4 = caption({209, 25}, QStringLiteral("COLOURS"), childFont(22), Qt::white);
@@ -307,6 +308,10 @@ void frmZorbla::layoutControls() {
     place(imgCRT, -280, -30);
     place(lblSlovoRnd, -296, 90);
     place(lblMaloSlovo, -176, 90);
+    // The small letter covers the right part of the capital's label: the capital is
+    // centred in the part left free, so the child sees both letters whole.
+    const QRect capital = lblSlovoRnd->geometry(), small = lblMaloSlovo->geometry();
+    lblSlovoRnd->setContentsMargins(0, 0, capital.intersects(small) ? capital.right() - small.left() + 1 : 0, 0);
     place(Label4, -288, 224);
     place(imgCrvena, -272, 256);
     place(imgZuta, -272, 328);

@@ -296,6 +296,30 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w_->AniGIF1->isVisible(), 5000);
     }
 
+    // The small letter lies on the right of the capital's card; even the widest capital
+    // is seen whole beside it.
+    void bothLettersAreSeenWhole() {
+        auto count = [this](QColor colour) {
+            const QImage shot = w_->grab(w_->lblSlovoRnd->geometry()).toImage();
+            int n = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x) {
+                    const QColor c = shot.pixelColor(x, y);
+                    n += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) + qAbs(c.blue() - colour.blue()) < 40;
+                }
+            return n;
+        };
+        const QColor capitalRed(225, 45, 60), smallGreen(30, 150, 60);
+        w_->lblSlovoRnd->setText("W");
+        w_->lblMaloSlovo->setText("w");
+        w_->lblMaloSlovo->hide();
+        const int alone = count(capitalRed);
+        w_->lblMaloSlovo->show();
+        QVERIFY(count(smallGreen) > 200);
+        QVERIFY(alone > 200);
+        QCOMPARE(count(capitalRed), alone);
+    }
+
     void anAnimationThatLoopsForeverEndsAfterOnePass() {
         QFile gif("images/B1ani.gif");
         QVERIFY(gif.open(QIODevice::ReadWrite));
