@@ -252,8 +252,9 @@ std::optional<WordTableError> frmZorbla::Form_Load() {
     // 6. The word table.
     if (auto error = WordTableReader::read(tablica_))
         return error;
-    // 7. The first picture has no previous one.
+    // 7. The first picture has no previous one, and before a choice there is no next one.
     imgLijevo->hide();
+    imgDesno->hide();
     broj_slike_ = 1;
     // 8. Caption, 9. tile captions.
     setWindowTitle(QStringLiteral("Zorbla - "));

@@ -100,7 +100,10 @@ void frmZorbla::lblPogodiSLovo_Click() {
     govor_brojke();
 }
 
+// An empty word on the bar is nothing to type: no quiz opens.
 void frmZorbla::lblRijec_Click() {
+    if (r.trimmed().isEmpty())
+        return;
     setEnabled(false);
     showGame(new frmUnosRijeci(this));
 }

@@ -142,8 +142,9 @@ private slots:
 
     void startUpState() {
         QCOMPARE(w_->windowTitle(), QString("Zorbla - "));
+        // Before a choice there is no picture to page to: no arrow shows.
         QVERIFY(!w_->imgLijevo->isVisible());
-        QVERIFY(w_->imgDesno->isVisible());
+        QVERIFY(!w_->imgDesno->isVisible());
         QCOMPARE(w_->slovo, QString("A"));
         QCOMPARE(w_->rijec, QString("ZORBLA"));
         QCOMPARE(w_->broj_slike(), 1);
@@ -240,13 +241,9 @@ private slots:
     }
 
     void pagingThroughThePictures() {
-        // Before any choice the picture names are empty: the arrow shows no picture.
-        QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
-        QCOMPARE(w_->shownPicture(), QString());
-        QVERIFY(w_->img1->pixmap().isNull());
-
         QTest::mouseClick(w_->Label_[23], Qt::LeftButton);  // X
         QVERIFY(!w_->imgLijevo->isVisible());
+        QVERIFY(w_->imgDesno->isVisible());
         for (int k = 2; k <= 4; ++k) {
             QTest::mouseClick(w_->imgDesno, Qt::LeftButton);
             QCOMPARE(w_->broj_slike(), k);
