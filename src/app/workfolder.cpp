@@ -16,7 +16,7 @@ namespace zorbla {
 namespace {
 
 bool hasWordTable(const QString& folder) {
-    return QFileInfo::exists(resolvePath(QStringLiteral("text.txt"), QDir(folder)));
+    return QFileInfo::exists(wordTablePath(QDir(folder)));
 }
 
 }  // namespace

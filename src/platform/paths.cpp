@@ -47,4 +47,6 @@ QString resolvePath(const QString& written, const QDir& base) {
     return current;
 }
 
+QString wordTablePath(const QDir& folder) { return resolvePath(QStringLiteral("text.txt"), folder); }
+
 }  // namespace zorbla

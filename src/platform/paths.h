@@ -12,4 +12,9 @@ namespace zorbla {
 // created under that name. An empty path stays empty.
 QString resolvePath(const QString& written, const QDir& base = QDir::current());
 
+// The word table of a folder: whatever spelling of "text.txt" is on disk there, or
+// "text.txt" when there is none. The program, its editor and the pack generator all read
+// and write this one file, so no second table is ever made beside the first.
+QString wordTablePath(const QDir& folder = QDir::current());
+
 }  // namespace zorbla

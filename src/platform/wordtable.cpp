@@ -95,7 +95,7 @@ std::optional<WordTableError> WordTableReader::parse(const QString& text, const 
 
 std::optional<WordTableError> WordTableReader::read(WordTable& table, const QDir& folder,
                                                     WordTableFile* file) {
-    const QString path = resolvePath(QString::fromLatin1(kFileName), folder);
+    const QString path = wordTablePath(folder);
     const QString shown = QFileInfo(path).fileName();
     if (file)
         file->path = path;

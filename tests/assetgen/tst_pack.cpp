@@ -161,9 +161,10 @@ void TestPack::designResources()
 
 void TestPack::croatianVoice()
 {
-    // Re-voicing speaks the words of the table found in the folder.
+    // Re-voicing speaks the words of the table found in the folder, whatever the case of
+    // its name.
     QTemporaryDir dir;
-    QVERIFY(QFile::copy(QStringLiteral(ZORBLA_ASSETS_DIR "/text.txt"), dir.filePath(QStringLiteral("text.txt"))));
+    QVERIFY(QFile::copy(QStringLiteral(ZORBLA_ASSETS_DIR "/text.txt"), dir.filePath(QStringLiteral("TEXT.txt"))));
     QCOMPARE(ag::revoice(QStringLiteral(ZORBLA_ASSETS_DIR), dir.path(), QStringLiteral("hr"), 1), 0);
     const QStringList made = QDir(dir.filePath(QStringLiteral("sounds"))).entryList(QDir::Files);
     QCOMPARE(made.size(), 200); // every sound but the two effects
@@ -184,6 +185,11 @@ void TestPack::sameInputSameBytes()
     // utterances, so only a fresh process starts from the same place.
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("data"));
+    // A parent's table already there, as "TEXT.txt": it is the one written over.
+    QVERIFY(QDir().mkpath(data));
+    QFile old(data + QStringLiteral("/TEXT.txt"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.close();
     QProcess gen;
     gen.start(QStringLiteral(ASSETGEN_EXE), {QStringLiteral("--assets"), QStringLiteral(ZORBLA_ASSETS_DIR),
                                              QStringLiteral("--data"), data, QStringLiteral("--jobs"), QStringLiteral("1")});
@@ -194,8 +200,11 @@ void TestPack::sameInputSameBytes()
         files << QStringLiteral("images/") + f;
     for (const QString &f : ag::expectedSoundFiles())
         files << QStringLiteral("sounds/") + f;
+    QCOMPARE(QDir(data).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::IgnoreCase),
+             QStringList{QStringLiteral("TEXT.txt")});
+    files << QStringLiteral("TEXT.txt");
     for (const QString &f : files) {
-        QFile a(data + QLatin1Char('/') + f), b(kData + QLatin1Char('/') + f);
+        QFile a(data + QLatin1Char('/') + f), b(kData + QLatin1Char('/') + (f == QLatin1String("TEXT.txt") ? QStringLiteral("text.txt") : f));
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QVERIFY2(a.readAll() == b.readAll(), qPrintable(f));
     }

@@ -159,6 +159,30 @@ private slots:
         QCOMPARE(editor.result(), int(QDialog::Rejected));
     }
 
+    // A second spelling of the name beside the table (left by another tool): the editor
+    // opens and saves the very file the program reads.
+    void theEditorWritesTheTableTheProgramReads() {
+        QTemporaryDir dir;
+        QVERIFY(QDir::setCurrent(dir.path()));
+        writeAll("TEXT.txt", table("02 BALL,B,B,B."));
+        writeAll("text.txt", table("02 BOAT,B,B,B."));
+        {
+            frmZorbla w;
+            QVERIFY(!w.Form_Load());
+            w.show();
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            const QString read = w.tablica().cell(2, 1);
+            whenEditorOpens([&read](frmText* editor) {
+                editor->RichTextBox1->setPlainText(editor->RichTextBox1->toPlainText().replace(read, "BUS"));
+                QTest::mouseClick(editor->cmdSave, Qt::LeftButton);
+            });
+            QTest::keyClick(&w, Qt::Key_T);
+            QCOMPARE(w.tablica().cell(2, 1), QString("BUS"));
+        }
+        QVERIFY(QDir::setCurrent(folder_.path()));
+    }
+
     void theTKeyEditsAndReReads() {
         writeAll(file_, table("02 BALL,BANANA,BEAR,BUS."));
         frmZorbla w;

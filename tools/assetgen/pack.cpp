@@ -4,6 +4,7 @@
 #include "gifwriter.h"
 #include "pictures.h"
 #include "sound.h"
+#include "platform/paths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -259,12 +260,14 @@ int generatePack(const PackOptions &o)
     const QString soundDir = o.dataDir + QStringLiteral("/sounds");
     if (!makeDir(imageDir) || !makeDir(soundDir) || (!o.designDir.isEmpty() && !makeDir(o.designDir)))
         return 1;
-    QFile::remove(o.dataDir + QStringLiteral("/text.txt"));
-    if (!QFile::copy(textPath, o.dataDir + QStringLiteral("/text.txt"))) {
+    // Over the folder's own table, whatever the case of its name: never a second one.
+    const QString dataTable = zorbla::wordTablePath(QDir(o.dataDir));
+    QFile::remove(dataTable);
+    if (!QFile::copy(textPath, dataTable)) {
         say(QStringLiteral("cannot copy %1 to %2").arg(textPath, o.dataDir));
         return 1;
     }
-    QFile(o.dataDir + QStringLiteral("/text.txt")).setPermissions(
+    QFile(dataTable).setPermissions(
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 
     auto st = std::make_shared<SpeechState>();
@@ -335,7 +338,7 @@ int revoice(const QString &assetsDir, const QString &dataDir, const QString &lan
     WordTable table;
     Prompts prompts;
     QString error;
-    if (!loadWordTable(dataDir + QStringLiteral("/text.txt"), &table, &error)
+    if (!loadWordTable(zorbla::wordTablePath(QDir(dataDir)), &table, &error)
         || !loadPrompts(assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)) {
         say(error);
         return 1;

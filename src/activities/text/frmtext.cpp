@@ -41,7 +41,7 @@ frmText::frmText(QWidget* parent) : QDialog(parent) {
 void frmText::tell(const QString& message) { QMessageBox::warning(this, windowTitle(), message); }
 
 bool frmText::Form_Load() {
-    path_ = resolvePath(QStringLiteral("TEXT.txt"));
+    path_ = wordTablePath();
     const QString name = QFileInfo(path_).fileName();
     QFile file(path_);
     if (QFileInfo(path_).size() > WordTableReader::kMaxFileSize) {

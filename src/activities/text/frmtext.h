@@ -18,7 +18,8 @@ class frmText : public QDialog {
 public:
     explicit frmText(QWidget* parent = nullptr);
 
-    // Loads "TEXT.txt". False (after telling the user why) when it cannot be read.
+    // Loads the word table, the file the program reads. False (after telling the user
+    // why) when it cannot be read.
     bool Form_Load();
     void cmdSave_Click();
     void cmdOdustani_Click();
