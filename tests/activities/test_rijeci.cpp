@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QtTest>
 
@@ -90,6 +91,23 @@ private slots:
         QCOMPARE(game->shownPicture(), game->popis_slika[size_t(game->izbor)]);
         QVERIFY(!game->img1->pixmap().isNull());
         QVERIFY(game->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    // A parent's own picture, here with a drawing low on a white ground, is shown exactly
+    // as it is: nothing is painted over what might be a word.
+    void aParentsPictureIsShownAsItIs() {
+        QImage own(400, 400, QImage::Format_RGB32);
+        own.fill(Qt::white);
+        QPainter(&own).fillRect(60, 300, 280, 60, QColor(20, 90, 200));
+        const QStringList pictures = QDir("images").entryList({"?[1-4].gif"});
+        for (const QString& name : pictures)
+            QVERIFY(own.save("images/" + name, "PNG"));
+        frmRijeci* game = launch();
+        QVERIFY(game);
+        QCOMPARE(game->img1->grab().toImage().convertToFormat(QImage::Format_RGB32), own);
+        for (const QString& name : pictures)
+            QVERIFY(QFile::remove("images/" + name) &&
+                    QFile::copy(QStringLiteral(ZORBLA_DATA_DIR "/images/") + name, "images/" + name));
     }
 
     void theListRunsThroughTheLettersWithTwoPicturesOfX() {

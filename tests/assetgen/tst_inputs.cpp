@@ -1,6 +1,7 @@
 // The checks that make the generator stop instead of quietly making a wrong pack.
 #include "content.h"
 #include "paint.h"
+#include "pictures.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@ private slots:
     void missingEmojiIsAnError();
     void missingTextGlyphIsAnError();
     void knownEmojiPass();
+    void letterPicturesCarryNoWord();
     void contentTableRejects_data();
     void contentTableRejects();
     void promptsFallBackToEnglish();
@@ -50,6 +52,26 @@ void TestInputs::knownEmojiPass()
     for (int y = 0; y < apple.height(); ++y)
         leftUsed |= qAlpha(apple.pixel(0, y)) > 8;
     QVERIFY(leftUsed);
+}
+
+// The word is the program's to show, under the picture: on the picture it would give
+// away the answer of the missing-letter game, and in another language it would be wrong.
+void TestInputs::letterPicturesCarryNoWord()
+{
+    QString error;
+    ag::EmojiAtlas atlas;
+    QVERIFY2(atlas.build({0x26BD}, &error), qPrintable(error));
+    ag::Picture ball;
+    ball.kind = QStringLiteral("letter");
+    ball.key = QStringLiteral("B");
+    ball.index = 1;
+    ball.word = QStringLiteral("BALL");
+    ball.emoji = {0x26BD};
+    ag::Picture lopta = ball;
+    lopta.word = QStringLiteral("LOPTA");
+    QCOMPARE(ag::letterStill(lopta, 1, atlas), ag::letterStill(ball, 1, atlas));
+    const auto a = ag::letterAnimation(ball, 1, atlas), b = ag::letterAnimation(lopta, 1, atlas);
+    QCOMPARE(a.last().image, b.last().image);
 }
 
 void TestInputs::contentTableRejects_data()

@@ -10,10 +10,10 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 const QColor kWordBlue(31, 78, 156);
-const QColor kFirstRed(226, 60, 50);
 const QColor kCard(255, 253, 246);
-const QRectF kObjectBox(75, 28, 250, 250);
-const QRectF kWordBox(36, 292, 328, 80);
+// A letter picture is its object alone, on the whole card: the program writes the word
+// under the picture, and the missing-letter game must not show it on the picture.
+const QRectF kObjectBox(60, 44, 280, 280);
 
 // How the object of a letter picture moves in one frame.
 struct Motion {
@@ -125,9 +125,9 @@ void drawLetterScene(QPainter &p, const Picture &pic, int letterIndex, const Emo
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     const double lift = std::max(0.0, -m.dy);
-    const double sw = 150 * m.scale * (1 - std::min(0.5, lift / 160));
+    const double sw = 170 * m.scale * (1 - std::min(0.5, lift / 160));
     p.setBrush(QColor(0, 0, 0, int(26 * (1 - std::min(0.6, lift / 120)))));
-    p.drawEllipse(QPointF(200 + m.dx, 282), sw / 2, 7);
+    p.drawEllipse(QPointF(200 + m.dx, kObjectBox.bottom() + 6), sw / 2, 7);
     p.restore();
 
     p.save();
@@ -141,13 +141,12 @@ void drawLetterScene(QPainter &p, const Picture &pic, int letterIndex, const Emo
     drawObject(p, pic, atlas, kObjectBox);
     p.restore();
     if (m.sparkle > 0) {
-        const QPointF spots[] = {{92, 60}, {318, 84}, {300, 236}, {110, 210}};
+        const QPointF spots[] = {{84, 66}, {326, 92}, {310, 270}, {96, 244}};
         for (int k = 0; k < 4; ++k) {
             const double r = 16 * std::sin(kPi * std::clamp(m.sparkle * 1.4 - k * 0.12, 0.0, 1.0));
             drawSparkle(p, spots[k], r, k % 2 ? QColor(255, 200, 40) : QColor(255, 120, 170));
         }
     }
-    drawWord(p, kWordBox, pic.word, kWordBlue, kFirstRed, 64);
 }
 
 double easeOutBack(double t)

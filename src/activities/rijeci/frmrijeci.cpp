@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -25,22 +24,6 @@ namespace {
 // Uniform over 0 .. n-1. One generator for the whole program, seeded once by the system:
 // reseeding from the clock at each draw gives the same number to two quick clicks.
 int bounded(int n) { return int(QRandomGenerator::global()->bounded(n)); }
-
-// The pack's letter pictures carry their word on a band under the object, which would
-// give the answer away here. When the band's corners all show the card's colour, the
-// band is painted over in that colour; any other picture is shown as it is.
-QPixmap bezRijeci(const QPixmap& slika) {
-    if (slika.size() != QSize(400, 400))
-        return slika;
-    QImage image = slika.toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect traka(24, 286, 352, 92);
-    const QRgb karta = image.pixel(traka.topLeft());
-    for (QPoint kut : {traka.topRight(), traka.bottomLeft(), traka.bottomRight()})
-        if (image.pixel(kut) != karta)
-            return slika;
-    QPainter(&image).fillRect(traka, QColor(karta));
-    return QPixmap::fromImage(image);
-}
 
 bool imaZnak(const QString& rijec) {
     for (QChar c : rijec)
@@ -254,7 +237,7 @@ void frmRijeci::showPicture(const QString& file) {
     if (picture.isNull())
         img1->clear();  // an empty white box rather than an error before a child
     else
-        img1->setPixmap(bezRijeci(picture));
+        img1->setPixmap(picture);  // as it is: the pack's pictures carry no word
     shownPicture_ = file;
 }
 
