@@ -101,7 +101,7 @@ std::optional<WordTableError> WordTableReader::read(WordTable& table, const QDir
         file->path = path;
     QFileInfo info(path);
     if (!info.exists())
-        return WordTableError{QString::fromLatin1(kFileName), 0,
+        return WordTableError{shown, 0,
                               QStringLiteral("the word table is missing from the folder %1")
                                   .arg(QDir::toNativeSeparators(folder.absolutePath()))};
     if (info.isDir())

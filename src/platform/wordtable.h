@@ -51,7 +51,6 @@ struct WordTableFile {
 // a failed read leaves the table as it was. Rows past the last line keep their words.
 class WordTableReader {
 public:
-    static constexpr const char* kFileName = "text.txt";
     // A table is a few kilobytes; anything far larger is not one, and reading it whole
     // would only cost memory.
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
