@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
-#include "platform/wavdevice.h"
+#include "sound/wavdevice.h"
 
 using namespace zorbla;
 

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "platform/textcodec.h"
-#include "platform/wordtable.h"
+#include "files/textcodec.h"
+#include "files/wordtable.h"
 
 using namespace zorbla;
 

@@ -13,9 +13,9 @@
 
 #include "bench_util.h"
 #include "open_main_window.h"
-#include "platform/clicklabel.h"
-#include "platform/mmcontrol.h"
-#include "platform/wavdevice.h"
+#include "widgets/clicklabel.h"
+#include "sound/mmcontrol.h"
+#include "sound/wavdevice.h"
 
 int main(int argc, char* argv[]) {
     bench::useTestScreen();

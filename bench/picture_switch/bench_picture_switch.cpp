@@ -10,8 +10,8 @@
 
 #include "bench_util.h"
 #include "open_main_window.h"
-#include "platform/clicklabel.h"
-#include "platform/mmcontrol.h"
+#include "widgets/clicklabel.h"
+#include "sound/mmcontrol.h"
 
 namespace {
 

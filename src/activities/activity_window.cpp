@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 
 #include "main_window/frmzorbla.h"
-#include "platform/module1.h"
+#include "placement/module1.h"
 
 namespace zorbla {
 

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "platform/paths.h"
+#include "files/paths.h"
 
 namespace zorbla {
 

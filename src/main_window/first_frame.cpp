@@ -8,8 +8,8 @@
 #include <QResource>
 #include <QStandardPaths>
 
-#include "platform/jpegscale.h"
-#include "platform/rawimage.h"
+#include "pictures/jpegscale.h"
+#include "pictures/rawimage.h"
 
 #include <sys/resource.h>
 #include <sys/syscall.h>

@@ -16,12 +16,12 @@
 #include "activities/rijeci/frmrijeci.h"
 #include "activities/text/frmtext.h"
 #include "main_window/first_frame.h"
-#include "platform/anigif.h"
-#include "platform/clicklabel.h"
-#include "platform/mmcontrol.h"
-#include "platform/paths.h"
-#include "platform/rawimage.h"
-#include "platform/wavdevice.h"
+#include "widgets/anigif.h"
+#include "widgets/clicklabel.h"
+#include "sound/mmcontrol.h"
+#include "files/paths.h"
+#include "pictures/rawimage.h"
+#include "sound/wavdevice.h"
 
 namespace zorbla {
 

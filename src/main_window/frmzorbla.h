@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/wordtable.h"
+#include "files/wordtable.h"
 
 namespace zorbla {
 

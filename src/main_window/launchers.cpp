@@ -11,7 +11,7 @@
 #include "activities/unos_rijeci/frmunosrijeci.h"
 #include "activities/unos_slova/frmunosslova.h"
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 namespace zorbla {
 

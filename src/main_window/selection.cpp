@@ -1,9 +1,9 @@
 #include <QString>
 
 #include "main_window/frmzorbla.h"
-#include "platform/anigif.h"
-#include "platform/clicklabel.h"
-#include "platform/mmcontrol.h"
+#include "widgets/anigif.h"
+#include "widgets/clicklabel.h"
+#include "sound/mmcontrol.h"
 
 // Choosing letters and numbers, paging through their pictures, and the colours.
 

@@ -14,8 +14,8 @@
 
 #include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
-#include "platform/mmcontrol.h"
-#include "platform/wavdevice.h"
+#include "sound/mmcontrol.h"
+#include "sound/wavdevice.h"
 
 namespace activity_test {
 

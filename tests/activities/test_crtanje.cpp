@@ -5,7 +5,7 @@
 
 #include "activities/crtanje/frmcrtanje.h"
 #include "activity_fixture.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 using namespace activity_test;

@@ -4,7 +4,7 @@
 
 #include "activities/pisanje_slova/frmpisanjeslova.h"
 #include "activity_fixture.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 using namespace activity_test;

@@ -6,8 +6,8 @@
 
 #include "activities/pog_brojeva/frmpogbrojeva.h"
 #include "activity_fixture.h"
-#include "platform/clicklabel.h"
-#include "platform/paths.h"
+#include "widgets/clicklabel.h"
+#include "files/paths.h"
 
 using namespace zorbla;
 using namespace activity_test;

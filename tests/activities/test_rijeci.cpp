@@ -9,7 +9,7 @@
 
 #include "activities/rijeci/frmrijeci.h"
 #include "activity_fixture.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 using namespace activity_test;

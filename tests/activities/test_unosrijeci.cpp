@@ -6,7 +6,7 @@
 
 #include "activities/unos_rijeci/frmunosrijeci.h"
 #include "activity_fixture.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 using namespace activity_test;

@@ -8,7 +8,7 @@
 
 #include "activities/unos_slova/frmunosslova.h"
 #include "activity_fixture.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 using namespace activity_test;

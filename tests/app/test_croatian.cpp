@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/textcodec.h"
-#include "platform/wordtable.h"
+#include "files/textcodec.h"
+#include "files/wordtable.h"
 
 using zorbla::TextEncoding;
 using zorbla::WordTable;

@@ -25,7 +25,7 @@
 #include "app/application.h"
 #include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "platform/mmcontrol.h"
-#include "platform/wavdevice.h"
+#include "sound/mmcontrol.h"
+#include "sound/wavdevice.h"
 
 using namespace zorbla;
 

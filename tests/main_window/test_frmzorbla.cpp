@@ -10,10 +10,10 @@
 
 #include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
-#include "platform/anigif.h"
-#include "platform/clicklabel.h"
-#include "platform/mmcontrol.h"
-#include "platform/wavdevice.h"
+#include "widgets/anigif.h"
+#include "widgets/clicklabel.h"
+#include "sound/mmcontrol.h"
+#include "sound/wavdevice.h"
 
 using namespace zorbla;
 

@@ -8,7 +8,7 @@
 
 #include "activities/text/frmtext.h"
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 

@@ -11,7 +11,7 @@
 
 #include "common/pack_folder.h"
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 using namespace zorbla;
 

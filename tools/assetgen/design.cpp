@@ -1,7 +1,7 @@
 #include "design.h"
 #include "gifwriter.h"
 #include "pictures.h"
-#include "platform/rawimage.h"
+#include "pictures/rawimage.h"
 
 #include <QBuffer>
 #include <QImageReader>

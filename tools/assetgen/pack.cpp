@@ -4,7 +4,7 @@
 #include "gifwriter.h"
 #include "pictures.h"
 #include "sound.h"
-#include "platform/paths.h"
+#include "files/paths.h"
 
 #include <QCryptographicHash>
 #include <QDir>

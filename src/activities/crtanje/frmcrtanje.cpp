@@ -6,9 +6,9 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "platform/clicklabel.h"
-#include "platform/module1.h"
-#include "sound/govor.h"
+#include "widgets/clicklabel.h"
+#include "placement/module1.h"
+#include "main_window/govor.h"
 
 namespace zorbla {
 

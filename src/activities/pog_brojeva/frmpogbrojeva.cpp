@@ -6,10 +6,10 @@
 #include <QScreen>
 
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
-#include "platform/module1.h"
-#include "platform/paths.h"
-#include "sound/govor.h"
+#include "widgets/clicklabel.h"
+#include "placement/module1.h"
+#include "files/paths.h"
+#include "main_window/govor.h"
 
 namespace zorbla {
 

@@ -10,12 +10,12 @@
 
 #include <vector>
 
-#include "activities/unos_slova/quiz_window.h"
+#include "activities/quiz_window.h"
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
-#include "platform/mmcontrol.h"
-#include "platform/module1.h"
-#include "platform/paths.h"
+#include "widgets/clicklabel.h"
+#include "sound/mmcontrol.h"
+#include "placement/module1.h"
+#include "files/paths.h"
 
 namespace zorbla {
 

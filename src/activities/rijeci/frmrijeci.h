@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "platform/wordtable.h"
+#include "files/wordtable.h"
 
 class QLabel;
 

@@ -9,8 +9,8 @@
 #include <QSaveFile>
 #include <QTextBlock>
 
-#include "platform/paths.h"
-#include "platform/wordtable.h"
+#include "files/paths.h"
+#include "files/wordtable.h"
 
 namespace zorbla {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "platform/textcodec.h"
+#include "files/textcodec.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/unos_slova/quiz_window.h"
+#include "activities/quiz_window.h"
 
 class QLabel;
 class QLineEdit;

@@ -6,8 +6,8 @@
 #include <QScreen>
 
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
-#include "platform/module1.h"
+#include "widgets/clicklabel.h"
+#include "placement/module1.h"
 
 namespace zorbla {
 

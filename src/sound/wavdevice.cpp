@@ -1,4 +1,4 @@
-#include "platform/wavdevice.h"
+#include "sound/wavdevice.h"
 
 #include <QCoreApplication>
 #include <QDir>

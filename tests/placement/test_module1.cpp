@@ -2,7 +2,7 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "platform/module1.h"
+#include "placement/module1.h"
 
 using namespace zorbla;
 

@@ -18,8 +18,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/paths.h"
-#include "platform/wavbackend.h"
+#include "files/paths.h"
+#include "sound/wavbackend.h"
 
 namespace zorbla {
 

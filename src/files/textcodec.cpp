@@ -1,4 +1,4 @@
-#include "platform/textcodec.h"
+#include "files/textcodec.h"
 
 #include <QStringDecoder>
 

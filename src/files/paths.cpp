@@ -1,4 +1,4 @@
-#include "platform/paths.h"
+#include "files/paths.h"
 
 #include <QFileInfo>
 

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "platform/mmcontrol.h"
-#include "platform/wavdevice.h"
+#include "sound/mmcontrol.h"
+#include "sound/wavdevice.h"
 
 using zorbla::MMControl;
 using zorbla::Sound;

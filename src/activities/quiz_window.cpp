@@ -1,4 +1,4 @@
-#include "activities/unos_slova/quiz_window.h"
+#include "activities/quiz_window.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "main_window/frmzorbla.h"
-#include "sound/govor.h"
+#include "main_window/govor.h"
 
 namespace zorbla {
 

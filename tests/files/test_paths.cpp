@@ -1,7 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "platform/paths.h"
+#include "files/paths.h"
 
 using zorbla::resolvePath;
 

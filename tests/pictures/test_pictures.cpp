@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "main_window/first_frame.h"
-#include "platform/jpegscale.h"
-#include "platform/rawimage.h"
+#include "pictures/jpegscale.h"
+#include "pictures/rawimage.h"
 
 using namespace zorbla;
 

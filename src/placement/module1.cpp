@@ -1,4 +1,4 @@
-#include "platform/module1.h"
+#include "placement/module1.h"
 
 #include <QEvent>
 #include <QPointer>

@@ -1,11 +1,11 @@
-#include "platform/wordtable.h"
+#include "files/wordtable.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <vector>
 
-#include "platform/paths.h"
+#include "files/paths.h"
 
 namespace zorbla {
 

@@ -4,8 +4,8 @@
 
 #include <gif_lib.h>
 
-#include "platform/anigif.h"
-#include "platform/clicklabel.h"
+#include "widgets/anigif.h"
+#include "widgets/clicklabel.h"
 
 using zorbla::AniGIF;
 

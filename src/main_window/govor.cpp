@@ -1,9 +1,9 @@
-#include "sound/govor.h"
+#include "main_window/govor.h"
 
 #include "activities/activity_window.h"
 #include "main_window/frmzorbla.h"
-#include "platform/clicklabel.h"
-#include "platform/mmcontrol.h"
+#include "widgets/clicklabel.h"
+#include "sound/mmcontrol.h"
 
 namespace zorbla {
 

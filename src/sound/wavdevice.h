@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "platform/wavbackend.h"
+#include "sound/wavbackend.h"
 
 namespace zorbla {
 

@@ -1,4 +1,4 @@
-#include "platform/mmcontrol.h"
+#include "sound/mmcontrol.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,11 +1,11 @@
-#include "platform/jpegscale.h"
+#include "pictures/jpegscale.h"
 
 #include <csetjmp>
 #include <cstdio>
 
 #include <jpeglib.h>
 
-#include "platform/rawimage.h"
+#include "pictures/rawimage.h"
 
 namespace zorbla {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/wavdevice.h"
+#include "sound/wavdevice.h"
 
 class QToolButton;
 

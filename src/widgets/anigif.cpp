@@ -1,11 +1,11 @@
-#include "platform/anigif.h"
+#include "widgets/anigif.h"
 
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/paths.h"
-#include "platform/rawimage.h"
+#include "files/paths.h"
+#include "pictures/rawimage.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "platform/textcodec.h"
+#include "files/textcodec.h"
 
 namespace zorbla {
 

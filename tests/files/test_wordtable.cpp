@@ -1,8 +1,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "platform/textcodec.h"
-#include "platform/wordtable.h"
+#include "files/textcodec.h"
+#include "files/wordtable.h"
 
 using zorbla::TextEncoding;
 using zorbla::WordTable;

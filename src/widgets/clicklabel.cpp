@@ -1,4 +1,4 @@
-#include "platform/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

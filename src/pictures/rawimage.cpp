@@ -1,4 +1,4 @@
-#include "platform/rawimage.h"
+#include "pictures/rawimage.h"
 
 #include <QCoreApplication>
 #include <QFile>
