@@ -8,6 +8,7 @@
 
 #include "main_window/frmzorbla.h"
 #include "main_window/govor.h"
+#include "widgets/look.h"
 
 namespace zorbla {
 
@@ -71,16 +72,8 @@ void QuizWindow::pauza(int ms) {
     petlja.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-QFont djecjiFont(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Comic Neue"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 void fitText(QLabel* label, const QString& text, int pixelSize, bool bold) {
-    QFont f = djecjiFont(pixelSize, bold);
+    QFont f = childFont(pixelSize, bold);
     const QRect room = label->contentsRect();
     while (f.pixelSize() > 6) {
         const QFontMetrics m(f);

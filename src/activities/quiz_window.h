@@ -48,8 +48,6 @@ private:
     bool izlazKasnije_ = false; // the window was closed meanwhile
 };
 
-// A font for children's texts: Comic Neue, of the given pixel size.
-QFont djecjiFont(int pixelSize, bool bold);
 // Sets the text of a label, made smaller until it fits the label's width and height.
 void fitText(QLabel* label, const QString& text, int pixelSize, bool bold);
 

@@ -18,6 +18,7 @@
 #include "main_window/first_frame.h"
 #include "widgets/anigif.h"
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "sound/mmcontrol.h"
 #include "files/paths.h"
 #include "pictures/rawimage.h"
@@ -31,23 +32,6 @@ namespace {
 constexpr double kTileColumns[10] = {-148, -75, -4, 68, 140, 211, 283, 355, 426, 498};
 // dy of the number labels 1 to 10; their tile images sit 2 pixels higher.
 constexpr double kNumberDy[10] = {42, 104, 164, 224, 284, 44, 104, 164, 224, 284};
-
-QFont childFont(int pixelSize, bool bold = true) {
-    QFont f(QStringLiteral("Comic Neue"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
-QCursor smileyCursor() {
-    static const QCursor cursor = [] {
-        // Raw pixels: reading a PNG would first load every image plugin Qt has.
-        const QPixmap pix = QPixmap::fromImage(designPicture(QStringLiteral(":/design/cursor_smiley")));
-        return pix.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pix, 4, 4);
-    }();
-    return cursor;
-}
 
 // The background is drawn 15/13 of the screen size from the top-left corner, so it
 // overshoots the right and bottom edges a little.
@@ -143,7 +127,7 @@ void frmZorbla::createControls() {
     imgZelena = picture(QStringLiteral(":/design/swatch_green"), {70, 45});
     imgPlava = picture(QStringLiteral(":/design/swatch_blue"), {70, 45});
     imgNarandasta = picture(QStringLiteral(":/design/swatch_orange"), {70, 45});
-    imgIzlaz = picture(QStringLiteral(":/design/exit"), {35, 35});
+    imgIzlaz = exitDoor(this, {0, 0});
     imgIzlaz->setToolTip(QStringLiteral("IZLAZ"));
     imgDice = picture(QStringLiteral(":/design/dice"), {65, 66});
     imgPisanjeSlova = picture(QStringLiteral(":/design/b_picture"), {104, 69});
@@ -176,7 +160,7 @@ void frmZorbla::createControls() {
     for (auto* l : LabelBroj_)
         clickable << l;
     for (QWidget* w : clickable)
-        w->setCursor(smileyCursor());
+        w->setCursor(pointer(Pointer::Smiley));
 
     // Letters: A at the press of any button, the others at a click.
     connect(Label_[0], &ClickLabel::pressed, this, [this] { Label_A_MouseDown(); });

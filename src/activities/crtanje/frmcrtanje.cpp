@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "placement/module1.h"
 #include "main_window/govor.h"
 
@@ -23,14 +24,6 @@ constexpr QRgb kPaleta[16] = {
 // Which box stands in each slot of the row, from the left: white and black first, then
 // the light colours, then the dark ones.
 constexpr int kSlotBoja[16] = {15, 0, 9, 10, 11, 12, 13, 14, 1, 2, 3, 4, 5, 6, 7, 8};
-
-// The painter's palette with a brush, over everything that chooses a colour.
-QCursor paletteCursor() {
-    const QPixmap picture(QStringLiteral(":/design/cursor_palette.png"));
-    if (picture.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    return QCursor(picture, picture.width() / 2, picture.height() / 2);
-}
 
 void setBackground(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
@@ -53,14 +46,11 @@ frmCrtanje::frmCrtanje(frmZorbla* glavni) : DrawingWindow(glavni) {
 }
 
 void frmCrtanje::createControls() {
-    imgIzlaz = new ClickLabel(this);
-    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
-    imgIzlaz->setGeometry(8, 8, 35, 35);
-    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
-    imgIzlaz->setCursor(Qt::ArrowCursor);
+    imgIzlaz = exitDoor(this, {8, 8});
     connect(imgIzlaz, &ClickLabel::clicked, this, &frmCrtanje::imgIzlaz_Click);
 
-    const QCursor palette = paletteCursor();
+    // The painter's palette with a brush, over everything that chooses a colour.
+    const QCursor palette = pointer(Pointer::Palette);
     for (int slot = 0; slot < 16; ++slot) {
         const int k = kSlotBoja[slot];
         ClickLabel* box = new ClickLabel(this);

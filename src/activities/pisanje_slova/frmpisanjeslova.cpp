@@ -9,22 +9,11 @@
 #include <QScreen>
 
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "placement/module1.h"
 #include "main_window/govor.h"
 
 namespace zorbla {
-
-namespace {
-
-// The yellow pencil writes where its tip is.
-QCursor pencil() {
-    const QPixmap picture(QStringLiteral(":/design/cursor_pencil.png"));
-    if (picture.isNull())
-        return QCursor(Qt::CrossCursor);
-    return QCursor(picture, 5, 5);
-}
-
-}  // namespace
 
 frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : DrawingWindow(glavni) {
     setWindowTitle(QStringLiteral("Drawing letter"));
@@ -33,7 +22,7 @@ frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : DrawingWindow(glavni) {
     move(screen()->availableGeometry().center() - rect().center());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setCursor(pencil());
+    setCursor(pointer(Pointer::Pencil));  // the pencil writes where its tip is
     // The pad is the window's own colour, and the pen the colour of button text, as on
     // any other control of the desktop.
     penColor_ = palette().color(QPalette::ButtonText);
@@ -56,11 +45,7 @@ void frmPisanjeSlova::createControls() {
     lblSlovo->setAutoFillBackground(true);
     lblSlovo->setCursor(Qt::ArrowCursor);
 
-    imgIzlaz = new ClickLabel(this);
-    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
-    imgIzlaz->setGeometry(8, 200, 35, 35);
-    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
-    imgIzlaz->setCursor(Qt::ArrowCursor);
+    imgIzlaz = exitDoor(this, {8, 200});
     connect(imgIzlaz, &ClickLabel::clicked, this, &frmPisanjeSlova::imgIzlaz_Click);
 
     // A press or a move over the letter box or the door is not writing on the pad.

@@ -7,6 +7,7 @@
 
 #include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "placement/module1.h"
 #include "files/paths.h"
 #include "main_window/govor.h"
@@ -14,15 +15,6 @@
 namespace zorbla {
 
 namespace {
-
-// The laughing face that tells a child "this can be clicked". Its hot spot is the middle
-// of the face; without the picture the usual pointing hand says the same.
-QCursor smiley() {
-    const QPixmap picture(QStringLiteral(":/design/cursor_smiley.png"));
-    if (picture.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    return QCursor(picture, picture.width() / 2, picture.height() / 2);
-}
 
 // A picture file of the pack; one that cannot be read shows an empty box instead of
 // ending the game.
@@ -46,7 +38,7 @@ frmPogBrojeva::frmPogBrojeva(frmZorbla* glavni) : ActivityWindow(glavni) {
 }
 
 void frmPogBrojeva::createControls() {
-    const QCursor pointer = smiley();
+    const QCursor smiley = pointer(Pointer::Smiley);
     for (int k = 1; k <= 10; ++k) {
         ClickLabel* tile = new ClickLabel(this);
         tile->setObjectName(QStringLiteral("img%1").arg(k));
@@ -58,7 +50,7 @@ void frmPogBrojeva::createControls() {
         } else {
             tile->setPixmap(numeral);
         }
-        tile->setCursor(pointer);
+        tile->setCursor(smiley);
         img[size_t(k - 1)] = tile;
     }
     connect(img[0], &ClickLabel::clicked, this, &frmPogBrojeva::img1_Click);
@@ -76,7 +68,7 @@ void frmPogBrojeva::createControls() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(160, 56, 400, 400);
     Image1->setScaledContents(true);
-    Image1->setCursor(pointer);
+    Image1->setCursor(smiley);
     connect(Image1, &ClickLabel::clicked, this, &frmPogBrojeva::Image1_Click);
 
     imgMedo = new ClickLabel(this);
@@ -85,10 +77,7 @@ void frmPogBrojeva::createControls() {
     imgMedo->setScaledContents(true);
     imgMedo->setPixmap(QPixmap(QStringLiteral(":/design/bear.png")));
 
-    imgIzlaz = new ClickLabel(this);
-    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
-    imgIzlaz->setGeometry(8, 408, 35, 35);
-    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    imgIzlaz = exitDoor(this, {8, 408});
     connect(imgIzlaz, &ClickLabel::clicked, this, &frmPogBrojeva::imgIzlaz_Click);
 }
 

@@ -13,6 +13,7 @@
 #include "activities/quiz_window.h"
 #include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "sound/mmcontrol.h"
 #include "placement/module1.h"
 #include "files/paths.h"
@@ -51,16 +52,14 @@ frmRijeci::frmRijeci(frmZorbla* glavni) : QWidget(nullptr), glavni_(glavni) {
 frmRijeci::~frmRijeci() { MMControl1->device().shutdown(); }
 
 void frmRijeci::createControls() {
-    const QPixmap smiley(QStringLiteral(":/design/cursor_smiley.png"));
-    const QCursor pointer = smiley.isNull() ? QCursor(Qt::PointingHandCursor)
-                                            : QCursor(smiley, smiley.width() / 2, smiley.height() / 2);
+    const QCursor smiley = pointer(Pointer::Smiley);
     auto button = [&](const char* name, const QString& face, int top) {
         ClickLabel* b = new ClickLabel(this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(8, top, 90, 40);
         b->setScaledContents(true);
         b->setPixmap(QPixmap(face));
-        b->setCursor(pointer);
+        b->setCursor(smiley);
         return b;
     };
     imgButton1 = button("imgButton1", QStringLiteral(":/design/button_first.png"), 16);
@@ -78,13 +77,9 @@ void frmRijeci::createControls() {
     lblRijec->setObjectName(QStringLiteral("lblRijec"));
     lblRijec->setGeometry(120, 432, 401, 41);
     lblRijec->setAlignment(Qt::AlignCenter);
-    lblRijec->setFont(djecjiFont(30, true));
+    lblRijec->setFont(childFont(30, true));
 
-    imgIzlaz = new ClickLabel(this);
-    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
-    imgIzlaz->setGeometry(8, 456, 35, 35);
-    imgIzlaz->setScaledContents(true);
-    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    imgIzlaz = exitDoor(this, {8, 456});
     connect(imgIzlaz, &ClickLabel::clicked, this, &frmRijeci::imgIzlaz_Click);
 
     MMControl1 = new MMControl(this);

@@ -7,6 +7,7 @@
 
 #include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "placement/module1.h"
 
 namespace zorbla {
@@ -34,7 +35,7 @@ void frmUnosRijeci::createControls() {
     txtUnosSlova = new QLineEdit(this);
     txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
     txtUnosSlova->setGeometry(24, 64, 345, 37);
-    txtUnosSlova->setFont(djecjiFont(26, true));
+    txtUnosSlova->setFont(childFont(26, true));
     txtUnosSlova->setStyleSheet(QStringLiteral("background: white;"));
     // The box's own menu has nothing for a child.
     txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
@@ -43,26 +44,20 @@ void frmUnosRijeci::createControls() {
     Label2 = label("Label2", {24, 112, 81, 17}, Qt::AlignRight);
     fitText(Label2, QStringLiteral("This word has"), 12, true);
     Label3 = label("Label3", {112, 108, 25, 17}, Qt::AlignHCenter);
-    Label3->setFont(djecjiFont(15, true));
+    Label3->setFont(childFont(15, true));
     Label3->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
     Label4 = label("Label4", {144, 112, 57, 17}, Qt::AlignLeft);
     fitText(Label4, QStringLiteral("letters"), 12, true);
 
-    const QPixmap smiley(QStringLiteral(":/design/cursor_smiley.png"));
     imgOK = new ClickLabel(this);
     imgOK->setObjectName(QStringLiteral("imgOK"));
     imgOK->setGeometry(176, 136, 38, 38);
     imgOK->setScaledContents(true);
     imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
-    imgOK->setCursor(smiley.isNull() ? QCursor(Qt::PointingHandCursor)
-                                     : QCursor(smiley, smiley.width() / 2, smiley.height() / 2));
+    imgOK->setCursor(pointer(Pointer::Smiley));
     connect(imgOK, &ClickLabel::clicked, this, &frmUnosRijeci::imgOK_Click);
 
-    imgIzlaz = new ClickLabel(this);
-    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
-    imgIzlaz->setGeometry(8, 136, 35, 35);
-    imgIzlaz->setScaledContents(true);
-    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    imgIzlaz = exitDoor(this, {8, 136});
     connect(imgIzlaz, &ClickLabel::clicked, this, &frmUnosRijeci::imgIzlaz_Click);
 }
 

@@ -7,6 +7,7 @@
 
 #include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "placement/module1.h"
 
 namespace zorbla {
@@ -31,32 +32,26 @@ void frmUnosSlova::createControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(160, 12, 57, 33);
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFont(djecjiFont(28, true));
+    Label2->setFont(childFont(28, true));
     Label2->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
 
     txtUnosSlova = new QLineEdit(this);
     txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
     txtUnosSlova->setGeometry(88, 72, 65, 53);
     txtUnosSlova->setAlignment(Qt::AlignCenter);
-    txtUnosSlova->setFont(djecjiFont(40, true));
+    txtUnosSlova->setFont(childFont(40, true));
     // The box's own menu has nothing for a child.
     txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
 
-    const QPixmap smiley(QStringLiteral(":/design/cursor_smiley.png"));
     imgOK = new ClickLabel(this);
     imgOK->setObjectName(QStringLiteral("imgOK"));
     imgOK->setGeometry(104, 136, 38, 38);
     imgOK->setScaledContents(true);
     imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
-    imgOK->setCursor(smiley.isNull() ? QCursor(Qt::PointingHandCursor)
-                                     : QCursor(smiley, smiley.width() / 2, smiley.height() / 2));
+    imgOK->setCursor(pointer(Pointer::Smiley));
     connect(imgOK, &ClickLabel::clicked, this, &frmUnosSlova::imgOK_Click);
 
-    imgIzlaz = new ClickLabel(this);
-    imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
-    imgIzlaz->setGeometry(8, 136, 35, 35);
-    imgIzlaz->setScaledContents(true);
-    imgIzlaz->setPixmap(QPixmap(QStringLiteral(":/design/exit.png")));
+    imgIzlaz = exitDoor(this, {8, 136});
     connect(imgIzlaz, &ClickLabel::clicked, this, &frmUnosSlova::imgIzlaz_Click);
 }
 
