@@ -2,15 +2,14 @@
 
 #include <QCloseEvent>
 
-#include "main_window/frmzorbla.h"
 #include "placement/module1.h"
 
 namespace zorbla {
 
-ActivityWindow::ActivityWindow(frmZorbla* glavni) : QWidget(nullptr), glavni_(glavni) {
+ActivityWindow::ActivityWindow(GameStart start) : QWidget(nullptr), start_(std::move(start)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    if (glavni)
-        Module1::transientFor(*this, *glavni);
+    if (start_.owner)
+        Module1::transientFor(*this, *start_.owner);
 }
 
 void ActivityWindow::unload() {
@@ -19,6 +18,11 @@ void ActivityWindow::unload() {
     unloaded_ = true;
     hide();
     deleteLater();
+}
+
+void ActivityWindow::say(const QString& sound, Speech how) const {
+    if (start_.say)
+        start_.say(sound, how);
 }
 
 void ActivityWindow::closeEvent(QCloseEvent* event) {

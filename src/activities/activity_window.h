@@ -1,33 +1,55 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
+
+#include <functional>
 
 namespace zorbla {
 
-class frmZorbla;
+// How the main window plays a game's sound: as it plays a number's, hiding the small
+// letter and the word under the picture, or as it plays a colour's, leaving them.
+enum class Speech { HidesLabels, KeepsLabels };
+
+// How a game ends: through its door, with the exit sound, or quietly (after a right
+// answer, whose praise is still playing, or with a sound of its own).
+enum class Ending { ExitSound, Quiet };
+
+// All a game is given of the main window, when it opens.
+struct GameStart {
+    QWidget* owner = nullptr;  // the window the game stays above
+    QString letter;            // the current capital letter, or the one to find
+    QString word;              // the word under the picture
+    std::function<void(const QString& sound, Speech how)> say;
+};
 
 // A game or tool window opened from the main window. It is a new object at each opening
-// and is deleted when it is unloaded. Closing it through the window system (its title
-// bar, Alt+F4) runs the same steps as its own exit button, so the main window is never
-// left disabled behind a closed game.
+// and is deleted when it is unloaded. It says when it is done; the main window then takes
+// it back. Closing it through the window system (its title bar, Alt+F4) runs the same
+// steps as its own exit button, so the main window is never left disabled behind it.
 class ActivityWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ActivityWindow(frmZorbla* glavni);
+    explicit ActivityWindow(GameStart given);
 
-    frmZorbla* glavni() const { return glavni_; }
+    const GameStart& start() const { return start_; }
     bool isUnloaded() const { return unloaded_; }
 
-    // Hides the window and deletes it once the current event is done.
-    void unload();
+    // Takes the window off the screen: hidden, and deleted once the current event is done.
+    virtual void unload();
+
+signals:
+    void done(zorbla::Ending how);
 
 protected:
+    // Asks the main window to play a sound.
+    void say(const QString& sound, Speech how = Speech::HidesLabels) const;
     // The window's own way out, run also when the window system closes it.
     virtual void imgIzlaz_Click() = 0;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    frmZorbla* glavni_;
+    GameStart start_;
     bool unloaded_ = false;
 };
 

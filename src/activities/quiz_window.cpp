@@ -6,13 +6,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "main_window/frmzorbla.h"
-#include "main_window/govor.h"
 #include "widgets/look.h"
 
 namespace zorbla {
 
-QuizWindow::QuizWindow(frmZorbla* glavni) : ActivityWindow(glavni) {}
+QuizWindow::QuizWindow(GameStart given) : ActivityWindow(std::move(given)) {}
 
 void QuizWindow::imgOK_Click() {
     if (isUnloaded())
@@ -34,10 +32,7 @@ void QuizWindow::imgOK_Click() {
         }
         pauza(kDrugaPauzaMs);
         // No exit sound: the praise is still playing.
-        unload();
-        glavni()->setEnabled(true);
-        glavni()->show();
-        glavni()->activateWindow();
+        emit done(Ending::Quiet);
         zatvoren = true;
     } while (josJedna_ && !zatvoren && !izlazKasnije_);
     potvrda_ = false;
@@ -54,7 +49,7 @@ void QuizWindow::imgIzlaz_Click() {
         izlazKasnije_ = true;
         return;
     }
-    povratak_na_glavni(this);
+    emit done(Ending::ExitSound);
 }
 
 void QuizWindow::closeEvent(QCloseEvent* event) {

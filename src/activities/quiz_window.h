@@ -18,7 +18,7 @@ public:
     static constexpr int kPrvaPauzaMs = 1500;   // after every answer, while its sound plays
     static constexpr int kDrugaPauzaMs = 1000;  // then, after a right one, before closing
 
-    explicit QuizWindow(frmZorbla* glavni);
+    explicit QuizWindow(GameStart given);
 
     // The check mark: judge the answer, let its sound play, then either close after a
     // right answer or start another try.

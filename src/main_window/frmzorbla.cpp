@@ -54,7 +54,7 @@ frmZorbla::~frmZorbla() {
     // The game windows are windows of their own; they go with the main window.
     delete frmRijeci_;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* activity = qobject_cast<ActivityWindow*>(w); activity && activity->glavni() == this)
+        if (auto* activity = qobject_cast<ActivityWindow*>(w); activity && activity->start().owner == this)
             delete activity;
 }
 
@@ -395,11 +395,9 @@ void frmZorbla::closeEvent(QCloseEvent* event) {
 
 // The game open over the disabled window, if any.
 QWidget* frmZorbla::openActivity() const {
-    if (frmRijeci_ && frmRijeci_->isVisible())
-        return frmRijeci_;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* activity = qobject_cast<ActivityWindow*>(w);
-            activity && activity->glavni() == this && activity->isVisible() && !activity->isUnloaded())
+            activity && activity->start().owner == this && activity->isVisible() && !activity->isUnloaded())
             return activity;
     return nullptr;
 }

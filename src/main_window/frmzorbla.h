@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "activities/activity_window.h"
 #include "files/wordtable.h"
 
 namespace zorbla {
@@ -159,6 +160,8 @@ public:
     bool ended() const { return ended_; }
     // The missing-letter game: made at its first opening, kept for the whole run.
     frmRijeci* rijeciGame() const { return frmRijeci_; }
+    // What a game opened now is given.
+    GameStart gameStart();
 
 signals:
     // The exit button or Escape asked the program to end at once.
@@ -176,8 +179,10 @@ protected:
 private:
     void createControls();
     void connectLaunchers();  // launchers.cpp
-    void showGame(QWidget* game);
+    void openGame(ActivityWindow* game);
     void activateGame(QWidget* game);
+    void gameDone(Ending how);
+    void takeBack(ActivityWindow* game, Ending how);
     void layoutControls();
     void place(QWidget* control, double dx, double dy);
     void chooseLetter(int index);

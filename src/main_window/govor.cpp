@@ -1,6 +1,3 @@
-#include "main_window/govor.h"
-
-#include "activities/activity_window.h"
 #include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
 #include "sound/mmcontrol.h"
@@ -30,15 +27,5 @@ void frmZorbla::govor_brojke() {
 }
 
 void frmZorbla::govor_boje() { playFile(boja_wav, "Play"); }
-
-void povratak_na_glavni(ActivityWindow* activity) {
-    frmZorbla* glavni = activity->glavni();
-    activity->unload();
-    glavni->setEnabled(true);
-    glavni->slovo_wav = QStringLiteral("sounds\\izlaz.wav");
-    glavni->govor_brojke();
-    glavni->show();
-    glavni->activateWindow();
-}
 
 }  // namespace zorbla

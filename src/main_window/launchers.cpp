@@ -1,5 +1,3 @@
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QWindow>
@@ -27,41 +25,80 @@ void frmZorbla::connectLaunchers() {
 }
 
 // The main window stays out of use because it is disabled, not through modality. Each
-// opening is a window of its own, which deletes itself when it is unloaded.
+// opening is a window of its own, which is deleted when it is taken back; only the
+// missing-letter game is made once and kept.
 
-// A game that opens takes the keyboard: without a window manager nothing else gives it.
-void frmZorbla::showGame(QWidget* game) {
+// What a game is given: the letter, the word, and the way to ask for a sound.
+GameStart frmZorbla::gameStart() {
+    GameStart start;
+    start.owner = this;
+    start.letter = slovo;
+    start.word = r;
+    start.say = [this](const QString& sound, Speech how) {
+        if (how == Speech::HidesLabels) {
+            slovo_wav = sound;
+            govor_brojke();
+        } else {
+            boja_wav = sound;
+            govor_boje();
+        }
+    };
+    return start;
+}
+
+// Shows a game over the disabled window; it is taken back when it says it is done.
+void frmZorbla::openGame(ActivityWindow* game) {
+    connect(game, &ActivityWindow::done, this, &frmZorbla::gameDone, Qt::UniqueConnection);
     game->show();
     activateGame(game);
 }
 
-// Asked of the window itself: QWidget::activateWindow() does nothing for a transient
-// while its owner has the keyboard, which is just when the game must take it.
+// A game that opens takes the keyboard: without a window manager nothing else gives it.
+// Asked of the native window itself: QWidget::activateWindow() does nothing for a
+// transient while its owner has the keyboard, which is just when the game must take it.
 void frmZorbla::activateGame(QWidget* game) {
     game->raise();
     if (QWindow* native = game->windowHandle())
         native->requestActivate();
 }
 
+void frmZorbla::gameDone(Ending how) {
+    if (auto* game = qobject_cast<ActivityWindow*>(sender()))
+        takeBack(game, how);
+}
+
+// The way back from a game: unload it, enable this window, say "exit" unless the game
+// ends quietly, and show this window with the keyboard.
+void frmZorbla::takeBack(ActivityWindow* game, Ending how) {
+    game->unload();
+    setEnabled(true);
+    if (how == Ending::ExitSound) {
+        slovo_wav = QStringLiteral("sounds\\izlaz.wav");
+        govor_brojke();
+    }
+    show();
+    activateWindow();
+}
+
+// The games, each opened by its launcher with its prompt.
+
 void frmZorbla::imgDice_Click() {
     setEnabled(false);
-    showGame(new frmPogBrojeva(this));
+    openGame(new frmPogBrojeva(gameStart()));
     slovo_wav = QStringLiteral("sounds\\guess_number.wav");
     govor_brojke();
 }
 
 void frmZorbla::imgCRT_Click() {
     setEnabled(false);
-    showGame(new frmCrtanje(this));
+    openGame(new frmCrtanje(gameStart()));
     boja_wav = QStringLiteral("sounds\\draw.wav");
     govor_boje();
 }
 
 void frmZorbla::imgPisanjeSlova_Click() {
     setEnabled(false);
-    frmPisanjeSlova* pisanje = new frmPisanjeSlova(this);
-    showGame(pisanje);
-    pisanje->lblSlovo->setText(slovo);
+    openGame(new frmPisanjeSlova(gameStart()));  // it writes the current letter
     slovo_wav = QStringLiteral("sounds\\write_letter.wav");
     govor_brojke();
 }
@@ -75,16 +112,16 @@ void frmZorbla::lblSlovoRnd_Click() {
     govor_brojke();
     const int c = 65 + int(QRandomGenerator::global()->bounded(26));
     lblSlovoRnd->setText(QString(QChar(c)));
-    frmUnosSlova* kviz = new frmUnosSlova(this);  // its load reads the letter just drawn
-    kviz->txtUnosSlova->setMaxLength(1);
-    showGame(kviz);
+    GameStart start = gameStart();
+    start.letter = lblSlovoRnd->text();
+    openGame(new frmUnosSlova(std::move(start)));
 }
 
 // The missing-letter game is made once and kept: it reads its word table only then.
 void frmZorbla::lblPogodiSLovo_Click() {
     setEnabled(false);
     if (!frmRijeci_) {
-        auto* igra = new frmRijeci(this);
+        auto* igra = new frmRijeci(gameStart());
         if (const auto error = igra->Form_Initialize()) {
             delete igra;
             // The game does not open, and the main window carries on as before.
@@ -95,7 +132,7 @@ void frmZorbla::lblPogodiSLovo_Click() {
         frmRijeci_ = igra;
     }
     frmRijeci_->Form_Load();
-    showGame(frmRijeci_);
+    openGame(frmRijeci_);
     slovo_wav = QStringLiteral("sounds\\missing_letter.wav");
     govor_brojke();
 }
@@ -105,7 +142,7 @@ void frmZorbla::lblRijec_Click() {
     if (r.trimmed().isEmpty())
         return;
     setEnabled(false);
-    showGame(new frmUnosRijeci(this));
+    openGame(new frmUnosRijeci(gameStart()));
 }
 
 }  // namespace zorbla

@@ -47,7 +47,7 @@ private slots:
         QDir::setCurrent(oldFolder_);
     }
     void init() {
-        board_ = new frmCrtanje(main_.get());
+        board_ = new frmCrtanje(main_->gameStart());
         board_->show();
         QVERIFY(QTest::qWaitForWindowExposed(board_));
     }

@@ -98,7 +98,7 @@ private slots:
             QVERIFY(qobject_cast<frmCrtanje*>(a));
         else
             QVERIFY(qobject_cast<frmPisanjeSlova*>(a));
-        QCOMPARE(a->glavni(), main_.get());
+        QCOMPARE(a->windowHandle()->transientParent(), main_->windowHandle());  // it belongs to this window
         QVERIFY(!main_->isEnabled());
         QVERIFY(a->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(openWritten(*main_), prompt);

@@ -37,7 +37,7 @@ private slots:
         QDir::setCurrent(oldFolder_);
     }
     void init() {
-        pad_ = new frmPisanjeSlova(main_.get());
+        pad_ = new frmPisanjeSlova(main_->gameStart());
         pad_->show();
         QVERIFY(QTest::qWaitForWindowExposed(pad_));
         paper_ = pad_->palette().color(QPalette::Window);
@@ -47,12 +47,12 @@ private slots:
         deleteUnloaded();
     }
 
-    void opensEmptyWithAnEmptyLetterBox() {
+    void opensEmptyWithTheLetterItIsGiven() {
         QCOMPARE(pad_->windowTitle(), QString("Drawing letter"));
         QCOMPARE(pad_->size(), QSize(317, 243));
         QVERIFY(pad_->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(allOf(pad_->ploca(), paper_));
-        QVERIFY(pad_->lblSlovo->text().isEmpty());
+        QCOMPARE(pad_->lblSlovo->text(), main_->slovo);
         QCOMPARE(pad_->lblSlovo->geometry(), QRect(8, 8, 49, 49));
         QCOMPARE(pad_->imgIzlaz->geometry(), QRect(8, 200, 35, 35));
         QVERIFY(!pad_->crtaj);

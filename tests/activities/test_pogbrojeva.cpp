@@ -48,7 +48,7 @@ private slots:
     }
     void init() {
         commands_.clear();
-        game_ = new frmPogBrojeva(main_.get());
+        game_ = new frmPogBrojeva(main_->gameStart());
         game_->show();
         QVERIFY(QTest::qWaitForWindowExposed(game_));
     }
@@ -167,7 +167,7 @@ private slots:
         QTemporaryDir empty;
         QVERIFY(QDir::setCurrent(empty.path()));
         {
-            frmPogBrojeva game(main_.get());
+            frmPogBrojeva game(main_->gameStart());
             game.show();
             QVERIFY(QTest::qWaitForWindowExposed(&game));
             QVERIFY(game.Image1->pixmap().isNull());

@@ -9,7 +9,6 @@
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
-#include "main_window/govor.h"
 
 namespace zorbla {
 
@@ -35,7 +34,7 @@ void setBackground(QWidget* w, const QColor& colour) {
 
 QColor frmCrtanje::paleta(int k) { return QColor(kPaleta[k & 15]); }
 
-frmCrtanje::frmCrtanje(frmZorbla* glavni) : DrawingWindow(glavni) {
+frmCrtanje::frmCrtanje(GameStart given) : DrawingWindow(std::move(given)) {
     setWindowTitle(QStringLiteral("Drawing"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Every move sets the pen, not only moves with a button held.
@@ -148,7 +147,7 @@ void frmCrtanje::lblPromjenaPozadine_Click() {
     boja = 0;
 }
 
-void frmCrtanje::imgIzlaz_Click() { povratak_na_glavni(this); }
+void frmCrtanje::imgIzlaz_Click() { emit done(Ending::ExitSound); }
 
 // The board only grows: what was drawn stays where it was, and new room shows the
 // background colour.

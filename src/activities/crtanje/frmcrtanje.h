@@ -19,7 +19,7 @@ class ClickLabel;
 class frmCrtanje : public DrawingWindow {
     Q_OBJECT
 public:
-    explicit frmCrtanje(frmZorbla* glavni);
+    explicit frmCrtanje(GameStart given);
 
     // The sixteen colours of the boxes, by colour index.
     static QColor paleta(int k);

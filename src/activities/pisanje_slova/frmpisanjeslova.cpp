@@ -11,11 +11,10 @@
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
-#include "main_window/govor.h"
 
 namespace zorbla {
 
-frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : DrawingWindow(glavni) {
+frmPisanjeSlova::frmPisanjeSlova(GameStart given) : DrawingWindow(std::move(given)) {
     setWindowTitle(QStringLiteral("Drawing letter"));
     setFixedSize(317, 243);
     // In the middle of the screen, where the child is looking.
@@ -31,6 +30,7 @@ frmPisanjeSlova::frmPisanjeSlova(frmZorbla* glavni) : DrawingWindow(glavni) {
     ploca_.fill(paper_);
     createControls();
     Form_Load();
+    lblSlovo->setText(start().letter);
 }
 
 void frmPisanjeSlova::createControls() {
@@ -60,6 +60,6 @@ void frmPisanjeSlova::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, in
     lineTo(x, y);
 }
 
-void frmPisanjeSlova::imgIzlaz_Click() { povratak_na_glavni(this); }
+void frmPisanjeSlova::imgIzlaz_Click() { emit done(Ending::ExitSound); }
 
 }  // namespace zorbla

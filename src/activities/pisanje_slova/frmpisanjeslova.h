@@ -18,7 +18,7 @@ class ClickLabel;
 class frmPisanjeSlova : public DrawingWindow {
     Q_OBJECT
 public:
-    explicit frmPisanjeSlova(frmZorbla* glavni);
+    explicit frmPisanjeSlova(GameStart given);
 
     static constexpr int kDebljina = 10;  // the pen width, whatever the buttons
 

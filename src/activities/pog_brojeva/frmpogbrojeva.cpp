@@ -5,12 +5,10 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
-#include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
 #include "files/paths.h"
-#include "main_window/govor.h"
 
 namespace zorbla {
 
@@ -28,7 +26,7 @@ void loadInto(ClickLabel* label, const QString& file) {
 
 }  // namespace
 
-frmPogBrojeva::frmPogBrojeva(frmZorbla* glavni) : ActivityWindow(glavni) {
+frmPogBrojeva::frmPogBrojeva(GameStart given) : ActivityWindow(std::move(given)) {
     setWindowTitle(QStringLiteral("Guess number"));
     setFixedSize(573, 467);
     // In the middle of the screen, where the child is looking.
@@ -105,14 +103,9 @@ void frmPogBrojeva::Form_Load() {
 void frmPogBrojeva::izvuci_broj() { broj = int(QRandomGenerator::global()->bounded(10)) + 1; }
 
 void frmPogBrojeva::img_Click(int k) {
-    if (broj == k) {
-        glavni()->slovo_wav = QStringLiteral("sounds\\yes_correct.wav");
-        showBear(QStringLiteral("images\\medo2.gif"));
-    } else {
-        glavni()->slovo_wav = QStringLiteral("sounds\\no_wrong.wav");
-        showBear(QStringLiteral("images\\medo3.gif"));
-    }
-    glavni()->govor_brojke();
+    const bool tocno = broj == k;
+    showBear(tocno ? QStringLiteral("images\\medo2.gif") : QStringLiteral("images\\medo3.gif"));
+    say(tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav"));
 }
 
 void frmPogBrojeva::img1_Click() { img_Click(1); }
@@ -127,14 +120,13 @@ void frmPogBrojeva::img9_Click() { img_Click(9); }
 void frmPogBrojeva::img10_Click() { img_Click(10); }
 
 void frmPogBrojeva::Image1_Click() {
-    glavni()->slovo_wav = QStringLiteral("sounds\\boing.wav");
-    glavni()->govor_brojke();
+    say(QStringLiteral("sounds\\boing.wav"));
     izvuci_broj();
     showPicture(slike[size_t(broj)]);
     showBear(QStringLiteral("images\\medo1.gif"));
 }
 
-void frmPogBrojeva::imgIzlaz_Click() { povratak_na_glavni(this); }
+void frmPogBrojeva::imgIzlaz_Click() { emit done(Ending::ExitSound); }
 
 void frmPogBrojeva::showPicture(const QString& file) {
     loadInto(Image1, file);

@@ -16,7 +16,7 @@ class ClickLabel;
 class frmPogBrojeva : public ActivityWindow {
     Q_OBJECT
 public:
-    explicit frmPogBrojeva(frmZorbla* glavni);
+    explicit frmPogBrojeva(GameStart given);
 
     // slike[n] is the picture of n objects; index 0 is unused so the count is the index.
     std::array<QString, 11> slike;

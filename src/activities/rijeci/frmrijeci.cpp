@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "activities/quiz_window.h"
-#include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "sound/mmcontrol.h"
@@ -35,16 +34,13 @@ bool imaZnak(const QString& rijec) {
 
 }  // namespace
 
-frmRijeci::frmRijeci(frmZorbla* glavni) : QWidget(nullptr), glavni_(glavni) {
+frmRijeci::frmRijeci(GameStart given) : ActivityWindow(std::move(given)) {
     setWindowTitle(QStringLiteral("Missing letter"));
     setFixedSize(531, 502);
     move(screen()->availableGeometry().center() - rect().center());
     // Every key comes to the window itself: none of its controls takes the focus.
     setFocusPolicy(Qt::StrongFocus);
     createControls();
-    // Not a child of the main window, which would disable it with itself; the main
-    // window deletes it when it goes.
-    Module1::transientFor(*this, *glavni);
 }
 
 // Stopping a sound lets the sound system run pending events, so it is done while the
@@ -200,14 +196,14 @@ void frmRijeci::pusti_zvuk() {
 }
 
 // The window is hidden, not deleted: it keeps its table and its player, which plays the
-// exit sound to its end.
+// exit sound itself, to its end.
 void frmRijeci::imgIzlaz_Click() {
-    hide();
-    glavni_->setEnabled(true);
-    glavni_->activateWindow();
+    emit done(Ending::Quiet);
     zvuk = QStringLiteral("sounds\\izlaz.wav");
     pusti_zvuk();
 }
+
+void frmRijeci::unload() { hide(); }
 
 bool frmRijeci::event(QEvent* e) {
     // Taken before the widget's own handling, so Tab too is a key and not a focus move.
@@ -218,7 +214,7 @@ bool frmRijeci::event(QEvent* e) {
             return true;
         }
     }
-    return QWidget::event(e);
+    return ActivityWindow::event(e);
 }
 
 void frmRijeci::closeEvent(QCloseEvent* e) {

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 
 #include <array>
 #include <optional>
 
+#include "activities/activity_window.h"
 #include "files/wordtable.h"
 
 class QLabel;
@@ -14,20 +14,17 @@ namespace zorbla {
 
 class ClickLabel;
 class MMControl;
-class frmZorbla;
 
 // "Missing letter": a picture and its word with one letter hidden; the child presses the
 // key of the missing letter. Unlike the other games it lives for the whole run once it
 // is made, keeps its own copy of the word table and plays its sounds on its own player.
-class frmRijeci : public QWidget {
+class frmRijeci : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr int kBrojSlika = 102;  // four pictures a letter, but X has two
 
-    explicit frmRijeci(frmZorbla* glavni);
+    explicit frmRijeci(GameStart given);
     ~frmRijeci() override;
-
-    frmZorbla* glavni() const { return glavni_; }
 
     // Reads text.txt into this window's table; run once, when the window is made.
     std::optional<WordTableError> Form_Initialize();
@@ -37,7 +34,9 @@ public:
     void Form_KeyPress(const QString& znak);
     void imgButton1_Click();
     void imgButton2_Click();
-    void imgIzlaz_Click();
+    void imgIzlaz_Click() override;
+    // Only hidden: the window is kept for the next opening.
+    void unload() override;
 
     void prvo_slovo();
     void bilo_koje();
@@ -79,7 +78,6 @@ private:
     void showPicture(const QString& file);
     void showWord(const QString& text);
 
-    frmZorbla* glavni_;
     WordTable tablica_;
     QString shownPicture_;
 };

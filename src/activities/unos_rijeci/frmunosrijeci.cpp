@@ -5,14 +5,13 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
 
 namespace zorbla {
 
-frmUnosRijeci::frmUnosRijeci(frmZorbla* glavni) : QuizWindow(glavni) {
+frmUnosRijeci::frmUnosRijeci(GameStart given) : QuizWindow(std::move(given)) {
     setWindowTitle(QStringLiteral("Write the right word"));
     setFixedSize(391, 179);
     // In the middle of the screen, where the child is looking.
@@ -66,25 +65,22 @@ void frmUnosRijeci::Form_Load() {
     show();
     activateWindow();
     txtUnosSlova->setFocus();
-    const QString& r = glavni()->r;
+    const QString& rijec = start().word;
     // The limit counts the spaces too, since they must be typed; no word, no limit.
-    if (!r.isEmpty())
-        txtUnosSlova->setMaxLength(int(r.size()));
+    if (!rijec.isEmpty())
+        txtUnosSlova->setMaxLength(int(rijec.size()));
     // The child counts letters, not the gaps between the words.
-    const QString rijec = glavni()->lblRijec->text();
     Label3->setText(QString::number(rijec.size() - rijec.count(QLatin1Char(' '))));
 }
 
 bool frmUnosRijeci::provjeri() {
     // Only the answer is made capital; the box keeps what the child typed.
-    const bool tocno = txtUnosSlova->text().toUpper() == glavni()->lblRijec->text();
-    if (tocno) {
-        glavni()->boja_wav = QStringLiteral("sounds\\yes_correct.wav");
-    } else {
-        glavni()->boja_wav = QStringLiteral("sounds\\no_wrong.wav");
+    const bool tocno = txtUnosSlova->text().toUpper() == start().word;
+    if (!tocno)
         txtUnosSlova->setFocus();
-    }
-    glavni()->govor_boje();
+    // As a colour is said: the word stays under the picture.
+    say(tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav"),
+        Speech::KeepsLabels);
     return tocno;
 }
 

@@ -14,7 +14,7 @@ class ClickLabel;
 class frmUnosRijeci : public QuizWindow {
     Q_OBJECT
 public:
-    explicit frmUnosRijeci(frmZorbla* glavni);
+    explicit frmUnosRijeci(GameStart given);
 
     void Form_Load();
 

@@ -5,19 +5,19 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
 
 namespace zorbla {
 
-frmUnosSlova::frmUnosSlova(frmZorbla* glavni) : QuizWindow(glavni) {
+frmUnosSlova::frmUnosSlova(GameStart given) : QuizWindow(std::move(given)) {
     setWindowTitle(QStringLiteral("Press keyboard"));
     setFixedSize(249, 177);
     // In the middle of the screen, where the child is looking.
     move(screen()->availableGeometry().center() - rect().center());
     createControls();
+    txtUnosSlova->setMaxLength(1);  // one key, one letter
     Form_Load();
 }
 
@@ -60,14 +60,13 @@ void frmUnosSlova::Form_Load() {
     show();
     activateWindow();
     txtUnosSlova->setFocus();
-    Label2->setText(glavni()->lblSlovoRnd->text());
+    Label2->setText(start().letter);
 }
 
 bool frmUnosSlova::provjeri() {
     txtUnosSlova->setText(txtUnosSlova->text().toUpper());
-    const bool tocno = txtUnosSlova->text() == glavni()->lblSlovoRnd->text();
-    glavni()->slovo_wav = tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav");
-    glavni()->govor_brojke();
+    const bool tocno = txtUnosSlova->text() == start().letter;
+    say(tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav"));
     return tocno;
 }
 

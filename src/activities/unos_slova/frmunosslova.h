@@ -14,7 +14,7 @@ class ClickLabel;
 class frmUnosSlova : public QuizWindow {
     Q_OBJECT
 public:
-    explicit frmUnosSlova(frmZorbla* glavni);
+    explicit frmUnosSlova(GameStart given);
 
     void Form_Load();
 
