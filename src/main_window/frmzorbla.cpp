@@ -20,6 +20,7 @@
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "sound/mmcontrol.h"
+#include "files/pack.h"
 #include "files/paths.h"
 #include "pictures/rawimage.h"
 #include "sound/wavdevice.h"
@@ -219,7 +220,7 @@ std::optional<WordTableError> frmZorbla::Form_Load() {
     resize(screen_);
     // 2. Start values.
     slovo = QStringLiteral("A");
-    zvuk_[0] = QStringLiteral("sounds\\alphabet.wav");
+    zvuk_[0] = pack::sound(pack::alphabet);
     rijec = QStringLiteral("ZORBLA");
     // 3. The media control.
     MMControl1->setCommand(QStringLiteral("Open"));
@@ -374,7 +375,7 @@ void frmZorbla::mouseReleaseEvent(QMouseEvent* event) {
     backgroundPressed_ = false;
 }
 
-void frmZorbla::Form_Click() { playFile(QStringLiteral("sounds\\ops.wav"), "Play"); }
+void frmZorbla::Form_Click() { playFile(pack::sound(pack::ops), "Play"); }
 
 void frmZorbla::imgIzlaz_Click() { endProgram(); }
 

@@ -8,6 +8,7 @@
 #include "activities/rijeci/frmrijeci.h"
 #include "activities/unos_rijeci/frmunosrijeci.h"
 #include "activities/unos_slova/frmunosslova.h"
+#include "files/pack.h"
 #include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
 
@@ -73,7 +74,7 @@ void frmZorbla::takeBack(ActivityWindow* game, Ending how) {
     game->unload();
     setEnabled(true);
     if (how == Ending::ExitSound) {
-        slovo_wav = QStringLiteral("sounds\\izlaz.wav");
+        slovo_wav = pack::sound(pack::izlaz);
         govor_brojke();
     }
     show();
@@ -85,21 +86,21 @@ void frmZorbla::takeBack(ActivityWindow* game, Ending how) {
 void frmZorbla::imgDice_Click() {
     setEnabled(false);
     openGame(new frmPogBrojeva(gameStart()));
-    slovo_wav = QStringLiteral("sounds\\guess_number.wav");
+    slovo_wav = pack::sound(pack::guessNumber);
     govor_brojke();
 }
 
 void frmZorbla::imgCRT_Click() {
     setEnabled(false);
     openGame(new frmCrtanje(gameStart()));
-    boja_wav = QStringLiteral("sounds\\draw.wav");
+    boja_wav = pack::sound(pack::draw);
     govor_boje();
 }
 
 void frmZorbla::imgPisanjeSlova_Click() {
     setEnabled(false);
     openGame(new frmPisanjeSlova(gameStart()));  // it writes the current letter
-    slovo_wav = QStringLiteral("sounds\\write_letter.wav");
+    slovo_wav = pack::sound(pack::writeLetter);
     govor_brojke();
 }
 
@@ -108,7 +109,7 @@ void frmZorbla::imgPisanjeSlova_Click() {
 // would give the same letter to two quick clicks.
 void frmZorbla::lblSlovoRnd_Click() {
     setEnabled(false);
-    slovo_wav = QStringLiteral("sounds\\press_letter.wav");
+    slovo_wav = pack::sound(pack::pressLetter);
     govor_brojke();
     const int c = 65 + int(QRandomGenerator::global()->bounded(26));
     lblSlovoRnd->setText(QString(QChar(c)));
@@ -133,7 +134,7 @@ void frmZorbla::lblPogodiSLovo_Click() {
     }
     frmRijeci_->Form_Load();
     openGame(frmRijeci_);
-    slovo_wav = QStringLiteral("sounds\\missing_letter.wav");
+    slovo_wav = pack::sound(pack::missingLetter);
     govor_brojke();
 }
 

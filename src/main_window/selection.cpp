@@ -1,5 +1,6 @@
 #include <QString>
 
+#include "files/pack.h"
 #include "main_window/frmzorbla.h"
 #include "widgets/anigif.h"
 #include "widgets/clicklabel.h"
@@ -10,18 +11,14 @@
 namespace zorbla {
 
 void frmZorbla::chooseLetter(int i) {
-    const QString L(QChar('A' + i));
-    const int n = i + 1;
     slovo = tablica_.capitalLetter(i);
-    // A, B and C are named in small letters, the rest in capitals.
-    slovo_wav = QStringLiteral("sounds\\") + (i < 3 ? L.toLower() : L) + QStringLiteral(".wav");
+    slovo_wav = pack::letterSound(i);
     QString* words[4] = {&rijec, &rijec1, &rijec2, &rijec3};
     for (int p = 1; p <= 4; ++p) {
-        const QString number = QString::number(p);
-        zvuk_[size_t(p - 1)] = QStringLiteral("sounds\\") + L + number + QStringLiteral(".wav");
-        *words[p - 1] = tablica_.cell(n, p);
-        slika_[size_t(p - 1)] = QStringLiteral("images\\") + L + number + QStringLiteral(".gif");
-        ani_[size_t(p - 1)] = QStringLiteral("images\\") + L + number + QStringLiteral("ani.gif");
+        zvuk_[size_t(p - 1)] = pack::letterWordSound(i, p);
+        *words[p - 1] = tablica_.cell(i + 1, p);
+        slika_[size_t(p - 1)] = pack::letterPicture(i, p);
+        ani_[size_t(p - 1)] = pack::letterAnimation(i, p);
     }
     lblMaloSlovo->setText(tablica_.smallLetter(i));
     prikaz_slike();
@@ -29,16 +26,13 @@ void frmZorbla::chooseLetter(int i) {
 }
 
 void frmZorbla::chooseNumber(int k) {
-    const QString K = QString::number(k);
-    slovo_wav = QStringLiteral("sounds\\") + K + QStringLiteral(".wav");
+    slovo_wav = pack::numberSound(k);
     QString* words[4] = {&rijec, &rijec1, &rijec2, &rijec3};
     for (int p = 1; p <= 4; ++p) {
-        const QString number = QString::number(p);
-        zvuk_[size_t(p - 1)] = QStringLiteral("sounds\\") + K + number + QStringLiteral(".wav");
+        zvuk_[size_t(p - 1)] = pack::numberWordSound(k, p);
         *words[p - 1] = tablica_.cell(30 + k, p);
-        slika_[size_t(p - 1)] = QStringLiteral("images\\") + K + number + QStringLiteral(".gif");
-        // A number has one animation for all four pictures.
-        ani_[size_t(p - 1)] = QStringLiteral("images\\") + K + QStringLiteral("ani.gif");
+        slika_[size_t(p - 1)] = pack::numberPicture(k, p);
+        ani_[size_t(p - 1)] = pack::numberAnimation(k);
     }
     prikaz_slike();
     govor_brojke();
@@ -103,7 +97,7 @@ void frmZorbla::img1_Click() {
 void frmZorbla::AniGIF1_End() { AniGIF1->hide(); }
 
 void frmZorbla::lblMaloSlovo_Click() {
-    slovo_wav = QStringLiteral("sounds\\lower_case.wav");
+    slovo_wav = pack::sound(pack::lowerCase);
     govor_slova();
 }
 
@@ -112,27 +106,27 @@ void frmZorbla::speakColour(const QString& sound) {
     govor_boje();
 }
 
-void frmZorbla::imgCrvena_Click() { speakColour(QStringLiteral("sounds\\red.wav")); }
-void frmZorbla::imgNarandasta_Click() { speakColour(QStringLiteral("sounds\\orange.wav")); }
-void frmZorbla::imgPlava_Click() { speakColour(QStringLiteral("sounds\\blue.wav")); }
-void frmZorbla::imgSmeda_Click() { speakColour(QStringLiteral("sounds\\brown.wav")); }
-void frmZorbla::imgZelena_Click() { speakColour(QStringLiteral("sounds\\green.wav")); }
-void frmZorbla::imgZuta_Click() { speakColour(QStringLiteral("sounds\\yellow.wav")); }
-void frmZorbla::Label4_Click() { speakColour(QStringLiteral("sounds\\colours.wav")); }
+void frmZorbla::imgCrvena_Click() { speakColour(pack::sound(pack::red)); }
+void frmZorbla::imgNarandasta_Click() { speakColour(pack::sound(pack::orange)); }
+void frmZorbla::imgPlava_Click() { speakColour(pack::sound(pack::blue)); }
+void frmZorbla::imgSmeda_Click() { speakColour(pack::sound(pack::brown)); }
+void frmZorbla::imgZelena_Click() { speakColour(pack::sound(pack::green)); }
+void frmZorbla::imgZuta_Click() { speakColour(pack::sound(pack::yellow)); }
+void frmZorbla::Label4_Click() { speakColour(pack::sound(pack::colours)); }
 
 void frmZorbla::alphabetAniGIF_Click() {
     alphabetAniGIF->start();
-    speakColour(QStringLiteral("sounds\\alphabet_song.wav"));
+    speakColour(pack::sound(pack::alphabetSong));
 }
 
 void frmZorbla::SpiderAniGIF_Click() {
     SpiderAniGIF->start();
-    speakColour(QStringLiteral("sounds\\spider.wav"));
+    speakColour(pack::sound(pack::spider));
 }
 
 void frmZorbla::StarAniGIF_Click() {
     StarAniGIF->start();
-    speakColour(QStringLiteral("sounds\\star.wav"));
+    speakColour(pack::sound(pack::star));
 }
 
 void frmZorbla::Label_A_MouseDown() { chooseLetter(0); }

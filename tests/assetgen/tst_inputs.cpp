@@ -2,6 +2,7 @@
 #include "content.h"
 #include "paint.h"
 #include "pictures.h"
+#include "files/pack.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -112,8 +113,8 @@ void TestInputs::promptsFallBackToEnglish()
     QVERIFY(hr.text.value(QStringLiteral("red")) != en.text.value(QStringLiteral("red")));
     QCOMPARE(xx.text, en.text);
     QVERIFY(xx.voice.startsWith(QLatin1String("xx")));
-    for (int i = 0; i < ag::kPromptFileCount; ++i)
-        QVERIFY(!hr.text.value(QLatin1String(ag::kPromptFiles[i])).isEmpty());
+    for (const char *stem : zorbla::pack::kPrompts)
+        QVERIFY(!hr.text.value(QLatin1String(stem)).isEmpty());
 }
 
 int main(int argc, char **argv)

@@ -1,6 +1,7 @@
 // Checks what the build wrote into its data folder, and the design resources.
 #include "content.h"
 #include "pack.h"
+#include "files/pack.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -27,10 +28,19 @@ private slots:
 
 static const QString kData = QStringLiteral(ZORBLA_DATA_DIR);
 
+// The files the program opens, by their names in their folders.
+static QStringList packFiles(const QStringList &written)
+{
+    QStringList names;
+    for (const QString &w : written)
+        names << zorbla::pack::fileName(w);
+    return names;
+}
+
 void TestPack::everyFileIsThere()
 {
-    const QStringList images = ag::expectedImageFiles();
-    const QStringList sounds = ag::expectedSoundFiles();
+    const QStringList images = packFiles(zorbla::pack::allPictures());
+    const QStringList sounds = packFiles(zorbla::pack::allSounds());
     QCOMPARE(images.size(), 261);
     QCOMPARE(sounds.size(), 202);
     // Exact names: the disk is case-sensitive.
@@ -46,7 +56,7 @@ void TestPack::everyFileIsThere()
 
 void TestPack::pictures()
 {
-    for (const QString &f : ag::expectedImageFiles()) {
+    for (const QString &f : packFiles(zorbla::pack::allPictures())) {
         const QString path = kData + QStringLiteral("/images/") + f;
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
@@ -76,7 +86,7 @@ void TestPack::pictures()
 void TestPack::sounds()
 {
     QHash<QByteArray, QString> seen;
-    for (const QString &f : ag::expectedSoundFiles()) {
+    for (const QString &f : packFiles(zorbla::pack::allSounds())) {
         const QString path = kData + QStringLiteral("/sounds/") + f;
         SF_INFO info{};
         SNDFILE *s = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
@@ -196,9 +206,9 @@ void TestPack::sameInputSameBytes()
     QVERIFY(gen.waitForFinished(120000));
     QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, gen.readAllStandardError().constData());
     QStringList files;
-    for (const QString &f : ag::expectedImageFiles())
+    for (const QString &f : packFiles(zorbla::pack::allPictures()))
         files << QStringLiteral("images/") + f;
-    for (const QString &f : ag::expectedSoundFiles())
+    for (const QString &f : packFiles(zorbla::pack::allSounds()))
         files << QStringLiteral("sounds/") + f;
     QCOMPARE(QDir(data).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::IgnoreCase),
              QStringList{QStringLiteral("TEXT.txt")});

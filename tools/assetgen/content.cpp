@@ -1,15 +1,11 @@
 #include "content.h"
 
 #include <QFile>
-#include <QStringDecoder>
+
+#include "files/pack.h"
+#include "files/textcodec.h"
 
 namespace ag {
-
-const char *const kPromptFiles[] = {
-    "lower_case", "red", "orange", "blue", "brown", "green", "yellow", "colours",
-    "alphabet", "spider", "star", "ops", "izlaz", "press_letter", "missing_letter",
-    "guess_number", "draw", "write_letter", "yes_correct", "no_wrong"};
-const int kPromptFileCount = int(sizeof(kPromptFiles) / sizeof(kPromptFiles[0]));
 
 static bool readAll(const QString &path, QByteArray *data, QString *error)
 {
@@ -22,14 +18,10 @@ static bool readAll(const QString &path, QByteArray *data, QString *error)
     return true;
 }
 
-// Tables may be edited by hand in any editor: take UTF-8, else Latin-1.
+// Tables may be edited by hand in any editor: read as the program reads its word table.
 static QString decode(const QByteArray &data)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString s = utf8(data);
-    if (!utf8.hasError())
-        return s;
-    return QString::fromLatin1(data);
+    return zorbla::decodeText(data);
 }
 
 bool loadContent(const QString &path, Content *out, QString *error)
@@ -108,61 +100,6 @@ bool loadContent(const QString &path, Content *out, QString *error)
     return true;
 }
 
-QString checkWordLine(const QByteArray &line)
-{
-    if (line.size() < 4)
-        return QStringLiteral("line too short");
-    if (line.left(3).contains(','))
-        return QStringLiteral("comma in the three prefix characters");
-    if (!line.endsWith('.'))
-        return QStringLiteral("line must end with a full stop");
-    const QList<QByteArray> words = line.mid(3, line.size() - 4).split(',');
-    if (words.size() != 4)
-        return QStringLiteral("need four comma-separated words, found %1").arg(words.size());
-    if (words[3].contains('.'))
-        return QStringLiteral("the fourth word contains a full stop");
-    return QString();
-}
-
-QStringList WordTable::row(int n) const
-{
-    if (n < 1 || n > lines.size())
-        return QStringList(4, QString());
-    const QString &line = lines.at(n - 1);
-    QStringList w = line.mid(3, line.size() - 4).split(QLatin1Char(','));
-    while (w.size() < 4)
-        w.append(QString());
-    return w;
-}
-
-bool loadWordTable(const QString &path, WordTable *out, QString *error)
-{
-    QByteArray data;
-    if (!readAll(path, &data, error))
-        return false;
-    WordTable t;
-    QList<QByteArray> lines = data.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (int i = 0; i < lines.size(); ++i) {
-        QByteArray line = lines[i];
-        if (line.endsWith('\r'))
-            line.chop(1);
-        const QString why = checkWordLine(line);
-        if (!why.isEmpty()) {
-            *error = QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(why);
-            return false;
-        }
-        t.lines.append(decode(line));
-    }
-    if (t.lines.size() < 55) {
-        *error = QStringLiteral("%1: need at least 55 lines, found %2").arg(path).arg(t.lines.size());
-        return false;
-    }
-    *out = t;
-    return true;
-}
-
 bool loadPrompts(const QString &path, const QString &language, Prompts *out, QString *error)
 {
     QByteArray data;
@@ -198,9 +135,9 @@ bool loadPrompts(const QString &path, const QString &language, Prompts *out, QSt
         chosen.voice = language + QStringLiteral("+f3");
     }
     chosen.language = language;
-    for (int i = 0; i < kPromptFileCount; ++i) {
-        if (!chosen.text.contains(QLatin1String(kPromptFiles[i]))) {
-            *error = QStringLiteral("%1: no '%2' prompt for %3").arg(path, QLatin1String(kPromptFiles[i]), lang);
+    for (const char *stem : zorbla::pack::kPrompts) {
+        if (!chosen.text.contains(QLatin1String(stem))) {
+            *error = QStringLiteral("%1: no '%2' prompt for %3").arg(path, QLatin1String(stem), lang);
             return false;
         }
     }
@@ -210,49 +147,6 @@ bool loadPrompts(const QString &path, const QString &language, Prompts *out, QSt
     }
     *out = chosen;
     return true;
-}
-
-QString letterNameFile(int i)
-{
-    const char c = char('A' + i);
-    // The program asks for the first three letter names in lower case.
-    return (i < 3 ? QString(QLatin1Char(c)).toLower() : QString(QLatin1Char(c))) + QStringLiteral(".wav");
-}
-
-QStringList expectedSoundFiles()
-{
-    QStringList s;
-    for (int i = 0; i < 26; ++i)
-        s << letterNameFile(i);
-    for (int i = 0; i < 26; ++i)
-        for (int p = 1; p <= 4; ++p)
-            s << QStringLiteral("%1%2.wav").arg(QLatin1Char('A' + i)).arg(p);
-    for (int k = 1; k <= 10; ++k)
-        s << QStringLiteral("%1.wav").arg(k);
-    for (int k = 1; k <= 10; ++k)
-        for (int p = 1; p <= 4; ++p)
-            s << QStringLiteral("%1%2.wav").arg(k).arg(p);
-    for (int i = 0; i < kPromptFileCount; ++i)
-        s << QLatin1String(kPromptFiles[i]) + QStringLiteral(".wav");
-    s << QStringLiteral("alphabet_song.wav") << QStringLiteral("boing.wav");
-    return s;
-}
-
-QStringList expectedImageFiles()
-{
-    QStringList s;
-    for (int i = 0; i < 26; ++i)
-        for (int p = 1; p <= 4; ++p) {
-            s << QStringLiteral("%1%2.gif").arg(QLatin1Char('A' + i)).arg(p);
-            s << QStringLiteral("%1%2ani.gif").arg(QLatin1Char('A' + i)).arg(p);
-        }
-    for (int k = 1; k <= 10; ++k) {
-        for (int p = 1; p <= 4; ++p)
-            s << QStringLiteral("%1%2.gif").arg(k).arg(p);
-        s << QStringLiteral("%1ani.gif").arg(k);
-    }
-    s << QStringLiteral("medo1.gif") << QStringLiteral("medo2.gif") << QStringLiteral("medo3.gif");
-    return s;
 }
 
 } // namespace ag

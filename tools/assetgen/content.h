@@ -1,5 +1,5 @@
-// The inputs of the pack: the picture table (content.tsv), the word table
-// (text.txt) and the spoken prompts (prompts.tsv).
+// The inputs of the pack beside the word table (which is read as the program reads it):
+// the picture table (content.tsv) and the spoken prompts (prompts.tsv).
 #pragma once
 
 #include <QHash>
@@ -20,7 +20,6 @@ struct Picture {
     QString spoken;         // what to say when it differs from the word
 
     QString sayText() const { return spoken.isEmpty() ? word : spoken; }
-    QString fileStem() const { return key + QString::number(index); }
 };
 
 struct Content {
@@ -32,17 +31,6 @@ struct Content {
 
 bool loadContent(const QString &path, Content *out, QString *error);
 
-// text.txt: "NN w1,w2,w3,w4." lines, CRLF.
-struct WordTable {
-    QStringList lines;
-    // The four words of row n (1-based); empty strings for empty fields.
-    QStringList row(int n) const;
-};
-
-bool loadWordTable(const QString &path, WordTable *out, QString *error);
-// Checks one line's grammar; returns an empty string when fine.
-QString checkWordLine(const QByteArray &line);
-
 struct Prompts {
     QString language;
     QString voice;
@@ -51,12 +39,5 @@ struct Prompts {
 };
 
 bool loadPrompts(const QString &path, const QString &language, Prompts *out, QString *error);
-
-// The files the program opens, relative to the data folder.
-QStringList expectedSoundFiles();
-QStringList expectedImageFiles();
-QString letterNameFile(int i); // a.wav, b.wav, c.wav, D.wav ... Z.wav
-extern const char *const kPromptFiles[];
-extern const int kPromptFileCount;
 
 } // namespace ag

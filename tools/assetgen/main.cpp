@@ -1,6 +1,8 @@
 // assetgen: draws and speaks the picture and sound pack of Zorbla.
 #include "pack.h"
 
+#include "files/pack.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -60,7 +62,7 @@ int main(int argc, char **argv)
     if (cli.isSet(voice))
         return ag::revoice(o.assetsDir, o.dataDir, cli.value(voice), o.jobs);
     if (cli.isSet(montage)) {
-        if (!QFileInfo::exists(o.dataDir + QStringLiteral("/images/A1.gif"))) {
+        if (!QFileInfo::exists(o.dataDir + QStringLiteral("/images/") + zorbla::pack::fileName(zorbla::pack::letterPicture(0, 1)))) {
             if (const int rc = ag::generatePack(o))
                 return rc;
         }

@@ -4,7 +4,9 @@
 #include "gifwriter.h"
 #include "pictures.h"
 #include "sound.h"
+#include "files/pack.h"
 #include "files/paths.h"
+#include "files/wordtable.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -79,34 +81,45 @@ struct SpeechItem {
     bool asLetter = false;
 };
 
+// The folder's word table, read as the program reads it.
+bool readWordTable(const QDir &folder, zorbla::WordTable *table, QString *error)
+{
+    if (const auto fault = zorbla::WordTableReader::read(*table, folder)) {
+        *error = fault->message();
+        return false;
+    }
+    return true;
+}
+
 QString lowerWord(const QString &w)
 {
     return w.toLower();
 }
 
 // What to say for every sound file that comes from the word table.
-QList<SpeechItem> tableSpeech(const WordTable &table, const Content *content)
+QList<SpeechItem> tableSpeech(const zorbla::WordTable &table, const Content *content)
 {
+    using namespace zorbla;
     QList<SpeechItem> items;
     for (int i = 0; i < 26; ++i) {
-        const QString letter = table.row(41 + i / 4).value(i % 4);
-        items.append({letterNameFile(i), letter.isEmpty() ? QString(QLatin1Char('A' + i)) : letter, true});
+        const QString letter = table.capitalLetter(i);
+        items.append({pack::fileName(pack::letterSound(i)), letter.isEmpty() ? QString(QLatin1Char('A' + i)) : letter, true});
     }
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p) {
-            QString text = table.row(1 + l).value(p);
+            QString text = table.cell(1 + l, p + 1);
             if (content && content->letter(l, p).word == text)
                 text = content->letter(l, p).sayText();
-            items.append({QStringLiteral("%1%2.wav").arg(QLatin1Char('A' + l)).arg(p + 1), lowerWord(text)});
+            items.append({pack::fileName(pack::letterWordSound(l, p + 1)), lowerWord(text)});
         }
     for (int k = 1; k <= 10; ++k)
-        items.append({QStringLiteral("%1.wav").arg(k), QString::number(k)});
+        items.append({pack::fileName(pack::numberSound(k)), QString::number(k)});
     for (int k = 1; k <= 10; ++k)
         for (int p = 0; p < 4; ++p) {
-            QString text = table.row(30 + k).value(p);
+            QString text = table.cell(30 + k, p + 1);
             if (content && content->number(k, p).word == text)
                 text = content->number(k, p).sayText();
-            items.append({QStringLiteral("%1%2.wav").arg(k).arg(p + 1), lowerWord(text)});
+            items.append({pack::fileName(pack::numberWordSound(k, p + 1)), lowerWord(text)});
         }
     return items;
 }
@@ -146,7 +159,7 @@ QString speakToFile(SpeechState &st, const QString &path, const QString &text, b
     return writeWav(path, s, &error) ? QString() : error;
 }
 
-QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, const WordTable &table,
+QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, const zorbla::WordTable &table,
                       const Content *content, const QString &soundDir, bool effects)
 {
     QList<Job> jobs;
@@ -157,24 +170,25 @@ QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, c
     });
     for (const SpeechItem &it : tableSpeech(table, content))
         jobs.append([st, it, soundDir] { return speakToFile(*st, soundDir + QLatin1Char('/') + it.file, it.text, it.asLetter); });
-    for (int i = 0; i < kPromptFileCount; ++i) {
-        const QString stem = QLatin1String(kPromptFiles[i]);
-        const QString text = prompts.text.value(stem);
-        const bool twinkle = stem == QLatin1String("star");
-        jobs.append([st, stem, text, soundDir, twinkle] {
+    for (const char *stem : zorbla::pack::kPrompts) {
+        const QString text = prompts.text.value(QLatin1String(stem));
+        const bool twinkle = stem == zorbla::pack::star;
+        const QString path = soundDir + QLatin1Char('/') + zorbla::pack::fileName(zorbla::pack::sound(stem));
+        jobs.append([st, path, text, twinkle] {
             const Samples chime = synthTwinkle();
-            return speakToFile(*st, soundDir + QLatin1Char('/') + stem + QStringLiteral(".wav"), text, false,
-                               twinkle ? &chime : nullptr);
+            return speakToFile(*st, path, text, false, twinkle ? &chime : nullptr);
         });
     }
     if (effects) {
-        jobs.append([soundDir] {
+        const QString boing = soundDir + QLatin1Char('/') + zorbla::pack::fileName(zorbla::pack::sound(zorbla::pack::boing));
+        const QString tune = soundDir + QLatin1Char('/') + zorbla::pack::fileName(zorbla::pack::sound(zorbla::pack::alphabetSong));
+        jobs.append([boing] {
             QString e;
-            return writeWav(soundDir + QStringLiteral("/boing.wav"), synthBoing(), &e) ? QString() : e;
+            return writeWav(boing, synthBoing(), &e) ? QString() : e;
         });
-        jobs.append([soundDir] {
+        jobs.append([tune] {
             QString e;
-            return writeWav(soundDir + QStringLiteral("/alphabet_song.wav"), synthAlphabetTune(), &e) ? QString() : e;
+            return writeWav(tune, synthAlphabetTune(), &e) ? QString() : e;
         });
     }
     return jobs;
@@ -219,12 +233,12 @@ int generatePack(const PackOptions &o)
     QElapsedTimer timer;
     timer.start();
     Content content;
-    WordTable table;
+    zorbla::WordTable table;
     Prompts prompts;
     QString error;
-    const QString textPath = o.assetsDir + QStringLiteral("/text.txt");
+    const QString textPath = zorbla::wordTablePath(QDir(o.assetsDir));
     if (!loadContent(o.assetsDir + QStringLiteral("/content.tsv"), &content, &error)
-        || !loadWordTable(textPath, &table, &error)
+        || !readWordTable(QDir(o.assetsDir), &table, &error)
         || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), QStringLiteral("en"), &prompts, &error)) {
         say(error);
         return 1;
@@ -232,16 +246,16 @@ int generatePack(const PackOptions &o)
     // The pictures show content.tsv's words; the game compares with text.txt's.
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p)
-            if (table.row(1 + l).value(p) != content.letter(l, p).word) {
+            if (table.cell(1 + l, p + 1) != content.letter(l, p).word) {
                 say(QStringLiteral("text.txt row %1 word %2 is '%3' but content.tsv says '%4'")
-                        .arg(l + 1).arg(p + 1).arg(table.row(1 + l).value(p), content.letter(l, p).word));
+                        .arg(l + 1).arg(p + 1).arg(table.cell(1 + l, p + 1), content.letter(l, p).word));
                 return 1;
             }
     for (int k = 1; k <= 10; ++k)
         for (int p = 0; p < 4; ++p)
-            if (table.row(30 + k).value(p) != content.number(k, p).word) {
+            if (table.cell(30 + k, p + 1) != content.number(k, p).word) {
                 say(QStringLiteral("text.txt row %1 word %2 is '%3' but content.tsv says '%4'")
-                        .arg(30 + k).arg(p + 1).arg(table.row(30 + k).value(p), content.number(k, p).word));
+                        .arg(30 + k).arg(p + 1).arg(table.cell(30 + k, p + 1), content.number(k, p).word));
                 return 1;
             }
 
@@ -274,16 +288,17 @@ int generatePack(const PackOptions &o)
     const QList<Job> speech = speechJobs(st, prompts, table, &content, soundDir, true);
 
     // Longest jobs first, so no thread is left with a big one at the end.
+    using namespace zorbla;
+    const auto file = [&o](const QString &written) { return o.dataDir + QLatin1Char('/') + QString(written).replace(QLatin1Char('\\'), QLatin1Char('/')); };
     QList<Job> pictures;
     for (int k = 10; k >= 1; --k) {
         const Picture pic = content.number(k, 0);
-        pictures.append(gifJob(QStringLiteral("%1/%2ani.gif").arg(imageDir).arg(k), [pic, atlas] { return numberAnimation(pic, *atlas); }));
+        pictures.append(gifJob(file(pack::numberAnimation(k)), [pic, atlas] { return numberAnimation(pic, *atlas); }));
     }
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p) {
             const Picture pic = content.letter(l, p);
-            pictures.append(gifJob(imageDir + QLatin1Char('/') + pic.fileStem() + QStringLiteral("ani.gif"),
-                                   [pic, l, atlas] { return letterAnimation(pic, l, *atlas); }));
+            pictures.append(gifJob(file(pack::letterAnimation(l, p + 1)), [pic, l, atlas] { return letterAnimation(pic, l, *atlas); }));
         }
     if (!o.designDir.isEmpty())
         for (const DesignItem &d : designItems()) {
@@ -299,17 +314,20 @@ int generatePack(const PackOptions &o)
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p) {
             const Picture pic = content.letter(l, p);
-            pictures.append(gifJob(imageDir + QLatin1Char('/') + pic.fileStem() + QStringLiteral(".gif"),
+            pictures.append(gifJob(file(pack::letterPicture(l, p + 1)),
                                    [pic, l, atlas] { return QList<GifFrame>{{letterStill(pic, l, *atlas), 0}}; }));
         }
-    for (const Picture &pic : content.numbers)
-        pictures.append(gifJob(imageDir + QLatin1Char('/') + pic.fileStem() + QStringLiteral(".gif"),
-                               [pic, atlas] { return QList<GifFrame>{{numberStill(pic, *atlas), 0}}; }));
+    for (int k = 1; k <= 10; ++k)
+        for (int p = 0; p < 4; ++p) {
+            const Picture pic = content.number(k, p);
+            const bool counted = p + 1 == pack::countingPicture(k);
+            pictures.append(gifJob(file(pack::numberPicture(k, p + 1)),
+                                   [pic, counted, atlas] { return QList<GifFrame>{{numberStill(pic, counted, *atlas), 0}}; }));
+        }
     const Mood moods[] = {Mood::Neutral, Mood::Happy, Mood::Sad};
     for (int i = 0; i < 3; ++i) {
         const Mood m = moods[i];
-        pictures.append(gifJob(QStringLiteral("%1/medo%2.gif").arg(imageDir).arg(i + 1),
-                               [m] { return QList<GifFrame>{{bearImage(m), 0}}; }, true));
+        pictures.append(gifJob(file(pack::bear(i + 1)), [m] { return QList<GifFrame>{{bearImage(m), 0}}; }, true));
     }
 
     const int threads = o.jobs > 0 ? o.jobs : std::max(1, QThread::idealThreadCount());
@@ -335,10 +353,10 @@ int generatePack(const PackOptions &o)
 int revoice(const QString &assetsDir, const QString &dataDir, const QString &language, int jobs)
 {
     Q_UNUSED(jobs);
-    WordTable table;
+    zorbla::WordTable table;
     Prompts prompts;
     QString error;
-    if (!loadWordTable(zorbla::wordTablePath(QDir(dataDir)), &table, &error)
+    if (!readWordTable(QDir(dataDir), &table, &error)
         || !loadPrompts(assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)) {
         say(error);
         return 1;
@@ -372,24 +390,27 @@ int writeMontage(const QString &dataDir, const QString &designDir, const QString
             im = r.read();
         return im;
     };
+    using namespace zorbla;
     const QString img = dataDir + QStringLiteral("/images/");
+    const auto tile = [&img, &load](const QString &written, bool middle) {
+        const QString name = pack::fileName(written);
+        return Tile{name.chopped(4), load(img + name, middle)};
+    };
     Section letters{QStringLiteral("Letter pictures"), {}, 150};
     for (int l = 0; l < 26; ++l)
-        for (int p = 1; p <= 4; ++p) {
-            const QString n = QStringLiteral("%1%2").arg(QLatin1Char('A' + l)).arg(p);
-            letters.tiles.append({n, load(img + n + QStringLiteral(".gif"), false)});
-        }
+        for (int p = 1; p <= 4; ++p)
+            letters.tiles.append(tile(pack::letterPicture(l, p), false));
     Section numbers{QStringLiteral("Number pictures"), {}, 150};
     for (int k = 1; k <= 10; ++k)
-        for (int p = 1; p <= 4; ++p) {
-            const QString n = QStringLiteral("%1%2").arg(k).arg(p);
-            numbers.tiles.append({n, load(img + n + QStringLiteral(".gif"), false)});
-        }
+        for (int p = 1; p <= 4; ++p)
+            numbers.tiles.append(tile(pack::numberPicture(k, p), false));
     Section anims{QStringLiteral("Animations (middle frame) and bears"), {}, 150};
-    for (const char *n : {"A1ani", "B2ani", "C3ani", "D4ani", "E1ani", "X1ani", "Z3ani", "1ani", "3ani", "7ani", "10ani"})
-        anims.tiles.append({QLatin1String(n), load(img + QLatin1String(n) + QStringLiteral(".gif"), true)});
+    for (const auto &[l, p] : {std::pair{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 1}, {23, 1}, {25, 3}})
+        anims.tiles.append(tile(pack::letterAnimation(l, p), true));
+    for (int k : {1, 3, 7, 10})
+        anims.tiles.append(tile(pack::numberAnimation(k), true));
     for (int i = 1; i <= 3; ++i)
-        anims.tiles.append({QStringLiteral("medo%1").arg(i), load(img + QStringLiteral("medo%1.gif").arg(i), false)});
+        anims.tiles.append(tile(pack::bear(i), false));
     sections << letters << numbers << anims;
     if (!designDir.isEmpty()) {
         Section design{QStringLiteral("Design pictures"), {}, 150};

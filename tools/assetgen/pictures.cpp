@@ -237,14 +237,6 @@ const QRectF kCountArea(22, 24, 356, 264);
 // answer away, so their objects may use the whole card.
 const QRectF kQuizCountArea(22, 40, 356, 320);
 
-// The picture of each number that the counting game shows (k = 1..10).
-bool isCountingGamePicture(const Picture &pic)
-{
-    static const int gamePicture[11] = {0, 3, 3, 1, 3, 4, 3, 4, 3, 3, 3};
-    return pic.kind == QLatin1String("number") && pic.count >= 1 && pic.count <= 10 &&
-           pic.index == gamePicture[pic.count];
-}
-
 // shown: how many objects are visible; pop: scale of the newest one.
 void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, int shown, double pop,
                      const QString &caption, const QRectF &kCountArea = kCountArea)
@@ -279,12 +271,12 @@ void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, i
 
 } // namespace
 
-QImage numberStill(const Picture &pic, const EmojiAtlas &atlas)
+QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas)
 {
     QImage img = blankImage(400, 400);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    if (isCountingGamePicture(pic))
+    if (counted)
         drawNumberScene(p, pic, atlas, pic.count, 1.0, QString(), kQuizCountArea);
     else
         drawNumberScene(p, pic, atlas, pic.count, 1.0, pic.word);

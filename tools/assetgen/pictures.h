@@ -14,7 +14,8 @@ constexpr double kSize = 400;
 QImage letterStill(const Picture &pic, int letterIndex, const EmojiAtlas &atlas);
 QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const EmojiAtlas &atlas);
 
-QImage numberStill(const Picture &pic, const EmojiAtlas &atlas);
+// counted: the picture the counting game shows, without the number and its word.
+QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas);
 QList<GifFrame> numberAnimation(const Picture &pic, const EmojiAtlas &atlas);
 
 enum class Mood { Neutral, Happy, Sad };

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
+#include "files/pack.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
@@ -81,17 +82,8 @@ void frmPogBrojeva::createControls() {
 
 void frmPogBrojeva::Form_Load() {
     Module1::uvijek_na_vrhu(*this);
-    slike = {QString(),
-             QStringLiteral("images\\13.gif"),
-             QStringLiteral("images\\23.gif"),
-             QStringLiteral("images\\31.gif"),
-             QStringLiteral("images\\43.gif"),
-             QStringLiteral("images\\54.gif"),
-             QStringLiteral("images\\63.gif"),
-             QStringLiteral("images\\74.gif"),
-             QStringLiteral("images\\83.gif"),
-             QStringLiteral("images\\93.gif"),
-             QStringLiteral("images\\103.gif")};
+    for (int n = 1; n <= 10; ++n)
+        slike[size_t(n)] = pack::numberPicture(n, pack::countingPicture(n));
     izvuci_broj();
     showPicture(slike[size_t(broj)]);
     // The bear keeps its design picture until the first new turn, and the main window
@@ -104,8 +96,8 @@ void frmPogBrojeva::izvuci_broj() { broj = int(QRandomGenerator::global()->bound
 
 void frmPogBrojeva::img_Click(int k) {
     const bool tocno = broj == k;
-    showBear(tocno ? QStringLiteral("images\\medo2.gif") : QStringLiteral("images\\medo3.gif"));
-    say(tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav"));
+    showBear(tocno ? pack::bear(2) : pack::bear(3));
+    say(tocno ? pack::sound(pack::yesCorrect) : pack::sound(pack::noWrong));
 }
 
 void frmPogBrojeva::img1_Click() { img_Click(1); }
@@ -120,10 +112,10 @@ void frmPogBrojeva::img9_Click() { img_Click(9); }
 void frmPogBrojeva::img10_Click() { img_Click(10); }
 
 void frmPogBrojeva::Image1_Click() {
-    say(QStringLiteral("sounds\\boing.wav"));
+    say(pack::sound(pack::boing));
     izvuci_broj();
     showPicture(slike[size_t(broj)]);
-    showBear(QStringLiteral("images\\medo1.gif"));
+    showBear(pack::bear(1));
 }
 
 void frmPogBrojeva::imgIzlaz_Click() { emit done(Ending::ExitSound); }

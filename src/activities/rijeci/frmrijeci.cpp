@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "activities/quiz_window.h"
+#include "files/pack.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "sound/mmcontrol.h"
@@ -96,7 +97,7 @@ void frmRijeci::Form_Load() {
         const QChar L = QChar(u'A' + slovo);
         const int slika = L == u'X' ? 2 : 4;
         for (int n = 1; n <= slika; ++n, ++k) {
-            popis_slika[size_t(k)] = QStringLiteral("images\\%1%2.gif").arg(L).arg(n);
+            popis_slika[size_t(k)] = pack::letterPicture(slovo, n);
             popis_rijeci[size_t(k)] = tablica_.cell(slovo + 1, n);
         }
     }
@@ -135,7 +136,7 @@ int frmRijeci::izvuci_poziciju(const QString& rijec) {
 
 void frmRijeci::imgButton1_Click() {
     nacin = 1;
-    zvuk = QStringLiteral("sounds\\boing.wav");
+    zvuk = pack::sound(pack::boing);
     pusti_zvuk();
     izbor = izvuci_izbor(1);
     showPicture(popis_slika[size_t(izbor)]);
@@ -144,7 +145,7 @@ void frmRijeci::imgButton1_Click() {
 
 void frmRijeci::imgButton2_Click() {
     nacin = 2;
-    zvuk = QStringLiteral("sounds\\boing.wav");
+    zvuk = pack::sound(pack::boing);
     pusti_zvuk();
     izbor = izvuci_izbor(2);
     const QString& rijec = popis_rijeci[size_t(izbor)];
@@ -167,10 +168,10 @@ void frmRijeci::Form_KeyPress(const QString& znak) {
 void frmRijeci::prvo_slovo() {
     const QString& rijec = popis_rijeci[size_t(izbor)];
     if (!rijec.isEmpty() && rijec.left(1) == tipka.toUpper()) {
-        zvuk = QStringLiteral("sounds\\yes_correct.wav");
+        zvuk = pack::sound(pack::yesCorrect);
         showWord(rijec);
     } else {
-        zvuk = QStringLiteral("sounds\\no_wrong.wav");
+        zvuk = pack::sound(pack::noWrong);
     }
     pusti_zvuk();
 }
@@ -179,10 +180,10 @@ void frmRijeci::bilo_koje() {
     const QString& rijec = popis_rijeci[size_t(izbor)];
     const QString skriven = rijec.mid(pozicija - 1, 1);
     if (!skriven.isEmpty() && skriven == tipka.toUpper()) {
-        zvuk = QStringLiteral("sounds\\yes_correct.wav");
+        zvuk = pack::sound(pack::yesCorrect);
         showWord(rijec);
     } else {
-        zvuk = QStringLiteral("sounds\\no_wrong.wav");
+        zvuk = pack::sound(pack::noWrong);
     }
     pusti_zvuk();
 }
@@ -199,7 +200,7 @@ void frmRijeci::pusti_zvuk() {
 // exit sound itself, to its end.
 void frmRijeci::imgIzlaz_Click() {
     emit done(Ending::Quiet);
-    zvuk = QStringLiteral("sounds\\izlaz.wav");
+    zvuk = pack::sound(pack::izlaz);
     pusti_zvuk();
 }
 

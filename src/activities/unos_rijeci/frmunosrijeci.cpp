@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "files/pack.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
@@ -79,7 +80,7 @@ bool frmUnosRijeci::provjeri() {
     if (!tocno)
         txtUnosSlova->setFocus();
     // As a colour is said: the word stays under the picture.
-    say(tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav"),
+    say(tocno ? pack::sound(pack::yesCorrect) : pack::sound(pack::noWrong),
         Speech::KeepsLabels);
     return tocno;
 }

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "files/pack.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
@@ -66,7 +67,7 @@ void frmUnosSlova::Form_Load() {
 bool frmUnosSlova::provjeri() {
     txtUnosSlova->setText(txtUnosSlova->text().toUpper());
     const bool tocno = txtUnosSlova->text() == start().letter;
-    say(tocno ? QStringLiteral("sounds\\yes_correct.wav") : QStringLiteral("sounds\\no_wrong.wav"));
+    say(tocno ? pack::sound(pack::yesCorrect) : pack::sound(pack::noWrong));
     return tocno;
 }
 
