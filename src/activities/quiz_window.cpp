@@ -4,13 +4,43 @@
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
 #include <QTimer>
 
+#include "placement/module1.h"
+#include "widgets/clicklabel.h"
 #include "widgets/look.h"
 
 namespace zorbla {
 
 QuizWindow::QuizWindow(GameStart given) : ActivityWindow(std::move(given)) {}
+
+void QuizWindow::createAnswerControls(QRect box, int checkLeft) {
+    txtUnosSlova = new QLineEdit(this);
+    txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
+    txtUnosSlova->setGeometry(box);
+    // The box's own menu has nothing for a child.
+    txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
+
+    imgOK = new ClickLabel(this);
+    imgOK->setObjectName(QStringLiteral("imgOK"));
+    imgOK->setGeometry(checkLeft, 136, 38, 38);
+    imgOK->setScaledContents(true);
+    imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
+    imgOK->setCursor(pointer(Pointer::Smiley));
+    connect(imgOK, &ClickLabel::clicked, this, &QuizWindow::imgOK_Click);
+
+    imgIzlaz = exitDoor(this, {8, 136});
+    connect(imgIzlaz, &ClickLabel::clicked, this, &QuizWindow::imgIzlaz_Click);
+}
+
+void QuizWindow::openQuiz() {
+    Module1::uvijek_na_vrhu(*this);
+    show();
+    activateWindow();
+    txtUnosSlova->setFocus();
+}
 
 void QuizWindow::imgOK_Click() {
     if (isUnloaded())

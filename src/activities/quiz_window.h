@@ -6,8 +6,11 @@
 #include "activities/activity_window.h"
 
 class QLabel;
+class QLineEdit;
 
 namespace zorbla {
+
+class ClickLabel;
 
 // What the two typing quizzes share: the check mark that judges the answer, the pauses
 // after it, and the exit door. The quizzes differ only in what they judge and how they
@@ -29,12 +32,22 @@ public:
     // True while an answer is being judged and its pauses run.
     bool isPausing() const { return potvrda_; }
 
+    // The controls both quizzes have: the box the child types into, the check mark and
+    // the door.
+    QLineEdit* txtUnosSlova = nullptr;
+    ClickLabel* imgOK = nullptr;
+    ClickLabel* imgIzlaz = nullptr;
+
 protected:
     // Judges the box against the word or letter asked for and starts the sound that
     // says so; true when the answer is right.
     virtual bool provjeri() = 0;
     // After the first pause, when the answer was wrong.
     virtual void ponovo() = 0;
+    // Makes the box, and the check mark at the given left edge beside the door.
+    void createAnswerControls(QRect box, int checkLeft);
+    // The quiz comes up above the main window with the keyboard in its box.
+    void openQuiz();
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -2,13 +2,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QScreen>
 
 #include "files/pack.h"
-#include "widgets/clicklabel.h"
 #include "widgets/look.h"
-#include "placement/module1.h"
 
 namespace zorbla {
 
@@ -32,13 +29,9 @@ void frmUnosRijeci::createControls() {
     Label1 = label("Label1", {72, 16, 241, 25}, Qt::AlignHCenter);
     fitText(Label1, QStringLiteral("Enter the requested word"), 20, true);
 
-    txtUnosSlova = new QLineEdit(this);
-    txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
-    txtUnosSlova->setGeometry(24, 64, 345, 37);
+    createAnswerControls({24, 64, 345, 37}, 176);
     txtUnosSlova->setFont(childFont(26, true));
     txtUnosSlova->setStyleSheet(QStringLiteral("background: white;"));
-    // The box's own menu has nothing for a child.
-    txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
 
     // One sentence read left to right: "This word has", the number, "letters".
     Label2 = label("Label2", {24, 112, 81, 17}, Qt::AlignRight);
@@ -48,24 +41,10 @@ void frmUnosRijeci::createControls() {
     Label3->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
     Label4 = label("Label4", {144, 112, 57, 17}, Qt::AlignLeft);
     fitText(Label4, QStringLiteral("letters"), 12, true);
-
-    imgOK = new ClickLabel(this);
-    imgOK->setObjectName(QStringLiteral("imgOK"));
-    imgOK->setGeometry(176, 136, 38, 38);
-    imgOK->setScaledContents(true);
-    imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
-    imgOK->setCursor(pointer(Pointer::Smiley));
-    connect(imgOK, &ClickLabel::clicked, this, &frmUnosRijeci::imgOK_Click);
-
-    imgIzlaz = exitDoor(this, {8, 136});
-    connect(imgIzlaz, &ClickLabel::clicked, this, &frmUnosRijeci::imgIzlaz_Click);
 }
 
 void frmUnosRijeci::Form_Load() {
-    Module1::uvijek_na_vrhu(*this);
-    show();
-    activateWindow();
-    txtUnosSlova->setFocus();
+    openQuiz();
     const QString& rijec = start().word;
     // The limit counts the spaces too, since they must be typed; no word, no limit.
     if (!rijec.isEmpty())

@@ -3,11 +3,8 @@
 #include "activities/quiz_window.h"
 
 class QLabel;
-class QLineEdit;
 
 namespace zorbla {
-
-class ClickLabel;
 
 // "Write the right word": the child types the word shown under the main window's picture
 // and confirms with the check mark. The window says how many letters the word has.
@@ -20,12 +17,9 @@ public:
 
     // Controls.
     QLabel* Label1;
-    QLineEdit* txtUnosSlova;
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
-    ClickLabel* imgOK;
-    ClickLabel* imgIzlaz;
 
 protected:
     bool provjeri() override;

@@ -2,13 +2,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QScreen>
 
 #include "files/pack.h"
-#include "widgets/clicklabel.h"
 #include "widgets/look.h"
-#include "placement/module1.h"
 
 namespace zorbla {
 
@@ -36,31 +33,13 @@ void frmUnosSlova::createControls() {
     Label2->setFont(childFont(28, true));
     Label2->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
 
-    txtUnosSlova = new QLineEdit(this);
-    txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
-    txtUnosSlova->setGeometry(88, 72, 65, 53);
+    createAnswerControls({88, 72, 65, 53}, 104);
     txtUnosSlova->setAlignment(Qt::AlignCenter);
     txtUnosSlova->setFont(childFont(40, true));
-    // The box's own menu has nothing for a child.
-    txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
-
-    imgOK = new ClickLabel(this);
-    imgOK->setObjectName(QStringLiteral("imgOK"));
-    imgOK->setGeometry(104, 136, 38, 38);
-    imgOK->setScaledContents(true);
-    imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
-    imgOK->setCursor(pointer(Pointer::Smiley));
-    connect(imgOK, &ClickLabel::clicked, this, &frmUnosSlova::imgOK_Click);
-
-    imgIzlaz = exitDoor(this, {8, 136});
-    connect(imgIzlaz, &ClickLabel::clicked, this, &frmUnosSlova::imgIzlaz_Click);
 }
 
 void frmUnosSlova::Form_Load() {
-    Module1::uvijek_na_vrhu(*this);
-    show();
-    activateWindow();
-    txtUnosSlova->setFocus();
+    openQuiz();
     Label2->setText(start().letter);
 }
 

@@ -3,11 +3,8 @@
 #include "activities/quiz_window.h"
 
 class QLabel;
-class QLineEdit;
 
 namespace zorbla {
-
-class ClickLabel;
 
 // "Press keyboard": the child finds the letter that the main window drew on the keyboard,
 // types it into a one-letter box and confirms with the check mark.
@@ -21,9 +18,6 @@ public:
     // Controls.
     QLabel* Label1;
     QLabel* Label2;
-    QLineEdit* txtUnosSlova;
-    ClickLabel* imgOK;
-    ClickLabel* imgIzlaz;
 
 protected:
     bool provjeri() override;
