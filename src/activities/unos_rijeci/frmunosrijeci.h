@@ -21,12 +21,12 @@ public:
     QLabel* Label3;
     QLabel* Label4;
 
+private:
+    void createControls();
+
 protected:
     bool provjeri() override;
     void ponovo() override;
-
-private:
-    void createControls();
 };
 
 }  // namespace zorbla
