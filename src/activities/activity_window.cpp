@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "placement/module1.h"
+#include "placement/scale.h"
 
 namespace zorbla {
 
@@ -23,6 +24,14 @@ void ActivityWindow::unload() {
 void ActivityWindow::say(const QString& sound, Speech how) const {
     if (start_.say)
         start_.say(sound, how);
+}
+
+void ActivityWindow::showEvent(QShowEvent* event) {
+    if (!scaled_) {
+        scaled_ = true;
+        scaleWindow(*this, start_.scale);
+    }
+    QWidget::showEvent(event);
 }
 
 void ActivityWindow::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,7 @@ struct GameStart {
     QWidget* owner = nullptr;  // the window the game stays above
     QString letter;            // the current capital letter, or the one to find
     QString word;              // the word under the picture
+    double scale = 1;          // how many times its design size the game is drawn
     std::function<void(const QString& sound, Speech how)> say;
 };
 
@@ -47,10 +48,13 @@ protected:
     // The window's own way out, run also when the window system closes it.
     virtual void imgIzlaz_Click() = 0;
     void closeEvent(QCloseEvent* event) override;
+    // The first time the window is shown it is made as large as the main window's scale.
+    void showEvent(QShowEvent* event) override;
 
 private:
     GameStart start_;
     bool unloaded_ = false;
+    bool scaled_ = false;
 };
 
 }  // namespace zorbla

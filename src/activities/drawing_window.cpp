@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QtMath>
 
 namespace zorbla {
 
@@ -20,10 +22,11 @@ void DrawingWindow::lineTo(int x, int y) {
         return;
     {
         QPainter painter(&ploca_);
-        painter.setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // On a larger screen the pen is as much wider as everything else.
+        painter.setPen(QPen(penColor_, penWidth_ * start().scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawLine(pen_, to);
     }
-    const int margin = penWidth_ / 2 + 2;
+    const int margin = qCeil(penWidth_ * start().scale / 2) + 2;
     update(QRect(pen_, to).normalized().adjusted(-margin, -margin, margin, margin));
     pen_ = to;
 }
@@ -32,6 +35,19 @@ void DrawingWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), paper_);
     painter.drawImage(event->rect().topLeft(), ploca_, event->rect());
+}
+
+// The board only grows: what was drawn stays where it was, and new room shows the
+// background colour.
+void DrawingWindow::resizeEvent(QResizeEvent* event) {
+    const QSize needed = ploca_.size().expandedTo(event->size());
+    if (needed != ploca_.size()) {
+        QImage larger(needed, QImage::Format_RGB32);
+        larger.fill(paper_);
+        QPainter(&larger).drawImage(0, 0, ploca_);
+        ploca_ = larger;
+    }
+    ActivityWindow::resizeEvent(event);
 }
 
 void DrawingWindow::mousePressEvent(QMouseEvent* event) {

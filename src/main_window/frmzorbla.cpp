@@ -23,6 +23,7 @@
 #include "files/pack.h"
 #include "files/paths.h"
 #include "pictures/rawimage.h"
+#include "placement/scale.h"
 #include "sound/wavdevice.h"
 
 namespace zorbla {
@@ -250,15 +251,30 @@ std::optional<WordTableError> frmZorbla::Form_Load() {
     return std::nullopt;
 }
 
+// The control at (X0 + dx, Y0 + dy) of the design, its design size kept; on a larger
+// screen both s times as large, rounded to pixels once.
 void frmZorbla::place(QWidget* control, double dx, double dy) {
-    control->move(qRound(x0_ + dx), qRound(y0_ + dy));
+    if (s_ == 1.0) {
+        control->move(qRound(x0_ + dx), qRound(y0_ + dy));
+        return;
+    }
+    control->setGeometry(scaled(QRectF(QPointF(x0_ + dx, y0_ + dy), QSizeF(control->size())), s_));
+    if (control->testAttribute(Qt::WA_SetFont)) {
+        QFont f = control->font();
+        f.setPixelSize(qRound(f.pixelSize() * s_));
+        control->setFont(f);
+    }
 }
 
+// The layout rule runs on the screen in design units: W / s by H / s.
 void frmZorbla::layoutControls() {
-    const double w = screen_.width();
-    const double h = screen_.height();
+    s_ = screenScale(screen_);
+    const double w = screen_.width() / s_;
+    const double h = screen_.height() / s_;
     x0_ = float(w * 0.5 - 200);
     y0_ = float(h * 0.52 - 200);
+    for (AniGIF* ani : {AniGIF1, alphabetAniGIF, SpiderAniGIF, StarAniGIF})
+        ani->setScale(s_);
     place(img1, 0, 0);
     place(imgPlaviOkvir[0], 0, 397);
     place(imgPlaviOkvir[1], 0, 3);

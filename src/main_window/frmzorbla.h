@@ -155,8 +155,10 @@ public:
     QString zvuk(int k) const { return zvuk_[size_t(k - 1)]; }
     // The still picture now shown in img1, as its file name was written.
     QString shownPicture() const { return shownPicture_; }
-    // The window's origin: the top-left corner of the central picture.
+    // The window's origin: the top-left corner of the central picture, in design units.
     QPointF origin() const { return QPointF(x0_, y0_); }
+    // How many times the design's size everything is drawn at (1 up to 1024 x 768).
+    double scale() const { return s_; }
     bool ended() const { return ended_; }
     // The missing-letter game: made at its first opening, kept for the whole run.
     frmRijeci* rijeciGame() const { return frmRijeci_; }
@@ -203,6 +205,7 @@ private:
     std::array<QString, 4> ani_;
     QString shownPicture_;
     double x0_ = 0, y0_ = 0;
+    double s_ = 1;
     QSize screen_;
     QImage background_;    // drawn at backgroundFor_, stretched when smaller
     QSize backgroundFor_;

@@ -35,6 +35,7 @@ GameStart frmZorbla::gameStart() {
     start.owner = this;
     start.letter = slovo;
     start.word = r;
+    start.scale = s_;
     start.say = [this](const QString& sound, Speech how) {
         if (how == Speech::HidesLabels) {
             slovo_wav = sound;

@@ -10,11 +10,13 @@ namespace {
 
 enum class Glyph { Play, Stop, Record };
 
-QIcon drawGlyph(Glyph glyph) {
-    QPixmap pix(22, 22);
+// Drawn in 22 units, at `size` pixels.
+QPixmap drawGlyph(Glyph glyph, int size) {
+    QPixmap pix(size, size);
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 22.0, size / 22.0);
     p.setPen(QPen(QColor(40, 40, 40), 1.5));
     switch (glyph) {
     case Glyph::Play: {
@@ -36,36 +38,54 @@ QIcon drawGlyph(Glyph glyph) {
         p.drawEllipse(QRectF(4, 4, 14, 14));
         break;
     }
-    return QIcon(pix);
+    return pix;
+}
+
+// The design size and sizes for larger screens, so that a large button has a sharp icon.
+QIcon glyphIcon(Glyph glyph) {
+    QIcon icon;
+    for (int size : {22, 44, 88})
+        icon.addPixmap(drawGlyph(glyph, size));
+    return icon;
 }
 
 }  // namespace
 
 MMControl::MMControl(QWidget* parent) : QWidget(parent) {
-    setFixedSize(170, 30);
+    resize(170, 30);
     play_ = new QToolButton(this);
     stop_ = new QToolButton(this);
     record_ = new QToolButton(this);
     const Glyph glyphs[] = {Glyph::Play, Glyph::Stop, Glyph::Record};
     QToolButton* buttons[] = {play_, stop_, record_};
     const char* names[] = {"Play", "Stop", "Record"};
-    // Equal thirds of 170 pixels: 57, 56, 57.
-    int left = 0;
     for (int i = 0; i < 3; ++i) {
-        const int right = (170 * (i + 1) + 1) / 3;
-        buttons[i]->setGeometry(left, 0, right - left, 30);
-        buttons[i]->setIcon(drawGlyph(glyphs[i]));
-        buttons[i]->setIconSize(QSize(22, 22));
+        buttons[i]->setIcon(glyphIcon(glyphs[i]));
         buttons[i]->setToolTip(QString::fromLatin1(names[i]));
         buttons[i]->setAccessibleName(QString::fromLatin1(names[i]));
         buttons[i]->setFocusPolicy(Qt::NoFocus);
-        left = right;
     }
+    layOutButtons();
     connect(play_, &QToolButton::clicked, this, &MMControl::pressPlay);
     connect(stop_, &QToolButton::clicked, this, &MMControl::pressStop);
     connect(record_, &QToolButton::clicked, this, &MMControl::pressRecord);
     connect(&device_, &WavDevice::playbackFinished, this, &MMControl::playbackFinished);
 }
+
+// Equal thirds of the width, 57, 56 and 57 of 170 pixels, and icons of 22 of 30.
+void MMControl::layOutButtons() {
+    QToolButton* buttons[] = {play_, stop_, record_};
+    const int w = width(), h = height();
+    int left = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int right = (w * (i + 1) + 1) / 3;
+        buttons[i]->setGeometry(left, 0, right - left, h);
+        buttons[i]->setIconSize(QSize(h * 22 / 30, h * 22 / 30));
+        left = right;
+    }
+}
+
+void MMControl::resizeEvent(QResizeEvent*) { layOutButtons(); }
 
 void MMControl::setCommand(const QString& command) {
     emit commandReceived(command);

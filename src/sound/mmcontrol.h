@@ -47,7 +47,11 @@ signals:
     void commandReceived(const QString& command);
     void playbackFinished();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void layOutButtons();
     void pressPlay();
     void pressStop();
     void pressRecord();

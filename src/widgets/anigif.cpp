@@ -95,8 +95,9 @@ void AniGIF::finish() {
 void AniGIF::showFrame(const QImage& frame, int number) {
     frame_ = frame;
     frameNumber_ = number;
-    if (!frame.isNull() && frame.size() != size())
-        resize(frame.size());
+    const QSize drawn(qRound(frame.width() * scale_), qRound(frame.height() * scale_));
+    if (!frame.isNull() && drawn != size())
+        resize(drawn);
     update();
 }
 
@@ -106,7 +107,12 @@ void AniGIF::paintEvent(QPaintEvent*) {
     if (frame_.isNull())
         return;
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), frame_);
+    if (frame_.size() == size()) {
+        p.drawImage(QPoint(0, 0), frame_);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), frame_);
+    }
 }
 
 void AniGIF::mousePressEvent(QMouseEvent* event) {

@@ -34,6 +34,8 @@ public:
     // The frame on the screen, counted from 0; -1 when nothing is shown.
     int currentFrameNumber() const { return frameNumber_; }
     QImage currentImage() const { return frame_; }
+    // Draws the animation this many times its size (a larger screen's scale).
+    void setScale(double s) { scale_ = s; }
 
 signals:
     void clicked();
@@ -56,6 +58,7 @@ private:
     int delay_ = 0;                         // of the frame on the screen
     QImage frame_;
     int frameNumber_ = -1;
+    double scale_ = 1;
     bool pressed_ = false;
 };
 

@@ -140,6 +140,34 @@ private slots:
         QCOMPARE(w_->lblMaloSlovo->size(), QSize(81, 94));
     }
 
+    // On a screen larger than the design everything is drawn s times as large, where the
+    // layout rule puts it on a screen of W / s by H / s, and clicks land where it is drawn.
+    void everythingGrowsWithTheScreen() {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        const double s = std::max(1.0, std::min(screen.width() / 1024.0, screen.height() / 768.0));
+        QCOMPARE(w_->scale(), s);
+        QVERIFY(qAbs(w_->img1->width() - 400 * s) <= 1);  // 562 on 1920 x 1080
+        QVERIFY(qAbs(w_->img1->geometry().center().x() - screen.width() / 2) <= 1);
+        QCOMPARE(w_->Label_[0]->font().pixelSize(), qRound(30 * s));
+        QVERIFY(qAbs((w_->Label_[1]->x() - w_->Label_[0]->x()) - 73 * s) <= 1);
+        for (QWidget* c : w_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c->isVisible() && c != w_->alphabetAniGIF && c != w_->SpiderAniGIF)  // these may lean out
+                QVERIFY2(w_->rect().contains(c->geometry()), qPrintable(c->objectName()));
+        const QPoint b = w_->Label_[1]->geometry().center();
+        clickAt(w_.get(), b);
+        QCOMPARE(w_->slovo, QString("CapB"));
+        // A game is s times its design size too, over the middle of the window.
+        clickAt(w_.get(), w_->lblSlovoRnd->geometry().center());
+        QWidget* quiz = nullptr;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t != w_.get() && t->isVisible() && t->windowTitle() == "Press keyboard")
+                quiz = t;
+        QVERIFY(quiz);
+        QVERIFY(qAbs(quiz->width() - 249 * s) <= 1 && qAbs(quiz->height() - 177 * s) <= 1);
+        QVERIFY(qAbs(quiz->geometry().center().x() - screen.width() / 2) <= 1);
+        quiz->close();
+    }
+
     void startUpState() {
         QCOMPARE(w_->windowTitle(), QString("Zorbla - "));
         // Before a choice there is no picture to page to: no arrow shows.

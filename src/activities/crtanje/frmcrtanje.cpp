@@ -149,17 +149,4 @@ void frmCrtanje::lblPromjenaPozadine_Click() {
 
 void frmCrtanje::imgIzlaz_Click() { emit done(Ending::ExitSound); }
 
-// The board only grows: what was drawn stays where it was, and new room shows the
-// background colour.
-void frmCrtanje::resizeEvent(QResizeEvent* event) {
-    const QSize needed = ploca_.size().expandedTo(event->size());
-    if (needed != ploca_.size()) {
-        QImage larger(needed, QImage::Format_RGB32);
-        larger.fill(paper_);
-        QPainter(&larger).drawImage(0, 0, ploca_);
-        ploca_ = larger;
-    }
-    DrawingWindow::resizeEvent(event);
-}
-
 }  // namespace zorbla

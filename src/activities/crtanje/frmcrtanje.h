@@ -56,7 +56,6 @@ public:
     QColor backColor() const { return paper_; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
