@@ -11,6 +11,9 @@
 #include "pictures/jpegscale.h"
 #include "pictures/rawimage.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -19,7 +22,6 @@ namespace zorbla {
 
 namespace {
 
-const QString kPicture = QStringLiteral(":/design/background.jpg");
 // Goes up whenever the way the kept picture is made changes, so old copies are not used.
 constexpr int kMaking = 1;
 
@@ -37,12 +39,39 @@ QImage decode(const QByteArray& jpeg, QSize drawn) {
 
 }  // namespace
 
+BackgroundPicture backgroundFor(QSize screen) {
+    if (screen.isEmpty())
+        return {};
+    constexpr double kOver = 15.0 / 13.0;
+    const QString design = QStringLiteral(":/design/background.jpg");
+    if (qAbs(screen.width() * 3 - screen.height() * 4) <= 4)
+        return {design, QSize(qRound(screen.width() * kOver), qRound(screen.height() * kOver))};
+    struct Shape {
+        const char* picture;
+        QSize size;
+    };
+    static constexpr Shape kShapes[] = {{":/design/background.jpg", {2133, 1600}},
+                                        {":/design/background_16x10.jpg", {2560, 1600}},
+                                        {":/design/background_16x9.jpg", {2844, 1600}},
+                                        {":/design/background_21x9.jpg", {3733, 1600}}};
+    const double aspect = double(screen.width()) / screen.height();
+    const Shape* nearest = &kShapes[0];
+    for (const Shape& shape : kShapes)
+        if (qAbs(std::log(double(shape.size.width()) / shape.size.height() / aspect)) <
+            qAbs(std::log(double(nearest->size.width()) / nearest->size.height() / aspect)))
+            nearest = &shape;
+    const double k = kOver * std::max(double(screen.width()) / nearest->size.width(),
+                                      double(screen.height()) / nearest->size.height());
+    return {QLatin1String(nearest->picture), QSize(qRound(nearest->size.width() * k), qRound(nearest->size.height() * k))};
+}
+
 QString backgroundCacheFolder() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation); }
 
-Background loadBackground(QSize drawn, const QString& cacheFolder) {
+Background loadBackground(const BackgroundPicture& picture, const QString& cacheFolder) {
     Background b;
+    const QSize drawn = picture.drawn;
     b.drawn = drawn;
-    const QResource resource(kPicture);
+    const QResource resource(picture.picture);
     const QByteArray jpeg = resource.uncompressedData();
     if (jpeg.isEmpty() || drawn.isEmpty())
         return b;
@@ -87,9 +116,10 @@ std::future<void> keepBackground(const Background& background) {
     });
 }
 
-FirstFrameWork::FirstFrameWork(QSize background, const QString& cacheFolder) : backgroundSize_(background) {
+FirstFrameWork::FirstFrameWork(const BackgroundPicture& background, const QString& cacheFolder)
+    : picture_(background) {
     // The background is what the first frame waits for longest: it goes at full speed.
-    if (!background.isEmpty())
+    if (!background.drawn.isEmpty())
         background_ = std::async(std::launch::async, loadBackground, background, cacheFolder);
     // The window's first text would otherwise read the system's font list on the
     // user-interface thread; the font database is shared by all threads and guards itself.

@@ -19,11 +19,24 @@ struct Background {
     bool fromCache = false;  // else it was decoded now and is worth keeping
 };
 
+// Which background picture a screen shows, and the size it is drawn at from the top-left
+// corner: 15/13 of the screen, so that it overshoots the right and bottom edges a little.
+// A 4:3 screen shows the design's picture. Any other shape shows the picture made for
+// the nearest shape (16:10, 16:9 or 21:9, or 4:3), drawn with its shape kept over the
+// whole screen: a round sun stays round.
+struct BackgroundPicture {
+    QString picture;  // a compiled-in JPEG
+    QSize drawn;
+    bool operator==(const BackgroundPicture& o) const { return picture == o.picture && drawn == o.drawn; }
+    bool operator!=(const BackgroundPicture& o) const { return !(*this == o); }
+};
+BackgroundPicture backgroundFor(QSize screen);
+
 // The folder the background is kept in (the user's cache folder of the program); empty
 // when there is none.
 QString backgroundCacheFolder();
 
-Background loadBackground(QSize drawn, const QString& cacheFolder);
+Background loadBackground(const BackgroundPicture& picture, const QString& cacheFolder);
 
 // Keeps a freshly decoded background for the next start, on a helper thread that gives
 // way to the user interface; older copies in the folder go. The caller waits for it
@@ -36,17 +49,17 @@ Background loadBackground(QSize drawn, const QString& cacheFolder);
 // other threads while the window is built.
 class FirstFrameWork {
 public:
-    FirstFrameWork(QSize background, const QString& cacheFolder);
+    FirstFrameWork(const BackgroundPicture& background, const QString& cacheFolder);
     ~FirstFrameWork();  // waits: the work must not outlive what it was for
     FirstFrameWork(const FirstFrameWork&) = delete;
     FirstFrameWork& operator=(const FirstFrameWork&) = delete;
 
-    QSize backgroundSize() const { return backgroundSize_; }
+    const BackgroundPicture& background() const { return picture_; }
     // Taken once; a second take gives a null image.
     Background takeBackground();
 
 private:
-    QSize backgroundSize_;
+    BackgroundPicture picture_;
     std::future<Background> background_;
     std::future<void> fonts_;
 };

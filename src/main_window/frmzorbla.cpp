@@ -35,17 +35,11 @@ constexpr double kTileColumns[10] = {-148, -75, -4, 68, 140, 211, 283, 355, 426,
 // dy of the number labels 1 to 10; their tile images sit 2 pixels higher.
 constexpr double kNumberDy[10] = {42, 104, 164, 224, 284, 44, 104, 164, 224, 284};
 
-// The background is drawn 15/13 of the screen size from the top-left corner, so it
-// overshoots the right and bottom edges a little.
-QSize backgroundSize(QSize screen) {
-    return QSize(qRound(screen.width() * 15.0 / 13.0), qRound(screen.height() * 15.0 / 13.0));
-}
-
 }  // namespace
 
 frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    firstFrame_ = std::make_unique<FirstFrameWork>(screen ? backgroundSize(screen->geometry().size()) : QSize(),
+    firstFrame_ = std::make_unique<FirstFrameWork>(backgroundFor(screen ? screen->geometry().size() : QSize()),
                                                    backgroundCacheFolder());
     createControls();
 }
@@ -335,11 +329,12 @@ void frmZorbla::layoutControls() {
 }
 
 void frmZorbla::paintEvent(QPaintEvent*) {
-    const QSize size = backgroundSize(screen_);
-    if (backgroundFor_ != size) {
+    const BackgroundPicture wanted = backgroundFor(screen_);
+    const QSize size = wanted.drawn;
+    if (backgroundFor_ != wanted) {
         Background b;
         if (firstFrame_) {
-            if (firstFrame_->backgroundSize() == size)
+            if (firstFrame_->background() == wanted)
                 b = firstFrame_->takeBackground();
             // The helpers are let go once this frame is out, not waited for in it; then,
             // before the first click, the sound engine.
@@ -349,7 +344,7 @@ void frmZorbla::paintEvent(QPaintEvent*) {
             });
         }
         if (b.image.isNull())
-            b = loadBackground(size, backgroundCacheFolder());
+            b = loadBackground(wanted, backgroundCacheFolder());
         if (b.fromCache)
             // Drawn straight from the kept file for this frame; from then on from memory of
             // its own, so that nothing done to the file can reach the window.
@@ -362,7 +357,7 @@ void frmZorbla::paintEvent(QPaintEvent*) {
                 keeping_ = keepBackground(b);
             });
         background_ = b.image;
-        backgroundFor_ = size;
+        backgroundFor_ = wanted;
     }
     if (background_.isNull())
         return;

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "activities/activity_window.h"
+#include "main_window/first_frame.h"
 #include "files/wordtable.h"
 
 namespace zorbla {
@@ -208,7 +209,7 @@ private:
     double s_ = 1;
     QSize screen_;
     QImage background_;    // drawn at backgroundFor_, stretched when smaller
-    QSize backgroundFor_;
+    BackgroundPicture backgroundFor_;
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
     std::future<void> keeping_;  // the background being kept for the next start
     bool backgroundPressed_ = false;

@@ -47,6 +47,15 @@ bool near(QColor a, QColor b, int tolerance) {
 
 }  // namespace
 
+namespace {
+
+// The design's own picture, drawn at a size.
+zorbla::BackgroundPicture designBackground(QSize drawn) {
+    return {QStringLiteral(":/design/background.jpg"), drawn};
+}
+
+}  // namespace
+
 class TestPictures : public QObject {
     Q_OBJECT
 private slots:
@@ -180,11 +189,28 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("null.raw"))));
     }
 
+    // Every shape of screen shows a whole background, undistorted: a round sun stays
+    // round. Only the design's own 4:3 is drawn as the design draws it, 15/13 of the screen.
+    void aBackgroundForEveryShapeOfScreen() {
+        QCOMPARE(backgroundFor(QSize(1024, 768)), designBackground(QSize(1182, 886)));
+        for (const QSize screen : {QSize(1280, 800), QSize(1920, 1080), QSize(2560, 1080), QSize(1366, 768),
+                                   QSize(1280, 1024), QSize(3840, 2160), QSize(1600, 1200)}) {
+            const BackgroundPicture b = backgroundFor(screen);
+            const QSize made = QImageReader(b.picture).size();
+            QVERIFY2(made.isValid(), qPrintable(b.picture));
+            const double stretch = (double(b.drawn.width()) / made.width()) / (double(b.drawn.height()) / made.height());
+            QVERIFY2(qAbs(stretch - 1) < 0.005, qPrintable(QStringLiteral("%1x%2: %3").arg(screen.width()).arg(screen.height()).arg(stretch)));
+            QVERIFY(b.drawn.width() >= screen.width() && b.drawn.height() >= screen.height());
+            // The picture made for the shape, not a much wider or taller one cut down.
+            QVERIFY(double(b.drawn.width()) / b.drawn.height() / (double(screen.width()) / screen.height()) < 1.12);
+        }
+    }
+
     void backgroundIsKeptForTheNextStart() {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("cache/zorbla"));  // made when first kept
         const QSize drawn(1182, 886);
-        const Background fresh = loadBackground(drawn, folder);
+        const Background fresh = loadBackground(designBackground(drawn), folder);
         QVERIFY(!fresh.fromCache);
         // Decoded at half size, on the decoder's fast path, to be stretched when drawn.
         QCOMPARE(fresh.image.size(), QSize(1067, 800));
@@ -193,7 +219,7 @@ private slots:
         // Kept at exactly the size drawn, and the same picture.
         keepBackground(fresh).wait();
         QVERIFY(QFile::exists(fresh.cacheFile));
-        const Background again = loadBackground(drawn, folder);
+        const Background again = loadBackground(designBackground(drawn), folder);
         QVERIFY(again.fromCache);
         QCOMPARE(again.cacheFile, fresh.cacheFile);
         QCOMPARE(again.image.size(), drawn);
@@ -205,7 +231,7 @@ private slots:
         QVERIFY(!keepBackground(again).valid());  // already kept: nothing is written
 
         // Another screen: another copy, and the old one goes.
-        const Background other = loadBackground(QSize(800, 600), folder);
+        const Background other = loadBackground(designBackground(QSize(800, 600)), folder);
         QVERIFY(!other.fromCache);
         QVERIFY(other.cacheFile != fresh.cacheFile);
         QFile cutShort(fresh.cacheFile + QStringLiteral(".part-99999"));  // a start killed while keeping
@@ -219,29 +245,29 @@ private slots:
         QVERIFY(!QFile::exists(fresh.cacheFile));
         QVERIFY(!cutShort.exists());
         QVERIFY(stranger.exists());
-        const QImage kept = loadBackground(QSize(800, 600), folder).image;
+        const QImage kept = loadBackground(designBackground(QSize(800, 600)), folder).image;
         QCOMPARE(kept.size(), QSize(800, 600));
 
         // A damaged copy, or one of another size under the name, is decoded afresh.
         QFile damaged(other.cacheFile);
         QVERIFY(damaged.resize(damaged.size() / 2));
-        const Background redone = loadBackground(QSize(800, 600), folder);
+        const Background redone = loadBackground(designBackground(QSize(800, 600)), folder);
         QVERIFY(!redone.fromCache);
         QCOMPARE(redone.image, other.image);
         QVERIFY(writeRawImageFile(quarters(8, 6), other.cacheFile));
-        QVERIFY(!loadBackground(QSize(800, 600), folder).fromCache);
+        QVERIFY(!loadBackground(designBackground(QSize(800, 600)), folder).fromCache);
 
         // Without a cache folder, or with a file in its place, it is decoded every time.
-        const Background none = loadBackground(drawn, QString());
+        const Background none = loadBackground(designBackground(drawn), QString());
         QVERIFY(none.cacheFile.isEmpty());
         QCOMPARE(none.image, fresh.image);
         QVERIFY(!keepBackground(none).valid());
         QFile blocker(dir.filePath(QStringLiteral("blocked")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const Background blocked = loadBackground(drawn, blocker.fileName() + QStringLiteral("/zorbla"));
+        const Background blocked = loadBackground(designBackground(drawn), blocker.fileName() + QStringLiteral("/zorbla"));
         keepBackground(blocked).wait();
-        QVERIFY(!loadBackground(drawn, blocker.fileName() + QStringLiteral("/zorbla")).fromCache);
+        QVERIFY(!loadBackground(designBackground(drawn), blocker.fileName() + QStringLiteral("/zorbla")).fromCache);
     }
 
     void windowPicturesAreCompiledInAsTheirPngs() {

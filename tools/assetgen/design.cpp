@@ -78,9 +78,13 @@ void cloud(QPainter &p, QPointF c, double s)
     p.drawEllipse(c + QPointF(0, 22 * s), 80 * s, 28 * s);
 }
 
-QImage background()
+// The sky, the sun, clouds and hills, 1600 pixels high and w wide: 2133 for a 4:3 screen,
+// wider for wider screens. The sun stays at the left, round; the clouds keep their places
+// across the width, and the hills and the flowers on them run on.
+QImage background(int w)
 {
-    const int w = 2133, h = 1600;
+    const int h = 1600;
+    const double across = w / 2133.0;
     QImage img = canvas(w, h, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -108,11 +112,11 @@ QImage background()
     sg.setColorAt(1, QColor(255, 200, 40));
     p.setBrush(sg);
     p.drawEllipse(sun, 125, 125);
-    cloud(p, QPointF(850, 220), 1.6);
-    cloud(p, QPointF(1600, 160), 1.2);
-    cloud(p, QPointF(1950, 430), 1.0);
-    cloud(p, QPointF(520, 560), 0.9);
-    cloud(p, QPointF(1300, 520), 0.8);
+    cloud(p, QPointF(850 * across, 220), 1.6);
+    cloud(p, QPointF(1600 * across, 160), 1.2);
+    cloud(p, QPointF(1950 * across, 430), 1.0);
+    cloud(p, QPointF(520 * across, 560), 0.9);
+    cloud(p, QPointF(1300 * across, 520), 0.8);
     // Three layers of rolling hills.
     const QColor hills[] = {QColor(150, 215, 110), QColor(110, 195, 85), QColor(80, 175, 70)};
     for (int layer = 0; layer < 3; ++layer) {
@@ -134,7 +138,7 @@ QImage background()
     // Flowers dotted over the front hill, placed by a fixed seed.
     QRandomGenerator rng(7);
     const QColor petals[] = {QColor(255, 110, 140), QColor(255, 220, 60), QColor(255, 255, 255), QColor(190, 120, 255)};
-    for (int i = 0; i < 70; ++i) {
+    for (int i = 0, n = qRound(70 * across); i < n; ++i) {
         const QPointF c(rng.bounded(w), 1440 + rng.bounded(150));
         const QColor col = petals[rng.bounded(4)];
         for (int k = 0; k < 5; ++k) {
@@ -662,7 +666,11 @@ QList<char32_t> designEmoji()
 QList<DesignItem> designItems()
 {
     QList<DesignItem> items;
-    items << DesignItem{QStringLiteral("background.jpg"), [](const EmojiAtlas &, QString *) { return jpgBytes(background()); }};
+    // The background for each shape of screen: 4:3 (the design's), 16:10, 16:9 and 21:9.
+    items << DesignItem{QStringLiteral("background.jpg"), [](const EmojiAtlas &, QString *) { return jpgBytes(background(2133)); }};
+    for (const auto &[name, width] : {std::pair{"background_16x10.jpg", 2560}, {"background_16x9.jpg", 2844},
+                                      {"background_21x9.jpg", 3733}})
+        items << DesignItem{QLatin1String(name), [width = width](const EmojiAtlas &, QString *) { return jpgBytes(background(width)); }};
     // The main window's own pictures, as PNG and as raw pixels.
     auto window = [&items](const QString &stem, std::function<QImage(const EmojiAtlas &)> draw) {
         items << png(stem + QStringLiteral(".png"), draw) << raw(stem + QStringLiteral(".argb"), draw);
