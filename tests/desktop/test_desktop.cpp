@@ -177,6 +177,18 @@ private slots:
         QVERIFY(shownShare(w_.get()) > 0.9);
     }
 
+    // Escape and the door end the program, as a family's desktop delivers them.
+    void escapeAndTheDoorEnd() {
+        QSignalSpy escape(w_.get(), &frmZorbla::programEnded);
+        keys({QStringLiteral("Escape")});
+        QCOMPARE(escape.count(), 1);
+        cleanup();
+        init();
+        QSignalSpy door(w_.get(), &frmZorbla::programEnded);
+        click(w_->imgIzlaz);
+        QCOMPARE(door.count(), 1);
+    }
+
     // The quiz opens with the keyboard: the first key a child presses is in the box,
     // pressed as soon as the quiz is seen.
     void keyPressQuiz() {
