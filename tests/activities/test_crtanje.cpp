@@ -220,6 +220,22 @@ private slots:
     }
 
     // The window paints what it keeps, so the drawing survives being painted again.
+    // On a touch screen a finger draws as the left button does, and a tap on a colour
+    // box chooses it: nothing needs a mouse.
+    void aFingerDrawsAndChooses() {
+        static QPointingDevice* finger = QTest::createTouchDevice();
+        const QPoint box = board_->Picture[12]->geometry().center();  // red
+        QTest::touchEvent(board_, finger).press(0, box);
+        QTest::touchEvent(board_, finger).release(0, box);
+        QCOMPARE(board_->boja, 12);
+        QTest::touchEvent(board_, finger).press(0, {100, 300});
+        QTest::touchEvent(board_, finger).move(0, {250, 300});
+        QTest::touchEvent(board_, finger).move(0, {400, 300});
+        QTest::touchEvent(board_, finger).release(0, {400, 300});
+        QCOMPARE(thicknessAt(board_->ploca(), 250, 300, Qt::white), 3);
+        QCOMPARE(board_->ploca().pixelColor(250, 300), frmCrtanje::paleta(12));
+    }
+
     void theDrawingSurvivesARepaint() {
         choose(9);
         stroke(Qt::RightButton, 600);

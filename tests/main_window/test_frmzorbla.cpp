@@ -168,6 +168,21 @@ private slots:
         quiz->close();
     }
 
+    // A tap on a touch screen is a click, on the tiles and on the picture alike.
+    void aTapIsAClick() {
+        static QPointingDevice* finger = QTest::createTouchDevice();
+        auto tap = [this](QWidget* control) {
+            const QPoint at = control->geometry().center();
+            QTest::touchEvent(w_.get(), finger).press(0, at);
+            QTest::touchEvent(w_.get(), finger).release(0, at);
+        };
+        tap(w_->Label_[1]);
+        QCOMPARE(w_->slovo, QString("CapB"));
+        tap(w_->img1);
+        QCOMPARE(openWritten(), QString("sounds\\B1.wav"));
+        QVERIFY(w_->lblRijec->isVisible());
+    }
+
     void startUpState() {
         QCOMPARE(w_->windowTitle(), QString("Zorbla - "));
         // Before a choice there is no picture to page to: no arrow shows.
