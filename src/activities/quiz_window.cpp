@@ -37,8 +37,7 @@ void QuizWindow::createAnswerControls(QRect box, int checkLeft) {
 
 void QuizWindow::openQuiz() {
     Module1::uvijek_na_vrhu(*this);
-    show();
-    activateWindow();
+    show();  // the launcher gives it the keyboard
     txtUnosSlova->setFocus();
 }
 

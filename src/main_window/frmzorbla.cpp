@@ -253,11 +253,8 @@ void frmZorbla::place(QWidget* control, double dx, double dy) {
         return;
     }
     control->setGeometry(scaled(QRectF(QPointF(x0_ + dx, y0_ + dy), QSizeF(control->size())), s_));
-    if (control->testAttribute(Qt::WA_SetFont)) {
-        QFont f = control->font();
-        f.setPixelSize(qRound(f.pixelSize() * s_));
-        control->setFont(f);
-    }
+    if (control->testAttribute(Qt::WA_SetFont))
+        scaleFont(*control, s_);
 }
 
 // The layout rule runs on the screen in design units: W / s by H / s.

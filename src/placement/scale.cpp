@@ -20,8 +20,6 @@ QRect scaled(const QRectF& design, double s) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-namespace {
-
 void scaleFont(QWidget& w, double s) {
     QFont f = w.font();
     if (f.pixelSize() > 0)
@@ -30,8 +28,6 @@ void scaleFont(QWidget& w, double s) {
         f.setPointSizeF(f.pointSizeF() * s);
     w.setFont(f);
 }
-
-}  // namespace
 
 void scaleWindow(QWidget& window, double s) {
     if (s == 1.0)

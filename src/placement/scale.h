@@ -16,6 +16,9 @@ double screenScale(QSize logicalScreen);
 // that controls that touch at the design size touch when scaled.
 QRect scaled(const QRectF& design, double s);
 
+// The widget's font s times as large.
+void scaleFont(QWidget& w, double s);
+
 // Makes a window built at the design size s times as large: its own size (about the
 // same centre; a full-screen window keeps the screen), and the place, size and font of
 // each of its controls. Pictures fill their controls as they did. Run it once.
