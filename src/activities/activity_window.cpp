@@ -4,6 +4,7 @@
 
 #include "placement/module1.h"
 #include "placement/scale.h"
+#include "widgets/look.h"
 
 namespace zorbla {
 
@@ -30,6 +31,7 @@ void ActivityWindow::showEvent(QShowEvent* event) {
     if (!scaled_) {
         scaled_ = true;
         scaleWindow(*this, start_.scale);
+        sharpenPictures(*this, start_.scale * devicePixelRatioF());
     }
     QWidget::showEvent(event);
 }

@@ -27,7 +27,7 @@ void QuizWindow::createAnswerControls(QRect box, int checkLeft) {
     imgOK->setObjectName(QStringLiteral("imgOK"));
     imgOK->setGeometry(checkLeft, 136, 38, 38);
     imgOK->setScaledContents(true);
-    imgOK->setPixmap(QPixmap(QStringLiteral(":/design/check.png")));
+    setDesignPicture(imgOK, QStringLiteral(":/design/check"));
     imgOK->setCursor(pointer(Pointer::Smiley));
     connect(imgOK, &ClickLabel::clicked, this, &QuizWindow::imgOK_Click);
 

@@ -61,6 +61,14 @@ QStringList allPictures() {
     return s;
 }
 
+QString atScale(const QString& written, int scale) {
+    if (scale <= 1)
+        return written;
+    const int dot = int(written.lastIndexOf(QLatin1Char('.')));
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    return dot < 0 ? written + suffix : written.left(dot) + suffix + written.mid(dot);
+}
+
 QString fileName(const QString& written) { return written.section(QLatin1Char('\\'), -1); }
 
 }  // namespace zorbla::pack

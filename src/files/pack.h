@@ -52,6 +52,10 @@ inline constexpr const char* kPrompts[] = {lowerCase,   red,           orange,  
 inline constexpr const char boing[] = "boing";
 inline constexpr const char alphabetSong[] = "alphabet_song";
 
+// The same picture drawn at twice the size ("images\B1@2x.gif"), beside the still
+// pictures, for screens that show them larger; a parent's own picture need not have one.
+QString atScale(const QString& written, int scale);
+
 // Every file of the pack, as written.
 QStringList allSounds();
 QStringList allPictures();

@@ -23,6 +23,7 @@
 #include "files/pack.h"
 #include "files/paths.h"
 #include "pictures/rawimage.h"
+#include "pictures/sharper.h"
 #include "placement/scale.h"
 #include "sound/wavdevice.h"
 
@@ -39,6 +40,10 @@ constexpr double kNumberDy[10] = {42, 104, 164, 224, 284, 44, 104, 164, 224, 284
 
 frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) {
     const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        s_ = screenScale(screen->geometry().size());
+        deviceScale_ = s_ * screen->devicePixelRatio();
+    }
     firstFrame_ = std::make_unique<FirstFrameWork>(backgroundFor(screen ? screen->geometry().size() : QSize()),
                                                    backgroundCacheFolder());
     createControls();
@@ -62,7 +67,7 @@ void frmZorbla::createControls() {
         l->setScaledContents(true);
         auto it = pixmaps.find(stem);
         if (it == pixmaps.end())
-            it = pixmaps.insert(stem, QPixmap::fromImage(designPicture(stem)));
+            it = pixmaps.insert(stem, QPixmap::fromImage(designPicture(stem, deviceScale_)));
         l->setPixmap(*it);
         return l;
     };
@@ -264,8 +269,6 @@ void frmZorbla::layoutControls() {
     const double h = screen_.height() / s_;
     x0_ = float(w * 0.5 - 200);
     y0_ = float(h * 0.52 - 200);
-    for (AniGIF* ani : {AniGIF1, alphabetAniGIF, SpiderAniGIF, StarAniGIF})
-        ani->setScale(s_);
     place(img1, 0, 0);
     place(imgPlaviOkvir[0], 0, 397);
     place(imgPlaviOkvir[1], 0, 3);
@@ -323,6 +326,10 @@ void frmZorbla::layoutControls() {
     place(alphabetAniGIF, -312, -192);
     place(SpiderAniGIF, 560, -170);
     place(StarAniGIF, 520, 200);
+    // After placing: an animation drawn larger may be read again at twice the size,
+    // which gives it its drawn size at once.
+    for (AniGIF* ani : {AniGIF1, alphabetAniGIF, SpiderAniGIF, StarAniGIF})
+        ani->setScale(s_);
 }
 
 void frmZorbla::paintEvent(QPaintEvent*) {
@@ -477,13 +484,11 @@ void frmZorbla::showPicture(const QString& file) {
         img1->setPixmap(QPixmap());
         return;
     }
-    const QString path = resolvePath(file);
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    QString error;
+    const QImage image = readSharper(resolvePath(file), deviceScale_, &error);
     if (image.isNull()) {
         // A missing picture must not end a child's session: show none and say why.
-        std::fprintf(stderr, "zorbla: cannot show the picture %s: %s\n", qPrintable(file),
-                     qPrintable(reader.errorString()));
+        std::fprintf(stderr, "zorbla: cannot show the picture %s: %s\n", qPrintable(file), qPrintable(error));
         img1->setPixmap(QPixmap());
         return;
     }

@@ -207,6 +207,7 @@ private:
     QString shownPicture_;
     double x0_ = 0, y0_ = 0;
     double s_ = 1;
+    double deviceScale_ = 1;  // s_ times the screen's pixel ratio: how large pictures are drawn
     QSize screen_;
     QImage background_;    // drawn at backgroundFor_, stretched when smaller
     BackgroundPicture backgroundFor_;

@@ -163,7 +163,16 @@ QImage compiledIn(const QString& name) {
 
 }  // namespace
 
-QImage designPicture(const QString& stem) {
+QImage designPicture(const QString& stem, double deviceScale) {
+    if (deviceScale > 1.0) {
+        QImage sharp = compiledIn(stem + QStringLiteral("@2x.argb"));
+        if (sharp.isNull())
+            sharp = QImage(stem + QStringLiteral("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
     const QImage view = compiledIn(stem + QStringLiteral(".argb"));
     return view.isNull() ? QImage(stem + QStringLiteral(".png")) : view;
 }

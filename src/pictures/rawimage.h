@@ -37,8 +37,10 @@ QImage imageInLargePages(int width, int height, QImage::Format format);
 QImage copyInLargePages(const QImage& image);
 
 // A window picture by its resource name without extension (":/design/title"): the raw
-// pixels when they are compiled in, else the PNG of the same name.
-QImage designPicture(const QString& stem);
+// pixels when they are compiled in, else the PNG of the same name. Where the window is
+// drawn larger than its design size (deviceScale above 1), the same picture at twice the
+// size ("title@2x"), with a device pixel ratio of 2, when there is one.
+QImage designPicture(const QString& stem, double deviceScale = 1.0);
 
 // The first frame of a compiled-in animation (":/design/star.gif") as raw pixels, when
 // they are compiled in beside it (":/design/star.first.argb"); else a null image.

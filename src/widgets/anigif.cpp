@@ -6,6 +6,7 @@
 
 #include "files/paths.h"
 #include "pictures/rawimage.h"
+#include "pictures/sharper.h"
 
 #include <cstdio>
 
@@ -32,9 +33,12 @@ bool AniGIF::load(const QString& writtenName) {
     reader_.reset();
     path_.clear();
     showFrame(QImage(), -1);
+    written_ = writtenName;
     if (writtenName.isEmpty())
         return false;
-    const QString path = writtenName.startsWith(':') ? writtenName : resolvePath(writtenName);
+    // Drawn larger than its own size, it is read from its companion at twice the size.
+    const QString path = sharperFile(writtenName.startsWith(':') ? writtenName : resolvePath(writtenName),
+                                     scale_ * devicePixelRatioF(), &ratio_);
     path_ = path;
     const QImage first = firstFramePicture(path);
     if (!first.isNull()) {
@@ -50,6 +54,13 @@ bool AniGIF::load(const QString& writtenName) {
         return false;
     }
     return true;
+}
+
+void AniGIF::setScale(double s) {
+    const bool sharperBefore = scale_ * devicePixelRatioF() > 1.0;
+    scale_ = s;
+    if (!written_.isEmpty() && (scale_ * devicePixelRatioF() > 1.0) != sharperBefore && !isRunning())
+        load(written_);
 }
 
 void AniGIF::start() {
@@ -95,7 +106,7 @@ void AniGIF::finish() {
 void AniGIF::showFrame(const QImage& frame, int number) {
     frame_ = frame;
     frameNumber_ = number;
-    const QSize drawn(qRound(frame.width() * scale_), qRound(frame.height() * scale_));
+    const QSize drawn(qRound(frame.width() * scale_ / ratio_), qRound(frame.height() * scale_ / ratio_));
     if (!frame.isNull() && drawn != size())
         resize(drawn);
     update();

@@ -34,8 +34,10 @@ public:
     // The frame on the screen, counted from 0; -1 when nothing is shown.
     int currentFrameNumber() const { return frameNumber_; }
     QImage currentImage() const { return frame_; }
-    // Draws the animation this many times its size (a larger screen's scale).
-    void setScale(double s) { scale_ = s; }
+    // Draws the animation this many times its size (a larger screen's scale). Drawn
+    // larger than its own size, it is read from its companion at twice the size, where
+    // it has one: a loaded animation is loaded again for that.
+    void setScale(double s);
 
 signals:
     void clicked();
@@ -52,6 +54,7 @@ private:
     void finish();
     void showFrame(const QImage& frame, int number);
 
+    QString written_;  // as given to load()
     QString path_;
     std::unique_ptr<QImageReader> reader_;  // open while playing
     QTimer timer_;                          // the delay of the frame on the screen
@@ -59,6 +62,7 @@ private:
     QImage frame_;
     int frameNumber_ = -1;
     double scale_ = 1;
+    int ratio_ = 1;  // 2 when the frames are the companion's, at twice the size
     bool pressed_ = false;
 };
 

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QPoint>
 
+class QLabel;
+class QString;
 class QWidget;
 
 namespace zorbla {
@@ -19,6 +21,14 @@ QFont childFont(int pixelSize, bool bold = true);
 // painter's palette over the colours of the drawing board, the pencil over the pad.
 enum class Pointer { Smiley, Palette, Pencil };
 QCursor pointer(Pointer which);
+
+// A window picture (":/design/check") on a label, by its name without extension, so
+// that sharpenPictures() can put it in again at twice the size.
+void setDesignPicture(QLabel* label, const QString& stem);
+
+// Every window picture of the window at twice its size where the window is drawn
+// larger than its design (deviceScale: its scale times the screen's pixel ratio).
+void sharpenPictures(QWidget& window, double deviceScale);
 
 // The exit door with its arrow, 35 x 35 at the given place of its window, named
 // "imgIzlaz" as every window's door is. It shows the plain arrow pointer.

@@ -154,9 +154,12 @@ private slots:
         for (QWidget* c : w_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (c->isVisible() && c != w_->alphabetAniGIF && c != w_->SpiderAniGIF)  // these may lean out
                 QVERIFY2(w_->rect().contains(c->geometry()), qPrintable(c->objectName()));
+        QVERIFY(qAbs(w_->StarAniGIF->width() - 150 * s) <= 1);
         const QPoint b = w_->Label_[1]->geometry().center();
         clickAt(w_.get(), b);
         QCOMPARE(w_->slovo, QString("CapB"));
+        // Drawn larger, the picture comes from its companion at twice the size.
+        QCOMPARE(w_->img1->pixmap().width(), s > 1 ? 800 : 400);
         // A game is s times its design size too, over the middle of the window.
         clickAt(w_.get(), w_->lblSlovoRnd->geometry().center());
         QWidget* quiz = nullptr;

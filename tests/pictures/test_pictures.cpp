@@ -10,6 +10,7 @@
 #include "main_window/first_frame.h"
 #include "pictures/jpegscale.h"
 #include "pictures/rawimage.h"
+#include "pictures/sharper.h"
 
 using namespace zorbla;
 
@@ -306,6 +307,39 @@ private slots:
         // A picture with no raw copy comes from its PNG.
         QCOMPARE(designPicture(QStringLiteral(":/design/bear")).size(), QImage(":/design/bear.png").size());
         QVERIFY(designPicture(QStringLiteral(":/design/nothing")).isNull());
+        // Drawn larger, the same picture at twice the size, taking the same room.
+        const QImage sharp = designPicture(QStringLiteral(":/design/title"), 1.40625);
+        QCOMPARE(sharp.size(), designPicture(QStringLiteral(":/design/title")).size() * 2);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(400, 400));
+    }
+
+    // A picture drawn larger than itself comes from its companion at twice the size, but
+    // never from one left behind when a parent put a picture of their own in its place.
+    void theSharperCompanionOnlyWhereItFits() {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("B1.png")), companion = dir.filePath(QStringLiteral("B1@2x.png"));
+        QVERIFY(quarters(40, 40).save(picture, "png") && quarters(80, 80).save(companion, "png"));
+        const QDateTime made = QDateTime::currentDateTime().addSecs(-60);
+        auto touch = [](const QString& path, const QDateTime& t) {
+            QFile f(path);
+            return f.open(QIODevice::ReadWrite) && f.setFileTime(t, QFileDevice::FileModificationTime);
+        };
+        QVERIFY(touch(picture, made) && touch(companion, made));
+        int ratio = 0;
+        QCOMPARE(sharperFile(picture, 1.0, &ratio), picture);
+        QCOMPARE(ratio, 1);
+        QCOMPARE(sharperFile(picture, 1.4, &ratio), companion);
+        QCOMPARE(ratio, 2);
+        const QImage read = readSharper(picture, 2.0);
+        QCOMPARE(read.size(), QSize(80, 80));
+        QCOMPARE(read.deviceIndependentSize(), QSizeF(40, 40));
+        // The parent's own picture, newer than the pack's companion.
+        QVERIFY(quarters(40, 40).save(picture, "png"));
+        QCOMPARE(sharperFile(picture, 2.0, &ratio), picture);
+        // A companion of another size is not the same picture.
+        QVERIFY(touch(picture, made) && quarters(60, 60).save(companion, "png"));
+        QCOMPARE(sharperFile(picture, 2.0, &ratio), picture);
+        QCOMPARE(readSharper(picture, 2.0).size(), QSize(40, 40));
     }
 };
 

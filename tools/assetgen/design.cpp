@@ -19,9 +19,21 @@ const QColor kWindowBlue(60, 160, 245);
 constexpr char32_t kPalette = 0x1F3A8, kLaugh = 0x1F606, kDoor = 0x1F6AA,
                    kStar = 0x2B50, kApple = 0x1F34E, kPencil = 0x270F;
 
+// How many pixels each design pixel takes in the pictures being made on this thread:
+// 2 for the "@2x" pictures of screens that draw the window larger.
+thread_local int t_scale = 1;
+
+struct AtScale {
+    explicit AtScale(int s) : saved(t_scale) { t_scale = s; }
+    ~AtScale() { t_scale = saved; }
+    int saved;
+};
+
+// A picture of w x h design pixels; a painter on it draws in design pixels.
 QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * t_scale, h * t_scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(t_scale);
     img.fill(fill);
     return img;
 }
@@ -205,8 +217,8 @@ QImage title(const EmojiAtlas &atlas)
         }
         cloudSmall(p, QPointF(86, 146));
         cloudSmall(p, QPointF(314, 146));
-        drawFitted(p, atlas.image(kStar), QRectF(22, 22, 56, 56));
-        drawFitted(p, atlas.image(kApple), QRectF(322, 22, 56, 56));
+        atlas.draw(p, kStar, QRectF(22, 22, 56, 56));
+        atlas.draw(p, kApple, QRectF(322, 22, 56, 56));
         // ZORBLA, each letter its own colour, hopping up and down a little.
         const QString name = QStringLiteral("ZORBLA");
         const QColor cols[] = {QColor(235, 60, 60), QColor(250, 140, 20), QColor(60, 170, 60),
@@ -292,7 +304,7 @@ QImage wordBack()
 QImage exitDoor(const EmojiAtlas &atlas)
 {
     return drawn(35, 35, [&](QPainter &p) {
-        drawFitted(p, atlas.image(kDoor), QRectF(11, 1, 23, 33));
+        atlas.draw(p, kDoor, QRectF(11, 1, 23, 33));
         QPainterPath a;
         a.moveTo(1, 14);
         a.lineTo(10, 14);
@@ -344,7 +356,7 @@ QImage easel(const EmojiAtlas &atlas)
         p.drawEllipse(QPointF(38, 27), 7, 7);
         p.setBrush(wood);
         p.drawRect(QRectF(16, 67, 80, 6));
-        drawFitted(p, atlas.image(kPalette), QRectF(66, 52, 56, 56));
+        atlas.draw(p, kPalette, QRectF(66, 52, 56, 56));
     });
 }
 
@@ -359,7 +371,7 @@ QImage letterB(const EmojiAtlas &atlas)
         path.addText(14, 58, f, QStringLiteral("B"));
         p.strokePath(path, QPen(QColor(20, 60, 160), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.fillPath(path, QColor(60, 140, 240));
-        drawFitted(p, atlas.image(kPencil), QRectF(50, 8, 52, 52));
+        atlas.draw(p, kPencil, QRectF(50, 8, 52, 52));
     });
 }
 
@@ -408,7 +420,7 @@ QImage smiley(const EmojiAtlas &atlas)
 {
     QImage img = canvas(32, 32);
     QPainter p(&img);
-    drawFitted(p, atlas.image(kLaugh), QRectF(1, 1, 30, 30));
+    atlas.draw(p, kLaugh, QRectF(1, 1, 30, 30));
     return img;
 }
 
@@ -416,7 +428,7 @@ QImage paletteCursor(const EmojiAtlas &atlas)
 {
     QImage img = canvas(32, 32);
     QPainter p(&img);
-    drawFitted(p, atlas.image(kPalette), QRectF(1, 1, 30, 30));
+    atlas.draw(p, kPalette, QRectF(1, 1, 30, 30));
     return img;
 }
 
@@ -454,7 +466,7 @@ QImage icon(const EmojiAtlas &atlas)
         shadedCard(p, QRectF(8, 8, 240, 240), 48, QLineF(0, 0, 0, 256), QColor(90, 185, 255), QColor(40, 120, 225),
                    QPen(Qt::white, 8));
         block(p, QRectF(48, 80, 130, 130), QColor(250, 170, 30), QStringLiteral("Z"));
-        drawFitted(p, atlas.image(kStar), QRectF(168, 26, 66, 66));
+        atlas.draw(p, kStar, QRectF(168, 26, 66, 66));
     });
 }
 
@@ -611,27 +623,28 @@ QList<GifFrame> starAnimation()
     return frames;
 }
 
-DesignItem png(const QString &name, std::function<QImage(const EmojiAtlas &)> draw)
+DesignItem png(const QString &name, std::function<QImage(const EmojiAtlas &)> draw, int scale = 1)
 {
-    return {name, [draw](const EmojiAtlas &a, QString *) { return pngBytes(draw(a)); }};
+    return {name, [draw, scale](const EmojiAtlas &a, QString *) { AtScale at(scale); return pngBytes(draw(a)); }};
 }
 
 // The same picture as raw pixels, for the main window's first frame.
-DesignItem raw(const QString &name, std::function<QImage(const EmojiAtlas &)> draw)
+DesignItem raw(const QString &name, std::function<QImage(const EmojiAtlas &)> draw, int scale = 1)
 {
-    return {name, [draw](const EmojiAtlas &a, QString *) { return zorbla::encodeRawImage(draw(a)); }};
+    return {name, [draw, scale](const EmojiAtlas &a, QString *) { AtScale at(scale); return zorbla::encodeRawImage(draw(a)); }};
 }
 
-DesignItem gif(const QString &name, std::function<QList<GifFrame>()> frames)
+DesignItem gif(const QString &name, std::function<QList<GifFrame>()> frames, int scale = 1)
 {
-    return {name, [frames](const EmojiAtlas &, QString *e) { return gifBytes(frames(), e); }};
+    return {name, [frames, scale](const EmojiAtlas &, QString *e) { AtScale at(scale); return gifBytes(frames(), e); }};
 }
 
 // The first frame of the animation exactly as its reader gives it, as raw pixels: the
 // main window shows it before the animation itself is read.
-DesignItem firstFrame(const QString &name, std::function<QList<GifFrame>()> frames)
+DesignItem firstFrame(const QString &name, std::function<QList<GifFrame>()> frames, int scale = 1)
 {
-    return {name, [frames](const EmojiAtlas &, QString *e) {
+    return {name, [frames, scale](const EmojiAtlas &, QString *e) {
+                AtScale at(scale);
                 const QByteArray gif = gifBytes(frames(), e);
                 QBuffer buffer;
                 buffer.setData(gif);
@@ -671,9 +684,15 @@ QList<DesignItem> designItems()
     for (const auto &[name, width] : {std::pair{"background_16x10.jpg", 2560}, {"background_16x9.jpg", 2844},
                                       {"background_21x9.jpg", 3733}})
         items << DesignItem{QLatin1String(name), [width = width](const EmojiAtlas &, QString *) { return jpgBytes(background(width)); }};
-    // The main window's own pictures, as PNG and as raw pixels.
+    // The main window's own pictures, as PNG and as raw pixels, and as raw pixels at twice
+    // the size for screens that draw the window larger.
     auto window = [&items](const QString &stem, std::function<QImage(const EmojiAtlas &)> draw) {
-        items << png(stem + QStringLiteral(".png"), draw) << raw(stem + QStringLiteral(".argb"), draw);
+        items << png(stem + QStringLiteral(".png"), draw) << raw(stem + QStringLiteral(".argb"), draw)
+              << raw(stem + QStringLiteral("@2x.argb"), draw, 2);
+    };
+    // The other windows' pictures, as PNG at both sizes.
+    auto pngs = [&items](const QString &stem, std::function<QImage(const EmojiAtlas &)> draw) {
+        items << png(stem + QStringLiteral(".png"), draw) << png(stem + QStringLiteral("@2x.png"), draw, 2);
     };
     window(QStringLiteral("title"), title);
     window(QStringLiteral("tile_letter"), [](const EmojiAtlas &) { return keyTile(50, 40, QColor(255, 200, 60), QString()); });
@@ -694,23 +713,27 @@ QList<DesignItem> designItems()
         const QColor c = s.c;
         window(QStringLiteral("swatch_%1").arg(QLatin1String(s.name)), [c](const EmojiAtlas &) { return swatch(c); });
     }
-    items << gif(QStringLiteral("alphabet.gif"), alphabetAnimation)
-          << gif(QStringLiteral("spider.gif"), spiderAnimation)
-          << gif(QStringLiteral("star.gif"), starAnimation)
-          << firstFrame(QStringLiteral("alphabet.first.argb"), alphabetAnimation)
-          << firstFrame(QStringLiteral("spider.first.argb"), spiderAnimation)
-          << firstFrame(QStringLiteral("star.first.argb"), starAnimation);
+    const std::pair<const char *, QList<GifFrame> (*)()> animations[] = {
+        {"alphabet", alphabetAnimation}, {"spider", spiderAnimation}, {"star", starAnimation}};
+    for (const auto &[stem, frames] : animations)
+        for (int scale : {1, 2}) {
+            const QString name = QLatin1String(stem) + (scale == 2 ? QStringLiteral("@2x") : QString());
+            items << gif(name + QStringLiteral(".gif"), frames, scale)
+                  << firstFrame(name + QStringLiteral(".first.argb"), frames, scale);
+        }
     for (int k = 1; k <= 10; ++k)
-        items << png(QStringLiteral("numeral_%1.png").arg(k),
-                     [k](const EmojiAtlas &) { return keyTile(50, 40, QColor(200, 204, 212), QString::number(k)); });
-    items << png(QStringLiteral("check.png"), [](const EmojiAtlas &) { return check(); })
-          << png(QStringLiteral("bear.png"), [](const EmojiAtlas &) { return bearImage(Mood::Neutral); })
-          << png(QStringLiteral("button_first.png"), [](const EmojiAtlas &) { return button(QStringLiteral("_ICTURE")); })
-          << png(QStringLiteral("button_any.png"), [](const EmojiAtlas &) { return button(QStringLiteral("PIC_URE")); })
+        pngs(QStringLiteral("numeral_%1").arg(k),
+             [k](const EmojiAtlas &) { return keyTile(50, 40, QColor(200, 204, 212), QString::number(k)); });
+    pngs(QStringLiteral("check"), [](const EmojiAtlas &) { return check(); });
+    pngs(QStringLiteral("button_first"), [](const EmojiAtlas &) { return button(QStringLiteral("_ICTURE")); });
+    pngs(QStringLiteral("button_any"), [](const EmojiAtlas &) { return button(QStringLiteral("PIC_URE")); });
+    pngs(QStringLiteral("cursor_palette"), paletteCursor);
+    pngs(QStringLiteral("cursor_pencil"), [](const EmojiAtlas &) { return pencilCursor(); });
+    items << png(QStringLiteral("bear.png"), [](const EmojiAtlas &) { return bearImage(Mood::Neutral); })
+          << png(QStringLiteral("bear@2x.png"), [](const EmojiAtlas &) { return bearImage(Mood::Neutral, 2); })
           << png(QStringLiteral("cursor_smiley.png"), smiley)
           << raw(QStringLiteral("cursor_smiley.argb"), smiley)  // the main window's pointer
-          << png(QStringLiteral("cursor_palette.png"), paletteCursor)
-          << png(QStringLiteral("cursor_pencil.png"), [](const EmojiAtlas &) { return pencilCursor(); })
+          << raw(QStringLiteral("cursor_smiley@2x.argb"), smiley, 2)
           << png(QStringLiteral("icon.png"), icon)
           << DesignItem{QStringLiteral("icon.svg"), [](const EmojiAtlas &, QString *) { return QByteArray(kIconSvg); }};
     return items;

@@ -2,6 +2,7 @@
 #include "pack.h"
 
 #include "files/pack.h"
+#include "paint.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -43,8 +44,10 @@ int main(int argc, char **argv)
     QCommandLineOption stamp(QStringLiteral("stamp"), QStringLiteral("File to touch after success (for the build)."),
                              QStringLiteral("FILE"));
     QCommandLineOption jobs(QStringLiteral("jobs"), QStringLiteral("Worker threads (default: one per core)."), QStringLiteral("N"));
+    QCommandLineOption emojiArt(QStringLiteral("emoji-art"), QStringLiteral("The emoji drawings (Iconify JSON of Noto's emoji)."),
+                                QStringLiteral("FILE"), ag::defaultEmojiArt());
     QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Say how long it took."));
-    cli.addOptions({assets, data, design, voice, montage, stamp, jobs, verbose});
+    cli.addOptions({assets, data, design, voice, montage, stamp, jobs, emojiArt, verbose});
     cli.process(app);
 
     if (!cli.isSet(data)) {
@@ -57,6 +60,7 @@ int main(int argc, char **argv)
     o.designDir = cli.isSet(design) ? QDir(cli.value(design)).absolutePath() : QString();
     o.stampFile = cli.value(stamp);
     o.jobs = cli.value(jobs).toInt();
+    o.emojiArt = cli.value(emojiArt);
     o.verbose = cli.isSet(verbose);
 
     if (cli.isSet(voice))

@@ -265,7 +265,7 @@ int generatePack(const PackOptions &o)
     for (const Picture &p : content.numbers)
         emoji += p.emoji;
     auto atlas = std::make_shared<EmojiAtlas>();
-    if (!checkFonts(emoji, textCharacters(content), &error) || !atlas->build(emoji, &error)) {
+    if (!checkFonts(textCharacters(content), &error) || !atlas->build(o.emojiArt.isEmpty() ? defaultEmojiArt() : o.emojiArt, emoji, &error)) {
         say(error);
         return 1;
     }
@@ -314,20 +314,26 @@ int generatePack(const PackOptions &o)
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p) {
             const Picture pic = content.letter(l, p);
-            pictures.append(gifJob(file(pack::letterPicture(l, p + 1)),
-                                   [pic, l, atlas] { return QList<GifFrame>{{letterStill(pic, l, *atlas), 0}}; }));
+            const QString still = pack::letterPicture(l, p + 1);
+            for (int scale : {1, 2})
+                pictures.append(gifJob(file(pack::atScale(still, scale)),
+                                       [pic, l, atlas, scale] { return QList<GifFrame>{{letterStill(pic, l, *atlas, scale), 0}}; }));
         }
     for (int k = 1; k <= 10; ++k)
         for (int p = 0; p < 4; ++p) {
             const Picture pic = content.number(k, p);
             const bool counted = p + 1 == pack::countingPicture(k);
-            pictures.append(gifJob(file(pack::numberPicture(k, p + 1)),
-                                   [pic, counted, atlas] { return QList<GifFrame>{{numberStill(pic, counted, *atlas), 0}}; }));
+            const QString still = pack::numberPicture(k, p + 1);
+            for (int scale : {1, 2})
+                pictures.append(gifJob(file(pack::atScale(still, scale)),
+                                       [pic, counted, atlas, scale] { return QList<GifFrame>{{numberStill(pic, counted, *atlas, scale), 0}}; }));
         }
     const Mood moods[] = {Mood::Neutral, Mood::Happy, Mood::Sad};
     for (int i = 0; i < 3; ++i) {
         const Mood m = moods[i];
-        pictures.append(gifJob(file(pack::bear(i + 1)), [m] { return QList<GifFrame>{{bearImage(m), 0}}; }, true));
+        for (int scale : {1, 2})
+            pictures.append(gifJob(file(pack::atScale(pack::bear(i + 1), scale)),
+                                   [m, scale] { return QList<GifFrame>{{bearImage(m, scale), 0}}; }, true));
     }
 
     const int threads = o.jobs > 0 ? o.jobs : std::max(1, QThread::idealThreadCount());

@@ -10,6 +10,7 @@ struct PackOptions {
     QString dataDir;    // written: text.txt, images/, sounds/
     QString designDir;  // written when not empty: the window pictures
     QString stampFile;  // touched after success when not empty
+    QString emojiArt;   // the emoji drawings; defaultEmojiArt() when empty
     int jobs = 0;       // worker threads; 0 = one per core
     bool verbose = false;
 };

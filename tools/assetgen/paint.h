@@ -13,27 +13,30 @@
 namespace ag {
 
 extern const char *const kWordFamily;  // Comic Neue
-extern const char *const kEmojiFamily; // Noto Color Emoji
 
-// Fails when a font is missing or lacks a character: Qt would otherwise
+// Fails when the word font is missing or lacks a character: Qt would otherwise
 // quietly draw with another font, or a box.
-bool checkFonts(const QList<char32_t> &emoji, const QString &textChars, QString *error);
+bool checkFonts(const QString &textChars, QString *error);
+
+// The emoji drawings the build was configured with (an Iconify JSON set of Noto's emoji).
+QString defaultEmojiArt();
 
 QFont wordFont(double pixelSize, bool bold = true);
 
-// Each emoji drawn once at the font's own bitmap size and cut to its
-// visible pixels; the pictures then scale these images.
+// The emoji, drawn from Noto's vector drawings at 768 pixels and cut to what they
+// draw; every picture shrinks them, so none is an enlarged bitmap.
 class EmojiAtlas {
 public:
-    bool build(const QList<char32_t> &codePoints, QString *error);
-    QImage image(char32_t cp) const { return m_images.value(cp); }
+    bool build(const QString &artFile, const QList<char32_t> &codePoints, QString *error);
+    // As large as fits in box, centred, keeping its shape, at the device's resolution.
+    void draw(QPainter &p, char32_t cp, const QRectF &box) const;
+    // At most size, keeping its shape; null when cp was not built.
+    QImage image(char32_t cp, QSize size) const;
+    QImage image(char32_t cp, int height) const;
 
 private:
-    QHash<char32_t, QImage> m_images;
+    QHash<char32_t, QList<QImage>> m_images; // the drawing, then halved again and again
 };
-
-// Draws img as large as fits in box, centred, keeping its shape.
-void drawFitted(QPainter &p, const QImage &img, const QRectF &box);
 
 // The soft rounded card every picture sits on.
 void drawCard(QPainter &p, const QRectF &area, const QColor &background, const QColor &card);

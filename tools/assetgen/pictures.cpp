@@ -109,7 +109,7 @@ void drawZero(QPainter &p, const QRectF &box)
 void drawObject(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, const QRectF &box)
 {
     if (!pic.emoji.isEmpty())
-        drawFitted(p, atlas.image(pic.emoji.first()), box);
+        atlas.draw(p, pic.emoji.first(), box);
     else if (pic.word.startsWith(QLatin1String("XYLO")))
         drawXylophone(p, box);
     else
@@ -204,11 +204,12 @@ QImage blankImage(int w, int h)
 
 } // namespace
 
-QImage letterStill(const Picture &pic, int letterIndex, const EmojiAtlas &atlas)
+QImage letterStill(const Picture &pic, int letterIndex, const EmojiAtlas &atlas, int scale)
 {
-    QImage img = blankImage(400, 400);
+    QImage img = blankImage(400 * scale, 400 * scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     drawLetterScene(p, pic, letterIndex, atlas, Motion());
     return img;
 }
@@ -254,14 +255,13 @@ void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, i
             p.drawRoundedRect(r.adjusted(-3, -3, 3, 3), 8, 8);
         p.restore();
     }
-    const QImage obj = atlas.image(pic.emoji.first());
     for (int i = 0; i < shown && i < cells.size(); ++i) {
         QRectF r = cells[i];
         if (i == shown - 1 && pop != 1.0) {
             const QPointF c = r.center();
             r = QRectF(c.x() - r.width() * pop / 2, c.y() - r.height() * pop / 2, r.width() * pop, r.height() * pop);
         }
-        drawFitted(p, obj, r.adjusted(4, 4, -4, -4));
+        atlas.draw(p, pic.emoji.first(), r.adjusted(4, 4, -4, -4));
     }
     if (caption.isEmpty())
         return;
@@ -271,11 +271,12 @@ void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, i
 
 } // namespace
 
-QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas)
+QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas, int scale)
 {
-    QImage img = blankImage(400, 400);
+    QImage img = blankImage(400 * scale, 400 * scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     if (counted)
         drawNumberScene(p, pic, atlas, pic.count, 1.0, QString(), kQuizCountArea);
     else
@@ -445,11 +446,12 @@ void drawBear(QPainter &p, Mood mood, double wave)
     p.restore();
 }
 
-QImage bearImage(Mood mood)
+QImage bearImage(Mood mood, int scale)
 {
-    QImage img(170, 190, QImage::Format_ARGB32_Premultiplied);
+    QImage img(170 * scale, 190 * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(scale, scale);
     drawBear(p, mood);
     return img;
 }

@@ -11,16 +11,17 @@ namespace ag {
 // Where the object of a letter picture sits (400 x 400 units).
 constexpr double kSize = 400;
 
-QImage letterStill(const Picture &pic, int letterIndex, const EmojiAtlas &atlas);
+// scale 2 draws the same picture at twice the size, for screens that show it larger.
+QImage letterStill(const Picture &pic, int letterIndex, const EmojiAtlas &atlas, int scale = 1);
 QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const EmojiAtlas &atlas);
 
 // counted: the picture the counting game shows, without the number and its word.
-QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas);
+QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas, int scale = 1);
 QList<GifFrame> numberAnimation(const Picture &pic, const EmojiAtlas &atlas);
 
 enum class Mood { Neutral, Happy, Sad };
 // The bear fills a 170 x 190 box, on a transparent ground.
 void drawBear(QPainter &p, Mood mood, double wave = 0);
-QImage bearImage(Mood mood);
+QImage bearImage(Mood mood, int scale = 1);
 
 } // namespace ag

@@ -7,6 +7,8 @@
 
 #include "files/pack.h"
 #include "widgets/clicklabel.h"
+#include "pictures/rawimage.h"
+#include "pictures/sharper.h"
 #include "widgets/look.h"
 #include "placement/module1.h"
 #include "files/paths.h"
@@ -17,8 +19,8 @@ namespace {
 
 // A picture file of the pack; one that cannot be read shows an empty box instead of
 // ending the game.
-void loadInto(ClickLabel* label, const QString& file) {
-    const QPixmap picture(resolvePath(file));
+void loadInto(ClickLabel* label, const QString& file, double deviceScale) {
+    const QPixmap picture = QPixmap::fromImage(readSharper(resolvePath(file), deviceScale));
     if (picture.isNull())
         label->clear();
     else
@@ -42,12 +44,12 @@ void frmPogBrojeva::createControls() {
         ClickLabel* tile = new ClickLabel(this);
         tile->setObjectName(QStringLiteral("img%1").arg(k));
         tile->setGeometry(8 + 56 * (k - 1), 8, 50, 40);
-        const QPixmap numeral(QStringLiteral(":/design/numeral_%1.png").arg(k));
-        if (numeral.isNull()) {
+        const QString numeral = QStringLiteral(":/design/numeral_%1").arg(k);
+        if (designPicture(numeral).isNull()) {
             tile->setText(QString::number(k));
             tile->setAlignment(Qt::AlignCenter);
         } else {
-            tile->setPixmap(numeral);
+            setDesignPicture(tile, numeral);
         }
         tile->setCursor(smiley);
         img[size_t(k - 1)] = tile;
@@ -74,7 +76,7 @@ void frmPogBrojeva::createControls() {
     imgMedo->setObjectName(QStringLiteral("imgMedo"));
     imgMedo->setGeometry(0, 144, 136, 152);
     imgMedo->setScaledContents(true);
-    imgMedo->setPixmap(QPixmap(QStringLiteral(":/design/bear.png")));
+    setDesignPicture(imgMedo, QStringLiteral(":/design/bear"));
 
     imgIzlaz = exitDoor(this, {8, 408});
     connect(imgIzlaz, &ClickLabel::clicked, this, &frmPogBrojeva::imgIzlaz_Click);
@@ -121,12 +123,12 @@ void frmPogBrojeva::Image1_Click() {
 void frmPogBrojeva::imgIzlaz_Click() { emit done(Ending::ExitSound); }
 
 void frmPogBrojeva::showPicture(const QString& file) {
-    loadInto(Image1, file);
+    loadInto(Image1, file, start().scale * devicePixelRatioF());
     shownPicture_ = file;
 }
 
 void frmPogBrojeva::showBear(const QString& file) {
-    loadInto(imgMedo, file);
+    loadInto(imgMedo, file, start().scale * devicePixelRatioF());
     shownBear_ = file;
 }
 

@@ -12,6 +12,7 @@
 
 #include "activities/quiz_window.h"
 #include "files/pack.h"
+#include "pictures/sharper.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 #include "sound/mmcontrol.h"
@@ -55,13 +56,13 @@ void frmRijeci::createControls() {
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(8, top, 90, 40);
         b->setScaledContents(true);
-        b->setPixmap(QPixmap(face));
+        setDesignPicture(b, face);
         b->setCursor(smiley);
         return b;
     };
-    imgButton1 = button("imgButton1", QStringLiteral(":/design/button_first.png"), 16);
+    imgButton1 = button("imgButton1", QStringLiteral(":/design/button_first"), 16);
     connect(imgButton1, &ClickLabel::clicked, this, &frmRijeci::imgButton1_Click);
-    imgButton2 = button("imgButton2", QStringLiteral(":/design/button_any.png"), 72);
+    imgButton2 = button("imgButton2", QStringLiteral(":/design/button_any"), 72);
     connect(imgButton2, &ClickLabel::clicked, this, &frmRijeci::imgButton2_Click);
 
     img1 = new QLabel(this);
@@ -225,7 +226,7 @@ void frmRijeci::closeEvent(QCloseEvent* e) {
 }
 
 void frmRijeci::showPicture(const QString& file) {
-    const QPixmap picture(resolvePath(file));
+    const QPixmap picture = QPixmap::fromImage(readSharper(resolvePath(file), start().scale * devicePixelRatioF()));
     if (picture.isNull())
         img1->clear();  // an empty white box rather than an error before a child
     else
