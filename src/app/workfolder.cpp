@@ -50,9 +50,13 @@ int fillFromPack(const QString& pack, const QString& userFolder, QString* error)
             *error = QStringLiteral("cannot copy %1 to %2").arg(source, target);
             return -1;
         }
-        // The pack may be read-only; the copy is the user's to record over and edit.
-        QFile(target).setPermissions(QFile(target).permissions() | QFileDevice::WriteOwner |
-                                     QFileDevice::ReadOwner);
+        // The pack may be read-only; the copy is the user's to record over and edit. It
+        // keeps the pack's time: a picture at twice the size is used only when it is not
+        // older than the picture, which the user may have replaced before this copy.
+        QFile copy(target);
+        copy.setPermissions(copy.permissions() | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+        if (copy.open(QIODevice::ReadWrite))
+            copy.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
         ++copied;
     }
     return copied;

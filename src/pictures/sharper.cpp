@@ -15,8 +15,9 @@ QString sharperFile(const QString& path, double deviceScale, int* ratio) {
     const QFileInfo picture(path), sharper(companion);
     if (!sharper.isFile())
         return path;
-    // Compiled-in pictures are made together; files on disk may have been replaced.
-    if (!path.startsWith(QLatin1Char(':')) && sharper.lastModified() < picture.lastModified())
+    // Compiled-in pictures are made together; files on disk may have been replaced. The
+    // pack's own are written seconds apart, in either order.
+    if (!path.startsWith(QLatin1Char(':')) && sharper.lastModified().addSecs(10) < picture.lastModified())
         return path;
     const QSize own = QImageReader(path).size();
     if (!own.isValid() || QImageReader(companion).size() != own * 2)

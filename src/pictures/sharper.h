@@ -10,7 +10,8 @@ namespace zorbla {
 // the screen's device pixel ratio (deviceScale).
 //
 // The file to read for the picture at path: its companion where deviceScale is above 1
-// and the companion is exactly twice the picture's size and not older than it, so that
+// and the companion is exactly twice the picture's size and not older than it (but for
+// seconds), so that
 // a picture a parent put in place of the pack's is never hidden by the pack's old
 // companion; else the picture itself. *ratio says which: 2 or 1.
 QString sharperFile(const QString& path, double deviceScale, int* ratio);

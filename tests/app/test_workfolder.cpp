@@ -75,6 +75,18 @@ private slots:
         QCOMPARE(readFile(pack_ + "/sounds/a.wav"), QByteArray("RIFF-a"));
     }
 
+    // A new version's picture at twice the size, copied after the user replaced the
+    // picture, keeps the pack's older time, so the user's picture is not hidden by it.
+    void aCopyKeepsThePacksTime() {
+        QFile old(pack_ + "/images/A1.gif");
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        const QDateTime made = QDateTime::currentDateTime().addDays(-30);
+        QVERIFY(old.setFileTime(made, QFileDevice::FileModificationTime));
+        old.close();
+        chooseWorkFolder(start_, bin_, user_);
+        QCOMPARE(QFileInfo(user_ + "/images/A1.gif").lastModified(), QFileInfo(old).lastModified());
+    }
+
     void theUsersNamesCountWhateverTheirCase() {
         writeFile(user_ + "/TEXT.TXT", "edited");
         writeFile(user_ + "/Sounds/A.WAV", "recorded");
