@@ -44,8 +44,10 @@ frmZorbla::frmZorbla(QWidget* parent) : QWidget(parent) {
         s_ = screenScale(screen->geometry().size());
         deviceScale_ = s_ * screen->devicePixelRatio();
     }
-    firstFrame_ = std::make_unique<FirstFrameWork>(backgroundFor(screen ? screen->geometry().size() : QSize()),
-                                                   backgroundCacheFolder());
+    // The background is made in the screen's own pixels, so that it is copied, not
+    // stretched, where the desktop is scaled.
+    const QSize pixels = screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();
+    firstFrame_ = std::make_unique<FirstFrameWork>(backgroundFor(pixels), backgroundCacheFolder());
     createControls();
 }
 
@@ -65,6 +67,7 @@ void frmZorbla::createControls() {
         auto* l = new ClickLabel(this);
         l->resize(size);
         l->setScaledContents(true);
+        l->setShareScaledPicture(deviceScale_ != 1.0);
         auto it = pixmaps.find(stem);
         if (it == pixmaps.end())
             it = pixmaps.insert(stem, QPixmap::fromImage(designPicture(stem, deviceScale_)));
@@ -150,6 +153,7 @@ void frmZorbla::createControls() {
     StarAniGIF = new AniGIF(this);
     StarAniGIF->resize(150, 150);
     StarAniGIF->load(QStringLiteral(":/design/star.gif"));
+    sharpenPictures(*this, deviceScale_);  // the door
 
     // What reacts to a click shows the laughing face.
     QList<QWidget*> clickable = {img1, imgLijevo, imgDesno, lblMaloSlovo, imgCRT, Label4,
@@ -333,7 +337,8 @@ void frmZorbla::layoutControls() {
 }
 
 void frmZorbla::paintEvent(QPaintEvent*) {
-    const BackgroundPicture wanted = backgroundFor(screen_);
+    const double dpr = devicePixelRatioF();
+    const BackgroundPicture wanted = backgroundFor(screen_ * dpr);
     const QSize size = wanted.drawn;
     if (backgroundFor_ != wanted) {
         Background b;
@@ -349,6 +354,10 @@ void frmZorbla::paintEvent(QPaintEvent*) {
         }
         if (b.image.isNull())
             b = loadBackground(wanted, backgroundCacheFolder());
+        // In the screen's own pixels, set while the picture is not shared yet: a shared
+        // one would be copied whole for it.
+        if (b.image.size() == size)
+            b.image.setDevicePixelRatio(dpr);
         if (b.fromCache)
             // Drawn straight from the kept file for this frame; from then on from memory of
             // its own, so that nothing done to the file can reach the window.
@@ -371,7 +380,7 @@ void frmZorbla::paintEvent(QPaintEvent*) {
         p.drawImage(QPoint(0, 0), background_);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint(0, 0), size), background_);
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(size) / dpr), background_);
     }
 }
 

@@ -130,6 +130,7 @@ QImage copyInLargePages(const QImage& image) {
         return image;
     for (int y = 0; y < image.height(); ++y)
         std::memcpy(copy.scanLine(y), image.constScanLine(y), size_t(image.width()) * 4);
+    copy.setDevicePixelRatio(image.devicePixelRatio());
     return copy;
 }
 

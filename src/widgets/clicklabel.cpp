@@ -1,6 +1,7 @@
 #include "widgets/clicklabel.h"
 
 #include <QMouseEvent>
+#include <QHash>
 #include <QPainter>
 #include <QStyle>
 
@@ -35,6 +36,23 @@ void ClickLabel::setColours(const QColor& text, const QColor& fill, int radius) 
     update();
 }
 
+namespace {
+
+// A picture drawn at another size than its own, made once for every label that shows
+// it at that size: on a larger screen the 36 tiles share a few rather than each scaling
+// its own.
+QPixmap scaledOnce(const QPixmap& pix, QSize pixels) {
+    static QHash<QPair<qint64, QSize>, QPixmap> made;
+    if (made.size() > 200)
+        made.clear();
+    QPixmap& scaled = made[qMakePair(pix.cacheKey(), pixels)];
+    if (scaled.isNull())
+        scaled = QPixmap::fromImage(pix.toImage().scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return scaled;
+}
+
+}  // namespace
+
 // A window disabled behind a game keeps its colours: the style would grey the pictures
 // and words out, and the child would see the swatches and tiles fade.
 void ClickLabel::paintEvent(QPaintEvent* event) {
@@ -44,6 +62,16 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
         p.setPen(Qt::NoPen);
         p.setBrush(fill_);
         p.drawRoundedRect(QRectF(rect()), radius_, radius_);
+    }
+    if (shareScaled_ && hasScaledContents() && !pixmap().isNull()) {
+        const QRect area = contentsRect();
+        const QSize pixels = (QSizeF(area.size()) * devicePixelRatioF()).toSize();
+        if (pixmap().size() != pixels) {
+            QPixmap scaled = scaledOnce(pixmap(), pixels);
+            scaled.setDevicePixelRatio(devicePixelRatioF());
+            QPainter(this).drawPixmap(area.topLeft(), scaled);
+            return;
+        }
     }
     if (isEnabled()) {
         QLabel::paintEvent(event);

@@ -16,6 +16,10 @@ public:
     // when the fill is transparent). Cheaper than a style sheet, and as simple to read.
     void setColours(const QColor& text, const QColor& fill = Qt::transparent, int radius = 0);
 
+    // A picture shown by many labels at about one size (the tiles on a larger screen) is
+    // scaled once for all of them.
+    void setShareScaledPicture(bool share) { shareScaled_ = share; }
+
 signals:
     void pressed(Qt::MouseButton button);
     void clicked();
@@ -29,6 +33,7 @@ private:
     bool leftDown_ = false;
     QColor fill_ = Qt::transparent;
     int radius_ = 0;
+    bool shareScaled_ = false;
 };
 
 }  // namespace zorbla
