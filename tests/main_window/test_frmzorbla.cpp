@@ -11,6 +11,7 @@
 #include "common/pack_folder.h"
 #include "common/recording.h"
 #include "main_window/frmzorbla.h"
+#include "widgets/look.h"
 #include "widgets/anigif.h"
 #include "widgets/clicklabel.h"
 #include "sound/mmcontrol.h"
@@ -158,8 +159,12 @@ private slots:
         const QPoint b = w_->Label_[1]->geometry().center();
         clickAt(w_.get(), b);
         QCOMPARE(w_->slovo, QString("CapB"));
-        // Drawn larger, the picture comes from its companion at twice the size.
-        QCOMPARE(w_->img1->pixmap().width(), s > 1 ? 800 : 400);
+        // Drawn larger, on a larger screen or a scaled desktop, the picture, the window's
+        // own pictures and its pointer come at twice the size.
+        const bool sharper = s * w_->devicePixelRatioF() > 1;
+        QCOMPARE(w_->img1->pixmap().width(), sharper ? 800 : 400);
+        QCOMPARE(w_->Image_[0]->pixmap().width(), sharper ? 100 : 50);
+        QCOMPARE(pointer(Pointer::Smiley).pixmap().devicePixelRatio(), w_->devicePixelRatioF() > 1 ? 2.0 : 1.0);
         // A game is s times its design size too, over the middle of the window.
         clickAt(w_.get(), w_->lblSlovoRnd->geometry().center());
         QWidget* quiz = nullptr;
