@@ -13,11 +13,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and end."));
+    const QCommandLineOption kiosk(QStringLiteral("kiosk"), QStringLiteral("A locked start."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(kiosk);
 
     CommandLine c;
-    const QString usage = QStringLiteral("Usage: zorbla [--help] [--version]");
+    const QString usage = QStringLiteral("Usage: zorbla [--kiosk] [--help] [--version]");
     if (!parser.parse(arguments)) {
         c.action = CommandLine::Refuse;
         c.text = parser.errorText() + QLatin1Char('\n') + usage;
@@ -34,12 +36,16 @@ CommandLine readCommandLine(const QStringList& arguments) {
             "otherwise an installed Zorbla works in the user's own folder\n"
             "(~/.local/share/zorbla), filled from the installed pictures and sounds.\n\n"
             "Options:\n"
+            "  --kiosk        A locked start for the youngest: Escape and the exit door\n"
+            "                 end Zorbla only when held for three seconds, and T opens\n"
+            "                 no word editor.\n"
             "  -h, --help     Show this help and end.\n"
             "  -v, --version  Show the version and end.\n");
     } else if (parser.isSet(version)) {
         c.action = CommandLine::Version;
         c.text = QStringLiteral("zorbla " ZORBLA_VERSION "\n");
     }
+    c.kiosk = parser.isSet(kiosk);
     return c;
 }
 

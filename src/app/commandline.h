@@ -5,10 +5,11 @@
 
 namespace zorbla {
 
-// The program takes no arguments of its own but --help and --version.
+// The program's own arguments: --help, --version and --kiosk.
 struct CommandLine {
     enum Action { Run, Help, Version, Refuse };
     Action action = Run;
+    bool kiosk = false;  // the locked start
     QString text;  // the help or version text, or why the arguments are refused
 
     static constexpr int kRefusedStatus = 2;

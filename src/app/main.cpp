@@ -52,6 +52,10 @@ int main(int argc, char* argv[]) {
     zorbla::enterWorkFolder();
 
     zorbla::frmZorbla window;
+    if (late.kiosk) {
+        window.setKiosk(true);
+        window.setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
     if (auto error = window.Form_Load()) {
         const QString message = error->message();
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));

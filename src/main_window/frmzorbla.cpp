@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -22,6 +23,8 @@
 #include "sound/mmcontrol.h"
 #include "files/pack.h"
 #include "files/paths.h"
+#include "main_window/hold_ring.h"
+#include "main_window/recording_light.h"
 #include "pictures/rawimage.h"
 #include "pictures/sharper.h"
 #include "placement/scale.h"
@@ -144,6 +147,7 @@ void frmZorbla::createControls() {
     for (int i = 0; i < 3; ++i)
         Label5[size_t(i)] = caption(mediaSizes[i], QString::fromLatin1(mediaCaptions[i]), childFont(13), Qt::white);
 
+    recordingLight_ = new RecordingLight(this);
     alphabetAniGIF = new AniGIF(this);
     alphabetAniGIF->resize(130, 130);
     alphabetAniGIF->load(QStringLiteral(":/design/alphabet.gif"));
@@ -213,6 +217,21 @@ void frmZorbla::createControls() {
     connect(MMControl1, &MMControl::recordClicked, this, [this] {
         MMControl1->setCommand(QStringLiteral("prev"));
         snimljeno_ = 1;
+    });
+    // The light shows what the device does: the click is answered before it records.
+    connect(
+        MMControl1, &MMControl::recordClicked, this,
+        [this] {
+            if (MMControl1->device().isRecording())
+                recordingLight_->setState(RecordingLight::State::Recording);
+        },
+        Qt::QueuedConnection);
+    connect(&MMControl1->device(), &WavDevice::recordingStopped, this, [this] {
+        if (recordingLight_->state() == RecordingLight::State::Recording)
+            recordingLight_->setState(RecordingLight::State::Off);
+    });
+    connect(&MMControl1->device(), &WavDevice::saved, this, [this](bool ok) {
+        recordingLight_->setState(ok ? RecordingLight::State::Kept : RecordingLight::State::NotKept);
     });
     connectLaunchers();
 }
@@ -323,6 +342,7 @@ void frmZorbla::layoutControls() {
     place(imgDice, 496, 16);
     place(imgPisanjeSlova, 576, 100);
     place(MMControl1, 488, 416);
+    place(recordingLight_, 452, 416);
     place(Label5[2], 488, 448);
     place(Label5[1], 552, 448);
     place(Label5[0], 600, 448);
@@ -401,7 +421,18 @@ void frmZorbla::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmZorbla::Form_Click() { playFile(pack::sound(pack::ops), "Play"); }
 
-void frmZorbla::imgIzlaz_Click() { endProgram(); }
+void frmZorbla::imgIzlaz_Click() {
+    if (!kiosk_)  // locked, the door is held (see eventFilter)
+        endProgram();
+}
+
+void frmZorbla::setKiosk(bool locked) {
+    kiosk_ = locked;
+    if (locked && !holdRing_) {
+        holdRing_ = new HoldRing(this);
+        connect(holdRing_, &HoldRing::done, this, &frmZorbla::endProgram);
+    }
+}
 
 void frmZorbla::endProgram() {
     ended_ = true;
@@ -411,6 +442,10 @@ void frmZorbla::endProgram() {
 void frmZorbla::Form_Unload() { MMControl1->setCommand(QStringLiteral("Close")); }
 
 void frmZorbla::closeEvent(QCloseEvent* event) {
+    if (kiosk_ && !ended_) {  // the desktop's close key does not open the locked start
+        event->ignore();
+        return;
+    }
     if (!ended_) {
         Form_Unload();
         endProgram();
@@ -438,6 +473,8 @@ void frmZorbla::changeEvent(QEvent* event) {
 }
 
 bool frmZorbla::eventFilter(QObject* watched, QEvent* event) {
+    if (kiosk_ && !ended_ && holdToLeave(watched, event))
+        return true;
     if (event->type() != QEvent::KeyPress || ended_ || !isActiveWindow() || !isEnabled())
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -454,6 +491,36 @@ bool frmZorbla::eventFilter(QObject* watched, QEvent* event) {
     return false;  // the key goes on as usual
 }
 
+// Locked, Escape and the door end the program only when held: a press on the door starts
+// the ring over it, Escape starts it over the middle of the window, and letting go before
+// it is full stops it. Taken events go no further: the door's click does nothing.
+bool frmZorbla::holdToLeave(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched == imgIzlaz && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                                type == QEvent::MouseButtonDblClick)) {
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return true;
+        if (type == QEvent::MouseButtonRelease)
+            holdRing_->letGo();
+        else
+            holdRing_->hold(imgIzlaz->geometry().center(), imgIzlaz->width() * 3);
+        return true;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Escape)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    if (type == QEvent::KeyRelease)
+        holdRing_->letGoUnlessPressedAgain();
+    else if (isEnabled())
+        holdRing_->hold(rect().center(), qRound(160 * s_));
+    return true;
+}
+
 void frmZorbla::Form_KeyDown(int keyCode) {
     if (keyCode == Qt::Key_Escape) {
         endProgram();
@@ -465,7 +532,7 @@ void frmZorbla::Form_KeyDown(int keyCode) {
         snimljeno_ = 0;
         return;
     }
-    if (keyCode == Qt::Key_T) {
+    if (keyCode == Qt::Key_T && !kiosk_) {  // the locked start has no editor
         frmText editor(this);
         if (editor.Form_Load())
             editor.exec();

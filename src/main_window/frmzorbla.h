@@ -22,6 +22,8 @@ class ClickLabel;
 class MMControl;
 class frmRijeci;
 class FirstFrameWork;
+class HoldRing;
+class RecordingLight;
 
 // The main window and hub of the program: the letter and number tiles around the central
 // picture, the colours, the sound service every window uses, and the launchers of the
@@ -161,6 +163,10 @@ public:
     // How many times the design's size everything is drawn at (1 up to 1024 x 768).
     double scale() const { return s_; }
     bool ended() const { return ended_; }
+    // The locked start for the youngest: Escape and the door end the program only when
+    // held for three seconds, T opens no editor, and the desktop's close does nothing.
+    void setKiosk(bool locked);
+    bool kiosk() const { return kiosk_; }
     // The missing-letter game: made at its first opening, kept for the whole run.
     frmRijeci* rijeciGame() const { return frmRijeci_; }
     // What a game opened now is given.
@@ -178,6 +184,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool holdToLeave(QObject* watched, QEvent* event);
 
 private:
     void createControls();
@@ -215,6 +222,9 @@ private:
     std::future<void> keeping_;  // the background being kept for the next start
     bool backgroundPressed_ = false;
     bool ended_ = false;
+    bool kiosk_ = false;
+    HoldRing* holdRing_ = nullptr;  // made for the locked start
+    RecordingLight* recordingLight_ = nullptr;
     frmRijeci* frmRijeci_ = nullptr;
     const QEvent* lastKey_ = nullptr;  // compared, never followed
     QPointer<QWidget> lastKeyTarget_;

@@ -146,7 +146,11 @@ void WavDevice::record() {
         backend_->record();
 }
 
-bool WavDevice::save() { return backend_ && backend_->save(); }
+bool WavDevice::save() {
+    const bool ok = backend_ && backend_->save();
+    emit saved(ok);
+    return ok;
+}
 
 const Sound& WavDevice::sound() const { return backend_ ? backend_->sound() : kNoSound; }
 

@@ -55,6 +55,7 @@ public:
 signals:
     void playbackFinished();
     void recordingStopped();
+    void saved(bool ok);  // after save(): whether the sound was written
 
 private:
     std::unique_ptr<WavBackend> backend_;  // made when a sound is first opened

@@ -62,6 +62,13 @@ private slots:
         QCOMPARE(int(zorbla::readCommandLine(args).action), action);
     }
 
+    void theLockedStart() {
+        QVERIFY(zorbla::readCommandLine({"zorbla", "--kiosk"}).kiosk);
+        QCOMPARE(zorbla::readCommandLine({"zorbla", "--kiosk"}).action, CommandLine::Run);
+        QVERIFY(!zorbla::readCommandLine({"zorbla"}).kiosk);
+        QVERIFY(zorbla::readCommandLine({"zorbla", "--help"}).text.contains("--kiosk"));
+    }
+
     void onlySingleDashWordsMayBeQts() {
         QVERIFY(zorbla::mayBeForQt({"zorbla", "-platform", "offscreen"}));
         QVERIFY(zorbla::mayBeForQt({"zorbla", "--x", "-reverse"}));

@@ -11,6 +11,8 @@
 #include "common/pack_folder.h"
 #include "common/recording.h"
 #include "main_window/frmzorbla.h"
+#include "main_window/hold_ring.h"
+#include "main_window/recording_light.h"
 #include "widgets/look.h"
 #include "widgets/anigif.h"
 #include "widgets/clicklabel.h"
@@ -580,8 +582,12 @@ private slots:
         std::vector<qint16> known(4410);
         for (size_t i = 0; i < known.size(); ++i)
             known[i] = qint16(i * 13 - 20000);
+        auto* light = w_->findChild<RecordingLight*>(QStringLiteral("recordingLight"));
+        QVERIFY(light);
         if (serverAvailable()) {
             QVERIFY(w_->MMControl1->device().isRecording());
+            // The child sees that it records, and then that the take was kept.
+            QTRY_VERIFY(light->isVisible() && light->state() == RecordingLight::State::Recording);
             QTest::qWait(300);
             QVERIFY(zorbla_test::speakIntoMicrophone(known));
             QTRY_VERIFY_WITH_TIMEOUT(zorbla_test::holds(w_->MMControl1->device().sound().samples, known), 5000);
@@ -599,6 +605,7 @@ private slots:
         QVERIFY(readWav(file, &after));
         if (serverAvailable())
             QVERIFY(zorbla_test::holdsIntact(after.samples, known));
+        QVERIFY(light->isVisible() && light->state() == RecordingLight::State::Kept);
         // A second S does nothing.
         QTest::keyClick(w_.get(), Qt::Key_S);
         QCOMPARE(commands_, QStringList{"save"});
@@ -640,6 +647,47 @@ private slots:
         w_->close();
         QCOMPARE(commands_, QStringList{"Close"});
         QCOMPARE(ended3.count(), 1);
+    }
+
+    // Locked, a press of Escape or the door, T and the desktop's close do nothing; held
+    // for three seconds, Escape and the door end the program while a ring fills.
+    void aLockedStartIsLeftOnlyByHolding() {
+        w_->setKiosk(true);
+        QSignalSpy ended(w_.get(), &frmZorbla::programEnded);
+        auto* ring = w_->findChild<QWidget*>(QStringLiteral("holdRing"));
+        QVERIFY(ring);
+        QTest::keyClick(w_.get(), Qt::Key_Escape);
+        QTest::mouseClick(w_->imgIzlaz, Qt::LeftButton);
+        bool editorOpened = false;
+        QTimer::singleShot(300, this, [&editorOpened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                editorOpened = true;
+                modal->close();
+            }
+        });
+        QTest::keyClick(w_.get(), Qt::Key_T);
+        w_->close();
+        // Let go before the ring is full: nothing.
+        QTest::keyPress(w_.get(), Qt::Key_Escape);
+        QVERIFY(ring->isVisible());
+        QTest::qWait(HoldRing::kHoldMs / 2);
+        QTest::keyRelease(w_.get(), Qt::Key_Escape);
+        QTRY_VERIFY(!ring->isVisible());
+        QTest::qWait(HoldRing::kHoldMs);
+        QVERIFY(!editorOpened);
+        QVERIFY(w_->isVisible());
+        QCOMPARE(ended.count(), 0);
+        // Held on.
+        QTest::keyPress(w_.get(), Qt::Key_Escape);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, HoldRing::kHoldMs + 1000);
+
+        cleanup();
+        init();
+        w_->setKiosk(true);
+        QSignalSpy door(w_.get(), &frmZorbla::programEnded);
+        QTest::mousePress(w_->imgIzlaz, Qt::LeftButton);
+        QVERIFY(w_->findChild<QWidget*>(QStringLiteral("holdRing"))->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(door.count(), 1, HoldRing::kHoldMs + 1000);
     }
 
     void aMissingPictureDoesNotEndTheSession() {
