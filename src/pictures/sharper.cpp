@@ -41,4 +41,14 @@ QImage readSharper(const QString& path, double deviceScale, QString* error) {
     return image;
 }
 
+QPixmap readSharperPixmap(const QString& path, double deviceScale) {
+    int ratio = 1;
+    QPixmap pixmap(sharperFile(path, deviceScale, &ratio));
+    if (pixmap.isNull() && ratio == 2)
+        pixmap = QPixmap(path);
+    else
+        pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 }  // namespace zorbla

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 namespace zorbla {
@@ -19,5 +20,7 @@ QString sharperFile(const QString& path, double deviceScale, int* ratio);
 // The picture read from sharperFile(), with the device pixel ratio that makes it take
 // the picture's own size. Null, with the reader's message in *error, when it cannot be read.
 QImage readSharper(const QString& path, double deviceScale, QString* error = nullptr);
+// The same as a pixmap, read as one (null when it cannot be read).
+QPixmap readSharperPixmap(const QString& path, double deviceScale);
 
 }  // namespace zorbla

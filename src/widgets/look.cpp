@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QResource>
 #include <QVariant>
 
 #include "pictures/rawimage.h"
@@ -49,7 +50,12 @@ const char kDesignPicture[] = "zorblaDesignPicture";
 
 void setDesignPicture(QLabel* label, const QString& stem) {
     label->setProperty(kDesignPicture, stem);
-    label->setPixmap(QPixmap::fromImage(designPicture(stem)));
+    // A PNG is read as a pixmap, as it always was: made from an image, its edges would be
+    // scaled a shade differently.
+    if (QResource(stem + QStringLiteral(".argb")).isValid())
+        label->setPixmap(QPixmap::fromImage(designPicture(stem)));
+    else
+        label->setPixmap(QPixmap(stem + QStringLiteral(".png")));
 }
 
 void sharpenPictures(QWidget& window, double deviceScale) {

@@ -451,7 +451,8 @@ QImage bearImage(Mood mood, int scale)
     QImage img(170 * scale, 190 * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.scale(scale, scale);
+    if (scale != 1)  // even an identity scale sends the painter down other paths
+        p.scale(scale, scale);
     drawBear(p, mood);
     return img;
 }

@@ -20,7 +20,7 @@ namespace {
 // A picture file of the pack; one that cannot be read shows an empty box instead of
 // ending the game.
 void loadInto(ClickLabel* label, const QString& file, double deviceScale) {
-    const QPixmap picture = QPixmap::fromImage(readSharper(resolvePath(file), deviceScale));
+    const QPixmap picture = readSharperPixmap(resolvePath(file), deviceScale);
     if (picture.isNull())
         label->clear();
     else

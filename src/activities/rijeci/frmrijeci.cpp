@@ -226,7 +226,7 @@ void frmRijeci::closeEvent(QCloseEvent* e) {
 }
 
 void frmRijeci::showPicture(const QString& file) {
-    const QPixmap picture = QPixmap::fromImage(readSharper(resolvePath(file), start().scale * devicePixelRatioF()));
+    const QPixmap picture = readSharperPixmap(resolvePath(file), start().scale * devicePixelRatioF());
     if (picture.isNull())
         img1->clear();  // an empty white box rather than an error before a child
     else
