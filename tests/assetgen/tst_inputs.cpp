@@ -83,7 +83,8 @@ void TestInputs::contentTableRejects_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("why");
-    QTest::newRow("out of order") << "letter\tB\t1\tBALL\t26BD\t" << "order";
+    QTest::newRow("out of order") << "letter\tA\t2\tANT\t1F41C\t" << "order";
+    QTest::newRow("tile twice") << "letter\tA\t1\tANT\t1F41C\t\nletter\tA\t2\tAPE\t1F98D\t\nletter\tA\t3\tAXE\t1FA93\t\nletter\tA\t4\tARM\t1F4AA\t\nletter\tA\t1\tANT\t1F41C\t" << "second tile";
     QTest::newRow("bad picture number") << "letter\tA\t5\tAPPLE\t1F34E\t" << "1..4";
     QTest::newRow("bad code point") << "letter\tA\t1\tAPPLE\tZZZ\t" << "code point";
     QTest::newRow("too few fields") << "letter\tA\t1\tAPPLE" << "fields";

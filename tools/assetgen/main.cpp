@@ -27,6 +27,7 @@ int main(int argc, char **argv)
     cli.setApplicationDescription(QStringLiteral(
         "Generates Zorbla's picture and sound pack.\n\n"
         "  assetgen --data DIR [--design DIR]     write the whole pack into DIR\n"
+        "  assetgen --data DIR --language LANG    write the whole edition of assets/LANG/ into DIR\n"
         "  assetgen --data DIR --voice LANG       speak DIR/text.txt again in an espeak-ng\n"
         "                                         language (e.g. hr); prompts and colours come\n"
         "                                         from prompts.tsv, English when it has no table\n"
@@ -40,6 +41,8 @@ int main(int argc, char **argv)
     QCommandLineOption design(QStringLiteral("design"), QStringLiteral("Folder for the window pictures."), QStringLiteral("DIR"));
     QCommandLineOption voice(QStringLiteral("voice"), QStringLiteral("Re-speak the sounds of --data in this espeak-ng language."),
                              QStringLiteral("LANG"));
+    QCommandLineOption language(QStringLiteral("language"), QStringLiteral("The edition: its content.tsv and text.txt are in the assets' LANG folder."),
+                                QStringLiteral("LANG"));
     QCommandLineOption montage(QStringLiteral("montage"), QStringLiteral("Write a review montage PNG."), QStringLiteral("FILE"));
     QCommandLineOption stamp(QStringLiteral("stamp"), QStringLiteral("File to touch after success (for the build)."),
                              QStringLiteral("FILE"));
@@ -47,7 +50,7 @@ int main(int argc, char **argv)
     QCommandLineOption emojiArt(QStringLiteral("emoji-art"), QStringLiteral("The emoji drawings (Iconify JSON of Noto's emoji)."),
                                 QStringLiteral("FILE"), ag::defaultEmojiArt());
     QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Say how long it took."));
-    cli.addOptions({assets, data, design, voice, montage, stamp, jobs, emojiArt, verbose});
+    cli.addOptions({assets, data, design, language, voice, montage, stamp, jobs, emojiArt, verbose});
     cli.process(app);
 
     if (!cli.isSet(data)) {
@@ -62,6 +65,7 @@ int main(int argc, char **argv)
     o.jobs = cli.value(jobs).toInt();
     o.emojiArt = cli.value(emojiArt);
     o.verbose = cli.isSet(verbose);
+    o.language = cli.value(language);
 
     if (cli.isSet(voice))
         return ag::revoice(o.assetsDir, o.dataDir, cli.value(voice), o.jobs);

@@ -236,13 +236,30 @@ int generatePack(const PackOptions &o)
     zorbla::WordTable table;
     Prompts prompts;
     QString error;
-    const QString textPath = zorbla::wordTablePath(QDir(o.assetsDir));
-    if (!loadContent(o.assetsDir + QStringLiteral("/content.tsv"), &content, &error)
-        || !readWordTable(QDir(o.assetsDir), &table, &error)
-        || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), QStringLiteral("en"), &prompts, &error)) {
+    const bool english = o.language.isEmpty() || o.language == QLatin1String("en");
+    const QString language = english ? QStringLiteral("en") : o.language;
+    const QString editionDir = english ? o.assetsDir : o.assetsDir + QLatin1Char('/') + language;
+    const QString textPath = zorbla::wordTablePath(QDir(editionDir));
+    if (!loadContent(editionDir + QStringLiteral("/content.tsv"), &content, &error)
+        || !readWordTable(QDir(editionDir), &table, &error)
+        || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)) {
         say(error);
         return 1;
     }
+    if (prompts.fellBack)
+        say(QStringLiteral("no prompts for '%1' in prompts.tsv: they stay English").arg(language));
+    // The program shows the table's tiles; each must be the letter its pictures were chosen for.
+    for (int l = 0; l < 26; ++l)
+        if (table.capitalLetter(l) != content.letter(l, 0).key) {
+            say(QStringLiteral("text.txt tile %1 is '%2' but content.tsv has its pictures for '%3'")
+                    .arg(l + 1).arg(table.capitalLetter(l), content.letter(l, 0).key));
+            return 1;
+        }
+    for (const QList<Picture> *list : {&content.letters, &content.numbers})
+        for (const Picture &p : *list)
+            if (!hasDrawing(p))
+                say(QStringLiteral("warning: nothing draws '%1' (%2 %3): it gets a card with its word")
+                        .arg(p.word, p.key).arg(p.index));
     // The pictures show content.tsv's words; the game compares with text.txt's.
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p)

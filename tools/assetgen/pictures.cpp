@@ -106,15 +106,203 @@ void drawZero(QPainter &p, const QRectF &box)
     p.restore();
 }
 
+// A big friendly numeral, for words that are a number ("QUATRE").
+void drawNumeral(QPainter &p, const QRectF &box, const QString &numeral)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f = wordFont(box.height() * 0.95);
+    const QFontMetricsF fm(f);
+    QPainterPath path;
+    path.addText(0, 0, f, numeral);
+    const QRectF r = path.boundingRect();
+    path.translate(box.center() - r.center());
+    QLinearGradient g(box.topLeft(), box.bottomRight());
+    g.setColorAt(0, QColor(90, 170, 255));
+    g.setColorAt(1, QColor(60, 90, 220));
+    p.setPen(QPen(QColor(30, 50, 140), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(g);
+    p.drawPath(path);
+    p.restore();
+}
+
+void drawIgloo(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF dome(box.left() + box.width() * 0.05, box.top() + box.height() * 0.2, box.width() * 0.9, box.height() * 1.2);
+    const double ground = box.top() + box.height() * 0.8;
+    QPainterPath shape;
+    shape.moveTo(dome.left(), ground);
+    shape.arcTo(dome, 180, -180);
+    shape.closeSubpath();
+    p.setPen(QPen(QColor(110, 150, 190), 4));
+    p.setBrush(QColor(238, 247, 255));
+    p.drawPath(shape);
+    // Rows of snow blocks, offset like bricks.
+    p.save();
+    p.setClipPath(shape);
+    p.setPen(QPen(QColor(150, 185, 220), 3));
+    const double rowH = (ground - dome.top()) / 5;
+    for (int row = 1; row < 5; ++row) {
+        const double y = dome.top() + row * rowH;
+        p.drawLine(QPointF(dome.left(), y), QPointF(dome.right(), y));
+    }
+    for (int row = 0; row < 5; ++row) {
+        const double y = dome.top() + row * rowH;
+        for (double x = dome.left() + (row % 2) * 30; x < dome.right(); x += 60)
+            p.drawLine(QPointF(x, y), QPointF(x, y + rowH));
+    }
+    p.restore();
+    // The low round door.
+    const QRectF door(box.center().x() - box.width() * 0.14, ground - box.height() * 0.3, box.width() * 0.28, box.height() * 0.5);
+    QPainterPath doorPath;
+    doorPath.moveTo(door.left(), ground);
+    doorPath.arcTo(door, 180, -180);
+    doorPath.closeSubpath();
+    p.setPen(QPen(QColor(110, 150, 190), 4));
+    p.setBrush(QColor(40, 60, 100));
+    p.drawPath(doorPath);
+    p.setPen(QPen(QColor(200, 225, 250), 8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(box.left(), ground + 4), QPointF(box.right(), ground + 4));
+    p.restore();
+}
+
+// Grilled sausages in a flatbread with onion.
+void drawCevapi(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF bread = box.adjusted(0, box.height() * 0.3, 0, -box.height() * 0.12);
+    p.setPen(QPen(QColor(170, 110, 50), 4));
+    p.setBrush(QColor(240, 200, 130));
+    p.drawEllipse(bread);
+    for (int i = 0; i < 5; ++i) {
+        const QRectF s(bread.left() + bread.width() * (0.16 + i * 0.14), bread.top() + bread.height() * 0.12,
+                       bread.width() * 0.12, bread.height() * 0.62);
+        p.setPen(QPen(QColor(90, 45, 25), 3));
+        p.setBrush(QColor(150, 80, 45));
+        p.drawRoundedRect(s, s.width() / 2, s.width() / 2);
+        p.setPen(QPen(QColor(70, 35, 20), 3, Qt::SolidLine, Qt::RoundCap));
+        for (double t : {0.35, 0.6})
+            p.drawLine(QPointF(s.left() + 4, s.top() + s.height() * t), QPointF(s.right() - 4, s.top() + s.height() * t - 8));
+    }
+    p.setPen(QPen(QColor(180, 120, 200), 4));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 4; ++i)
+        p.drawEllipse(QPointF(bread.left() + bread.width() * (0.25 + i * 0.17), bread.bottom() - bread.height() * 0.18), 14, 9);
+    p.restore();
+}
+
+// A rhea: a big grey bird with a long neck, on long legs.
+void drawRhea(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor feather(150, 140, 125), dark(90, 80, 70), leg(200, 170, 90);
+    const double w = box.width(), h = box.height(), x = box.left(), y = box.top();
+    p.setPen(QPen(leg.darker(130), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (double lx : {0.42, 0.56}) {
+        p.drawLine(QPointF(x + w * lx, y + h * 0.62), QPointF(x + w * (lx - 0.04), y + h * 0.97));
+        p.drawLine(QPointF(x + w * (lx - 0.04), y + h * 0.97), QPointF(x + w * (lx + 0.06), y + h * 0.98));
+    }
+    QPainterPath neck;
+    neck.moveTo(x + w * 0.62, y + h * 0.42);
+    neck.cubicTo(x + w * 0.72, y + h * 0.3, x + w * 0.66, y + h * 0.14, x + w * 0.72, y + h * 0.06);
+    p.setPen(QPen(feather, 18, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(neck);
+    p.setPen(QPen(dark, 3));
+    p.setBrush(feather);
+    p.drawEllipse(QRectF(x + w * 0.18, y + h * 0.34, w * 0.56, h * 0.34));
+    p.setBrush(feather.lighter(115));
+    p.drawEllipse(QRectF(x + w * 0.22, y + h * 0.38, w * 0.32, h * 0.2)); // the wing
+    p.setBrush(feather);
+    p.drawEllipse(QPointF(x + w * 0.73, y + h * 0.07), 16, 13);
+    p.setBrush(QColor(230, 170, 60));
+    QPolygonF beak;
+    beak << QPointF(x + w * 0.76, y + h * 0.05) << QPointF(x + w * 0.86, y + h * 0.08) << QPointF(x + w * 0.77, y + h * 0.1);
+    p.drawPolygon(beak);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 20, 20));
+    p.drawEllipse(QPointF(x + w * 0.735, y + h * 0.06), 3.5, 3.5);
+    p.restore();
+}
+
+// Potato dumplings with their fork lines, in a bowl of tomato sauce.
+void drawGnocchi(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF plate = box.adjusted(0, box.height() * 0.25, 0, -box.height() * 0.08);
+    p.setPen(QPen(QColor(150, 160, 180), 4));
+    p.setBrush(Qt::white);
+    p.drawEllipse(plate);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 70, 50));
+    p.drawEllipse(plate.adjusted(plate.width() * 0.12, plate.height() * 0.14, -plate.width() * 0.12, -plate.height() * 0.14));
+    const QPointF spots[] = {{0.3, 0.35}, {0.5, 0.3}, {0.7, 0.36}, {0.36, 0.58}, {0.56, 0.6}, {0.74, 0.6}, {0.46, 0.45}};
+    for (const QPointF &sp : spots) {
+        const QPointF c(plate.left() + plate.width() * sp.x(), plate.top() + plate.height() * sp.y());
+        p.setPen(QPen(QColor(190, 150, 70), 3));
+        p.setBrush(QColor(250, 225, 150));
+        p.drawEllipse(c, 26, 17);
+        p.setPen(QPen(QColor(200, 160, 80), 2));
+        for (int k = -1; k <= 1; ++k)
+            p.drawLine(c + QPointF(k * 8 - 3, -10), c + QPointF(k * 8 + 3, 10));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 160, 60));
+    p.drawEllipse(QPointF(plate.left() + plate.width() * 0.62, plate.top() + plate.height() * 0.44), 12, 7);
+    p.restore();
+}
+
+// The word itself, for a picture nothing draws: better a clear card than a wrong picture.
+void drawWordCard(QPainter &p, const QRectF &box, const QString &word)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = box.adjusted(0, box.height() * 0.2, 0, -box.height() * 0.2);
+    p.setPen(QPen(QColor(31, 78, 156), 4));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(card, 24, 24);
+    drawWord(p, card.adjusted(14, 0, -14, 0), word, kWordBlue, QColor(230, 60, 60), card.height() * 0.6);
+    p.restore();
+}
+
+} // namespace
+
+bool hasDrawing(const Picture &pic)
+{
+    static const QStringList known{QStringLiteral("(xylophone)"), QStringLiteral("(zero)"), QStringLiteral("(igloo)"),
+                                   QStringLiteral("(cevapi)"), QStringLiteral("(rhea)"), QStringLiteral("(gnocchi)")};
+    return !pic.emoji.isEmpty() || known.contains(pic.drawHint) || pic.drawHint.startsWith(QLatin1String("(numeral "));
+}
+
 void drawObject(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, const QRectF &box)
 {
+    const QString &h = pic.drawHint;
     if (!pic.emoji.isEmpty())
         atlas.draw(p, pic.emoji.first(), box);
-    else if (pic.word.startsWith(QLatin1String("XYLO")))
+    else if (h == QLatin1String("(xylophone)"))
         drawXylophone(p, box);
-    else
+    else if (h == QLatin1String("(zero)"))
         drawZero(p, box);
+    else if (h == QLatin1String("(igloo)"))
+        drawIgloo(p, box);
+    else if (h == QLatin1String("(cevapi)"))
+        drawCevapi(p, box);
+    else if (h == QLatin1String("(rhea)"))
+        drawRhea(p, box);
+    else if (h == QLatin1String("(gnocchi)"))
+        drawGnocchi(p, box);
+    else if (h.startsWith(QLatin1String("(numeral ")))
+        drawNumeral(p, box, h.mid(9).chopped(1));
+    else
+        drawWordCard(p, box, pic.word);
 }
+
+namespace {
 
 void drawLetterScene(QPainter &p, const Picture &pic, int letterIndex, const EmojiAtlas &atlas, const Motion &m)
 {
@@ -234,6 +422,19 @@ QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const Emoji
 namespace {
 
 const QRectF kCountArea(22, 24, 356, 264);
+
+// What is counted when the word has nothing to draw: a bright counter.
+void drawDot(QPainter &p, const QRectF &cell, int i)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double r = std::min(cell.width(), cell.height()) / 2;
+    const QColor c = QColor::fromHsv((i * 36 + 10) % 360, 200, 240);
+    p.setPen(QPen(c.darker(150), std::max(2.0, r / 10)));
+    p.setBrush(c);
+    p.drawEllipse(cell.center(), r, r);
+    p.restore();
+}
 // The counting game's pictures carry no numeral and no words, which would give the
 // answer away, so their objects may use the whole card.
 const QRectF kQuizCountArea(22, 40, 356, 320);
@@ -261,7 +462,10 @@ void drawNumberScene(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, i
             const QPointF c = r.center();
             r = QRectF(c.x() - r.width() * pop / 2, c.y() - r.height() * pop / 2, r.width() * pop, r.height() * pop);
         }
-        atlas.draw(p, pic.emoji.first(), r.adjusted(4, 4, -4, -4));
+        if (hasDrawing(pic))
+            drawObject(p, pic, atlas, r.adjusted(4, 4, -4, -4));
+        else
+            drawDot(p, r.adjusted(8, 8, -8, -8), i);
     }
     if (caption.isEmpty())
         return;

@@ -1,5 +1,7 @@
 #include "sound.h"
 
+#include <cstring>
+
 #include <QByteArray>
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
@@ -65,8 +67,25 @@ bool Speaker::init(const QString &voice, QString *error)
 bool Speaker::applyVoice(const QString &voice)
 {
     const QByteArray name = voice.toUtf8();
-    if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK)
-        return false;
+    if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK) {
+        // A language tag such as "fr-fr" names no voice file: find the voice by its language.
+        if (voice.contains(QLatin1Char('+')))
+            return false;
+        const espeak_VOICE *best = nullptr;
+        int bestPriority = 100;
+        for (const espeak_VOICE **v = espeak_ListVoices(nullptr); v && *v; ++v) {
+            if (qstrncmp((*v)->identifier, "mb/", 3) == 0) // MBROLA voices need their own package
+                continue;
+            // languages: a priority byte, the language, a NUL, again and again.
+            for (const char *l = (*v)->languages; *l; l += std::strlen(l + 1) + 2)
+                if (name.compare(l + 1, Qt::CaseInsensitive) == 0 && *l < bestPriority) {
+                    best = *v;
+                    bestPriority = *l;
+                }
+        }
+        if (!best || espeak_ng_SetVoiceByName(best->name) != ENS_OK)
+            return false;
+    }
     // Slower and a little higher than the default: small children listen.
     espeak_SetParameter(espeakRATE, 140, 0);
     espeak_SetParameter(espeakPITCH, 62, 0);
