@@ -309,8 +309,7 @@ int generatePack(const PackOptions &o)
     const auto file = [&o](const QString &written) { return o.dataDir + QLatin1Char('/') + QString(written).replace(QLatin1Char('\\'), QLatin1Char('/')); };
     QList<Job> pictures;
     for (int k = 10; k >= 1; --k) {
-        const Picture pic = content.number(k, 0);
-        pictures.append(gifJob(file(pack::numberAnimation(k)), [pic, atlas] { return numberAnimation(pic, *atlas); }));
+        pictures.append(gifJob(file(pack::numberAnimation(k)), [k] { return numberAnimation(k); }));
     }
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p) {

@@ -111,12 +111,13 @@ void drawNumeral(QPainter &p, const QRectF &box, const QString &numeral)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QFont f = wordFont(box.height() * 0.95);
-    const QFontMetricsF fm(f);
     QPainterPath path;
-    path.addText(0, 0, f, numeral);
+    path.addText(0, 0, wordFont(box.height()), numeral);
+    // As large as fits: "10" is wider than tall.
     const QRectF r = path.boundingRect();
-    path.translate(box.center() - r.center());
+    const double scale = std::min(box.width() / r.width(), box.height() / r.height());
+    path = QTransform().scale(scale, scale).map(path);
+    path.translate(box.center() - path.boundingRect().center());
     QLinearGradient g(box.topLeft(), box.bottomRight());
     g.setColorAt(0, QColor(90, 170, 255));
     g.setColorAt(1, QColor(60, 90, 220));
@@ -488,33 +489,47 @@ QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas, in
     return img;
 }
 
-QList<GifFrame> numberAnimation(const Picture &pic, const EmojiAtlas &atlas)
+QList<GifFrame> numberAnimation(int k)
 {
-    // Each object pops in over three frames while the counter counts along.
-    const int k = pic.count;
+    // One animation serves all four pictures of the number, so it shows what they share: the
+    // number itself. Dots pop in one by one as they are counted, the count growing beside
+    // them; then the numeral stands alone, big.
     QList<GifFrame> frames;
-    auto frame = [&](int shown, double pop, const QString &caption, bool big, int delay) {
+    const QColor ground = pastel(k * 7 + 2);
+    const QRectF dotArea(22, 24, 356, 250);
+    const QList<QRectF> cells = countingLayout(k, dotArea);
+    auto frame = [&](int shown, double pop, bool numeralOnly, int delay) {
         QImage img = blankImage(396, 396);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(396.0 / 400, 396.0 / 400);
-        drawNumberScene(p, pic, atlas, shown, pop, big ? QString() : caption);
-        if (big && shown > 0)
-            drawBadge(p, QPointF(200, 334), 34 + 6 * (pop > 1 ? 1 : 0), QString::number(shown), QColor(240, 110, 40));
+        drawCard(p, QRectF(0, 0, kSize, kSize), ground, kCard);
+        if (numeralOnly) {
+            drawNumeral(p, QRectF(60, 50, 280, 280), QString::number(k));
+        } else {
+            for (int i = 0; i < shown; ++i) {
+                QRectF r = cells[i].adjusted(10, 10, -10, -10);
+                if (i == shown - 1 && pop != 1.0) {
+                    const QPointF c = r.center();
+                    r = QRectF(c.x() - r.width() * pop / 2, c.y() - r.height() * pop / 2, r.width() * pop, r.height() * pop);
+                }
+                drawDot(p, r, i);
+            }
+            if (shown > 0)
+                drawBadge(p, QPointF(200, 330), 38 + 5 * (pop > 1 ? 1 : 0), QString::number(shown), QColor(240, 110, 40));
+        }
         p.end();
         frames.append({img, delay});
     };
-    const int lead = k <= 3 ? 3 : 1;
-    for (int i = 0; i < lead; ++i)
-        frame(0, 1.0, QString(), true, 10);
+    frame(0, 1.0, false, k <= 3 ? 30 : 10);
     for (int s = 1; s <= k; ++s) {
-        frame(s, 0.45, QString(), true, 6);
-        frame(s, 1.18, QString(), true, 6);
-        frame(s, 1.0, QString(), true, k <= 5 ? 30 : 20);
+        frame(s, 0.45, false, 6);
+        frame(s, 1.18, false, 6);
+        frame(s, 1.0, false, k <= 5 ? 30 : 20);
     }
-    frame(k, 1.0, pic.word, false, 30);
+    frame(k, 1.0, true, 30);
     while (frames.size() < 12)
-        frame(k, 1.0, pic.word, false, 10);
+        frame(k, 1.0, true, 10);
     frames.last().delayCs = 60;
     return frames;
 }

@@ -22,7 +22,8 @@ QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const Emoji
 
 // counted: the picture the counting game shows, without the number and its word.
 QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas, int scale = 1);
-QList<GifFrame> numberAnimation(const Picture &pic, const EmojiAtlas &atlas);
+// The same for all four pictures of number k: the numeral and k dots, counted one by one.
+QList<GifFrame> numberAnimation(int k);
 
 enum class Mood { Neutral, Happy, Sad };
 // The bear fills a 170 x 190 box, on a transparent ground.
