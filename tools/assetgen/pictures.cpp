@@ -258,6 +258,161 @@ void drawGnocchi(QPainter &p, const QRectF &box)
     p.restore();
 }
 
+// A patchwork blanket: squares of colours, with stitches round each.
+void drawQuilt(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor patches[] = {QColor(240, 110, 110), QColor(250, 200, 80), QColor(110, 180, 240),
+                              QColor(130, 200, 120), QColor(200, 140, 220), QColor(250, 160, 90)};
+    const QRectF quilt = box.adjusted(box.width() * 0.04, box.height() * 0.1, -box.width() * 0.04, -box.height() * 0.1);
+    const int n = 4;
+    const double w = quilt.width() / n, h = quilt.height() / n;
+    p.setPen(Qt::NoPen);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) {
+            p.setBrush(patches[(r * 2 + c * 3) % 6]);
+            p.drawRect(QRectF(quilt.left() + c * w, quilt.top() + r * h, w, h));
+            p.setPen(QPen(QColor(255, 255, 255, 200), 2.5, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(quilt.left() + c * w + 6, quilt.top() + r * h + 6, w - 12, h - 12));
+            p.setPen(Qt::NoPen);
+        }
+    p.setPen(QPen(QColor(150, 60, 60), 5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(quilt, 6, 6);
+    p.restore();
+}
+
+// A silver quarter: a coin with its 25 and a ridged rim.
+void drawQuarter(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c = box.center();
+    const double r = std::min(box.width(), box.height()) * 0.42;
+    QRadialGradient g(c - QPointF(r * 0.3, r * 0.3), r * 1.4);
+    g.setColorAt(0, QColor(245, 248, 252));
+    g.setColorAt(1, QColor(150, 160, 175));
+    p.setPen(QPen(QColor(100, 110, 125), 5));
+    p.setBrush(g);
+    p.drawEllipse(c, r, r);
+    p.setPen(QPen(QColor(120, 130, 145), 2));
+    for (int i = 0; i < 72; ++i) {
+        const double a = i * 2 * kPi / 72;
+        p.drawLine(c + QPointF(std::cos(a), std::sin(a)) * (r - 10), c + QPointF(std::cos(a), std::sin(a)) * (r - 2));
+    }
+    p.setPen(QPen(QColor(120, 130, 145), 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, r * 0.8, r * 0.8);
+    QPainterPath text;
+    const QFont f = wordFont(r * 0.8);
+    text.addText(0, 0, f, QStringLiteral("25"));
+    text.translate(c - text.boundingRect().center());
+    p.setPen(QPen(QColor(90, 100, 115), 3));
+    p.setBrush(QColor(200, 206, 215));
+    p.drawPath(text);
+    p.restore();
+}
+
+// A bold zigzag line: the shape is the word.
+void drawZigzag(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath zig;
+    const int teeth = 5;
+    for (int i = 0; i <= teeth; ++i) {
+        const QPointF pt(box.left() + box.width() * (0.04 + 0.92 * i / teeth), box.top() + box.height() * (i % 2 ? 0.78 : 0.22));
+        if (i == 0)
+            zig.moveTo(pt);
+        else
+            zig.lineTo(pt);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(30, 90, 60), 40, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    p.drawPath(zig);
+    QLinearGradient g(box.topLeft(), box.topRight());
+    g.setColorAt(0, QColor(250, 90, 90));
+    g.setColorAt(0.5, QColor(250, 200, 60));
+    g.setColorAt(1, QColor(80, 200, 120));
+    p.setPen(QPen(QBrush(g), 30, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    p.drawPath(zig);
+    p.restore();
+}
+
+// A courgette: long, dark green with pale stripes, a stalk at one end.
+void drawZucchini(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(box.center());
+    p.rotate(-28);
+    const QRectF body(-box.width() * 0.5, -box.height() * 0.15, box.width() * 0.94, box.height() * 0.3);
+    QPainterPath shape;
+    shape.addRoundedRect(body, body.height() / 2, body.height() / 2);
+    QLinearGradient g(0, body.top(), 0, body.bottom());
+    g.setColorAt(0, QColor(70, 140, 60));
+    g.setColorAt(0.5, QColor(40, 105, 40));
+    g.setColorAt(1, QColor(25, 70, 30));
+    p.setPen(QPen(QColor(20, 55, 25), 4));
+    p.setBrush(g);
+    p.drawPath(shape);
+    p.setClipPath(shape);
+    p.setPen(QPen(QColor(140, 190, 110, 150), 4, Qt::SolidLine, Qt::RoundCap));
+    for (double y : {-0.55, -0.15, 0.25, 0.6})
+        p.drawLine(QPointF(body.left() + 20, y * body.height() / 2), QPointF(body.right() - 20, y * body.height() / 2 + 3));
+    p.setClipping(false);
+    p.setPen(QPen(QColor(110, 90, 40), 3));
+    p.setBrush(QColor(150, 140, 70));
+    p.drawRoundedRect(QRectF(body.right() - 4, -body.height() * 0.18, body.height() * 0.45, body.height() * 0.36), 6, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 200, 90));
+    p.drawEllipse(QPointF(body.left() + 6, 0), 6, 8);
+    p.restore();
+}
+
+// An X-ray: the bones of a hand, white on the dark blue film.
+void drawXray(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF film = box.adjusted(box.width() * 0.1, 0, -box.width() * 0.1, 0);
+    p.setPen(QPen(QColor(120, 130, 150), 5));
+    p.setBrush(QColor(20, 35, 70));
+    p.drawRoundedRect(film, 16, 16);
+    // The hand's shadow, then its bones.
+    const double cx = film.center().x(), wrist = film.bottom() - film.height() * 0.1;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 95, 140));
+    p.drawRoundedRect(QRectF(cx - 62, film.top() + film.height() * 0.42, 124, wrist - film.top() - film.height() * 0.42), 40, 40);
+    const QPen bone(QColor(240, 245, 255), 11, Qt::SolidLine, Qt::RoundCap);
+    const QPen knuckle(QColor(20, 35, 70), 3);
+    struct Finger { double x, angle, length; int joints; };
+    const Finger fingers[] = {{-44, -34, 0.3, 2}, {-24, -8, 0.48, 3}, {0, 0, 0.52, 3}, {24, 8, 0.48, 3}, {44, 16, 0.4, 3}};
+    for (const Finger &f : fingers) {
+        const QPointF base(cx + f.x * (f.joints == 2 ? 1.2 : 1), wrist - film.height() * (f.joints == 2 ? 0.2 : 0.34));
+        const QPointF palm(cx + f.x * 0.35, wrist - 6);
+        const double a = qDegreesToRadians(f.angle);
+        const QPointF dir(std::sin(a), -std::cos(a));
+        const QPointF tip = base + dir * (film.height() * f.length);
+        p.setPen(bone);
+        p.drawLine(palm, base);
+        p.drawLine(base, tip);
+        p.setPen(knuckle);
+        for (int j = 0; j <= f.joints - 1; ++j) {
+            const QPointF k = base + (tip - base) * (double(j) / f.joints);
+            const QPointF side(-dir.y() * 7, dir.x() * 7);
+            p.drawLine(k - side, k + side);
+        }
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 245, 255));
+    for (int i = -1; i <= 1; ++i)
+        p.drawEllipse(QPointF(cx + i * 17, wrist + 2), 9, 8);
+    p.restore();
+}
+
 // The word itself, for a picture nothing draws: better a clear card than a wrong picture.
 void drawWordCard(QPainter &p, const QRectF &box, const QString &word)
 {
@@ -276,7 +431,9 @@ void drawWordCard(QPainter &p, const QRectF &box, const QString &word)
 bool hasDrawing(const Picture &pic)
 {
     static const QStringList known{QStringLiteral("(xylophone)"), QStringLiteral("(zero)"), QStringLiteral("(igloo)"),
-                                   QStringLiteral("(cevapi)"), QStringLiteral("(rhea)"), QStringLiteral("(gnocchi)")};
+                                   QStringLiteral("(cevapi)"), QStringLiteral("(rhea)"), QStringLiteral("(gnocchi)"),
+                                   QStringLiteral("(quilt)"), QStringLiteral("(quarter)"), QStringLiteral("(zigzag)"),
+                                   QStringLiteral("(zucchini)"), QStringLiteral("(x-ray)")};
     return !pic.emoji.isEmpty() || known.contains(pic.drawHint) || pic.drawHint.startsWith(QLatin1String("(numeral "));
 }
 
@@ -297,6 +454,16 @@ void drawObject(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, const 
         drawRhea(p, box);
     else if (h == QLatin1String("(gnocchi)"))
         drawGnocchi(p, box);
+    else if (h == QLatin1String("(quilt)"))
+        drawQuilt(p, box);
+    else if (h == QLatin1String("(quarter)"))
+        drawQuarter(p, box);
+    else if (h == QLatin1String("(zigzag)"))
+        drawZigzag(p, box);
+    else if (h == QLatin1String("(zucchini)"))
+        drawZucchini(p, box);
+    else if (h == QLatin1String("(x-ray)"))
+        drawXray(p, box);
     else if (h.startsWith(QLatin1String("(numeral ")))
         drawNumeral(p, box, h.mid(9).chopped(1));
     else
