@@ -1,6 +1,7 @@
 // Checks what the build wrote into its data folder, and the design resources.
 #include "content.h"
 #include "pack.h"
+#include "sound.h"
 #include "files/pack.h"
 
 #include <QCryptographicHash>
@@ -19,6 +20,7 @@ private slots:
     void everyFileIsThere();
     void pictures();
     void sounds();
+    void oneLoudness();
     void wordTableIsCopied();
     void designResources_data();
     void designResources();
@@ -114,6 +116,34 @@ void TestPack::sounds()
         QVERIFY2(!seen.contains(hash), qPrintable(f + QStringLiteral(" equals ") + seen.value(hash)));
         seen.insert(hash, f);
     }
+}
+
+// A child should never have to reach for the volume between two clicks: every sound,
+// speech and effects alike, within 1 dB of one loudness, and none clipped to get there.
+void TestPack::oneLoudness()
+{
+    double quietest = 0, loudest = -100;
+    QString quietFile, loudFile;
+    for (const QString &f : packFiles(zorbla::pack::allSounds())) {
+        const QString path = kData + QStringLiteral("/sounds/") + f;
+        SF_INFO info{};
+        SNDFILE *s = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+        QVERIFY2(s, qPrintable(path));
+        ag::Samples data(size_t(info.frames));
+        sf_read_short(s, data.data(), info.frames);
+        sf_close(s);
+        const double lufs = ag::loudness(data);
+        if (lufs < quietest)
+            quietest = lufs, quietFile = f;
+        if (lufs > loudest)
+            loudest = lufs, loudFile = f;
+        int atTheRail = 0;
+        for (short v : data)
+            atTheRail += std::abs(int(v)) >= 32767;
+        QVERIFY2(atTheRail == 0, qPrintable(f + QStringLiteral(" is clipped")));
+    }
+    QVERIFY2(loudest - quietest <= 2.0, qPrintable(QStringLiteral("%1 at %2 LUFS, %3 at %4 LUFS")
+                                                        .arg(quietFile).arg(quietest).arg(loudFile).arg(loudest)));
 }
 
 void TestPack::wordTableIsCopied()

@@ -146,8 +146,9 @@ QString speakToFile(SpeechState &st, const QString &path, const QString &text, b
         Samples mixed = *effect;
         mixInto(&mixed, s, kSampleRate * 35 / 100, 1.0);
         s = mixed;
-        normalize(&s);
     }
+    // Every sound of the pack as loud as the others, so no click startles and none is lost.
+    normalizeLoudness(&s);
     if (durationSeconds(s) > 4.0)
         return QStringLiteral("'%1' lasts %2 s, more than 4 s (%3)").arg(text).arg(durationSeconds(s), 0, 'f', 2).arg(path);
     const QByteArray hash = QCryptographicHash::hash(
@@ -184,11 +185,15 @@ QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, c
         const QString tune = soundDir + QLatin1Char('/') + zorbla::pack::fileName(zorbla::pack::sound(zorbla::pack::alphabetSong));
         jobs.append([boing] {
             QString e;
-            return writeWav(boing, synthBoing(), &e) ? QString() : e;
+            Samples s = synthBoing();
+            normalizeLoudness(&s);
+            return writeWav(boing, s, &e) ? QString() : e;
         });
         jobs.append([tune] {
             QString e;
-            return writeWav(tune, synthAlphabetTune(), &e) ? QString() : e;
+            Samples s = synthAlphabetTune();
+            normalizeLoudness(&s);
+            return writeWav(tune, s, &e) ? QString() : e;
         });
     }
     return jobs;
