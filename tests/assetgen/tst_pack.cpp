@@ -25,6 +25,8 @@ private slots:
     void designResources_data();
     void designResources();
     void croatianVoice();
+    void editionsAreWhole_data();
+    void editionsAreWhole();
     void sameInputSameBytes();
 };
 
@@ -216,6 +218,38 @@ void TestPack::croatianVoice()
     }
     // An unknown table falls back to English prompts rather than failing.
     QCOMPARE(ag::revoice(QStringLiteral(ZORBLA_ASSETS_DIR), dir.path(), QStringLiteral("nl"), 1), 0);
+}
+
+void TestPack::editionsAreWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    const QDir assets(QStringLiteral(ZORBLA_ASSETS_DIR));
+    for (const QString &l : assets.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        if (assets.exists(l + QStringLiteral("/content.tsv")))
+            QTest::newRow(qPrintable(l)) << l;
+}
+
+// An edition is made whole from its own tables: every picture drawn (none left to a word
+// card), its number pictures with its own words, not the English ones.
+void TestPack::editionsAreWhole()
+{
+    QFETCH(QString, language);
+    QTemporaryDir dir;
+    QProcess gen;
+    gen.setProcessChannelMode(QProcess::MergedChannels);
+    gen.start(QStringLiteral(ASSETGEN_EXE), {QStringLiteral("--assets"), QStringLiteral(ZORBLA_ASSETS_DIR),
+                                             QStringLiteral("--language"), language, QStringLiteral("--data"), dir.path()});
+    QVERIFY(gen.waitForFinished(120000));
+    const QByteArray said = gen.readAll();
+    QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, said.constData());
+    QVERIFY2(!said.contains("warning"), said.constData());
+    for (const QString &f : packFiles(zorbla::pack::allPictures()) + packFiles(zorbla::pack::allSounds()))
+        QVERIFY2(QFileInfo::exists(dir.filePath((f.endsWith(QLatin1String(".wav")) ? QStringLiteral("sounds/") : QStringLiteral("images/")) + f)),
+                 qPrintable(f));
+    // One that prints its word: the counting game's picture has none.
+    const int worded = zorbla::pack::countingPicture(3) == 1 ? 2 : 1;
+    const QString numberPicture = zorbla::pack::fileName(zorbla::pack::numberPicture(3, worded));
+    QVERIFY(QImage(dir.filePath(QStringLiteral("images/") + numberPicture)) != QImage(kData + QStringLiteral("/images/") + numberPicture));
 }
 
 void TestPack::sameInputSameBytes()
