@@ -1,5 +1,7 @@
 // The checks that make the generator stop instead of quietly making a wrong pack.
 #include "content.h"
+#include "meaning.h"
+#include "files/wordtable.h"
 #include "paint.h"
 #include "pictures.h"
 #include "files/pack.h"
@@ -18,6 +20,7 @@ private slots:
     void contentTableRejects_data();
     void contentTableRejects();
     void promptsFallBackToEnglish();
+    void aParentsWordsFindTheirPictures();
 
 private:
     QTemporaryDir m_dir;
@@ -120,6 +123,46 @@ void TestInputs::promptsFallBackToEnglish()
     QVERIFY(xx.voice.startsWith(QLatin1String("xx")));
     for (const char *stem : zorbla::pack::kPrompts)
         QVERIFY(!hr.text.value(QLatin1String(stem)).isEmpty());
+}
+
+// A parent's table: a word the edition has keeps its picture wherever it is put, a word
+// it has not gets the emoji its name finds in the edition's language, and a word nothing
+// finds gets a card.
+void TestInputs::aParentsWordsFindTheirPictures()
+{
+    ag::Content curated;
+    QString error;
+    const QString hr = QStringLiteral(ZORBLA_ASSETS_DIR "/hr");
+    QVERIFY2(ag::loadContent(hr + QStringLiteral("/content.tsv"), &curated, &error), qPrintable(error));
+    zorbla::WordTable table;
+    QVERIFY(!zorbla::WordTableReader::read(table, QDir(hr)));
+    QFile in(hr + QStringLiteral("/text.txt"));
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(in.readAll());
+    const QString moved = curated.letter(2, 0).word;
+    text.replace(curated.letter(0, 0).word + QLatin1Char(','), moved + QLatin1Char(','));   // AUTO -> a curated word
+    text.replace(curated.letter(1, 0).word + QLatin1Char(','), QStringLiteral("PIZZA,"));   // no curated picture
+    text.replace(curated.letter(1, 1).word + QLatin1Char(','), QStringLiteral("BRBLJ,"));   // nothing is called so
+    QFile out(m_dir.filePath(QStringLiteral("text.txt")));
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(text.toUtf8());
+    out.close();
+    zorbla::WordTable own;
+    const auto fault = zorbla::WordTableReader::read(own, QDir(m_dir.path()));
+    QVERIFY2(!fault, fault ? qPrintable(fault->message()) : "");
+
+    ag::EmojiNames names;
+    QVERIFY2(names.load(ag::cldrAnnotations(QStringLiteral("hr")), ag::drawableEmoji(ag::defaultEmojiArt()), &error), qPrintable(error));
+    const ag::Content c = ag::contentForTable(curated, own, names);
+    QCOMPARE(c.letter(0, 0).word, moved);
+    QCOMPARE(c.letter(0, 0).emoji, curated.letter(2, 0).emoji);
+    QCOMPARE(c.letter(1, 0).word, QStringLiteral("PIZZA"));
+    QCOMPARE(c.letter(1, 0).emoji.size(), 1);
+    QVERIFY(c.letter(1, 0).emoji != curated.letter(1, 0).emoji);
+    QVERIFY(!ag::hasDrawing(c.letter(1, 1)));
+    QCOMPARE(c.letter(5, 2).emoji, curated.letter(5, 2).emoji); // the rest as it was
+    ag::EmojiAtlas atlas; // what it found can be drawn
+    QVERIFY2(atlas.build(ag::defaultEmojiArt(), c.letter(1, 0).emoji, &error), qPrintable(error));
 }
 
 int main(int argc, char **argv)

@@ -2,6 +2,7 @@
 #include "content.h"
 #include "design.h"
 #include "gifwriter.h"
+#include "meaning.h"
 #include "pictures.h"
 #include "sound.h"
 #include "files/pack.h"
@@ -244,12 +245,23 @@ int generatePack(const PackOptions &o)
     const bool english = o.language.isEmpty() || o.language == QLatin1String("en");
     const QString language = english ? QStringLiteral("en") : o.language;
     const QString editionDir = english ? o.assetsDir : o.assetsDir + QLatin1Char('/') + language;
-    const QString textPath = zorbla::wordTablePath(QDir(editionDir));
+    const QString tableDir = o.tableDir.isEmpty() ? editionDir : o.tableDir;
+    const QString textPath = zorbla::wordTablePath(QDir(tableDir));
+    const QString art = o.emojiArt.isEmpty() ? defaultEmojiArt() : o.emojiArt;
     if (!loadContent(editionDir + QStringLiteral("/content.tsv"), &content, &error)
-        || !readWordTable(QDir(editionDir), &table, &error)
+        || !readWordTable(QDir(tableDir), &table, &error)
         || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)) {
         say(error);
         return 1;
+    }
+    if (!o.tableDir.isEmpty()) {
+        // A parent's own words: pictures found by what they mean.
+        EmojiNames names;
+        if (!names.load(cldrAnnotations(language), drawableEmoji(art), &error)) {
+            say(error);
+            return 1;
+        }
+        content = contentForTable(content, table, names);
     }
     if (prompts.fellBack)
         say(QStringLiteral("no prompts for '%1' in prompts.tsv: they stay English").arg(language));
@@ -287,7 +299,7 @@ int generatePack(const PackOptions &o)
     for (const Picture &p : content.numbers)
         emoji += p.emoji;
     auto atlas = std::make_shared<EmojiAtlas>();
-    if (!checkFonts(textCharacters(content), &error) || !atlas->build(o.emojiArt.isEmpty() ? defaultEmojiArt() : o.emojiArt, emoji, &error)) {
+    if (!checkFonts(textCharacters(content), &error) || !atlas->build(art, emoji, &error)) {
         say(error);
         return 1;
     }
