@@ -21,6 +21,7 @@ private slots:
     void contentTableRejects();
     void promptsFallBackToEnglish();
     void aParentsWordsFindTheirPictures();
+    void numberAnimationCountsOneByOne();
 
 private:
     QTemporaryDir m_dir;
@@ -163,6 +164,50 @@ void TestInputs::aParentsWordsFindTheirPictures()
     QCOMPARE(c.letter(5, 2).emoji, curated.letter(5, 2).emoji); // the rest as it was
     ag::EmojiAtlas atlas; // what it found can be drawn
     QVERIFY2(atlas.build(ag::defaultEmojiArt(), c.letter(1, 0).emoji, &error), qPrintable(error));
+}
+
+// Bright blobs above the badge: what a child counts in a frame.
+static int blobs(const QImage &frame)
+{
+    const int h = frame.height() * 7 / 10, w = frame.width();
+    QList<bool> seen(w * h, false);
+    auto bright = [&](int x, int y) { return QColor(frame.pixel(x, y)).hsvSaturation() > 100; };
+    int count = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (seen[y * w + x] || !bright(x, y))
+                continue;
+            int area = 0;
+            QList<QPoint> todo{{x, y}};
+            seen[y * w + x] = true;
+            while (!todo.isEmpty()) {
+                const QPoint q = todo.takeLast();
+                ++area;
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint n = q + d;
+                    if (n.x() >= 0 && n.y() >= 0 && n.x() < w && n.y() < h && !seen[n.y() * w + n.x()] && bright(n.x(), n.y())) {
+                        seen[n.y() * w + n.x()] = true;
+                        todo.append(n);
+                    }
+                }
+            }
+            count += area > 60;
+        }
+    return count;
+}
+
+// A number's animation serves all four of its pictures: it counts what none of them
+// contradicts, dots, one more at a time up to the number, never more.
+void TestInputs::numberAnimationCountsOneByOne()
+{
+    for (int k : {1, 4, 10}) {
+        QSet<int> shown;
+        for (const ag::GifFrame &f : ag::numberAnimation(k))
+            shown.insert(blobs(f.image));
+        for (int n = 1; n <= k; ++n)
+            QVERIFY2(shown.contains(n), qPrintable(QStringLiteral("%1 of %2 never shown").arg(n).arg(k)));
+        QVERIFY2(*std::max_element(shown.begin(), shown.end()) == k, qPrintable(QString::number(k)));
+    }
 }
 
 int main(int argc, char **argv)
