@@ -413,6 +413,42 @@ void drawXray(QPainter &p, const QRectF &box)
     p.restore();
 }
 
+// The yellow rubber duck of the bath, floating.
+void drawRubberDuck(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = box.width(), h = box.height(), x = box.left(), y = box.top();
+    const QColor yellow(255, 210, 40), edge(200, 140, 20);
+    p.setPen(QPen(edge, 4));
+    p.setBrush(yellow);
+    QPainterPath body;
+    body.moveTo(x + w * 0.08, y + h * 0.55);
+    body.cubicTo(x + w * 0.02, y + h * 0.40, x + w * 0.12, y + h * 0.42, x + w * 0.22, y + h * 0.50); // the tail
+    body.cubicTo(x + w * 0.45, y + h * 0.52, x + w * 0.80, y + h * 0.48, x + w * 0.92, y + h * 0.62);
+    body.cubicTo(x + w * 0.95, y + h * 0.85, x + w * 0.70, y + h * 0.92, x + w * 0.45, y + h * 0.92);
+    body.cubicTo(x + w * 0.20, y + h * 0.92, x + w * 0.06, y + h * 0.80, x + w * 0.08, y + h * 0.55);
+    p.drawPath(body);
+    p.drawEllipse(QPointF(x + w * 0.66, y + h * 0.33), w * 0.2, h * 0.2); // the head
+    p.setPen(QPen(edge, 3));
+    p.setBrush(yellow.lighter(110));
+    p.drawEllipse(QRectF(x + w * 0.3, y + h * 0.58, w * 0.3, h * 0.16)); // the wing
+    p.setPen(QPen(QColor(200, 80, 20), 3));
+    p.setBrush(QColor(255, 120, 30));
+    QPainterPath beak;
+    beak.moveTo(x + w * 0.82, y + h * 0.34);
+    beak.quadTo(x + w * 1.0, y + h * 0.33, x + w * 0.98, y + h * 0.40);
+    beak.quadTo(x + w * 0.9, y + h * 0.45, x + w * 0.82, y + h * 0.41);
+    beak.closeSubpath();
+    p.drawPath(beak);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 40));
+    p.drawEllipse(QPointF(x + w * 0.72, y + h * 0.28), 8, 9);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(x + w * 0.73, y + h * 0.265), 3, 3);
+    p.restore();
+}
+
 // The word itself, for a picture nothing draws: better a clear card than a wrong picture.
 void drawWordCard(QPainter &p, const QRectF &box, const QString &word)
 {
@@ -433,7 +469,8 @@ bool hasDrawing(const Picture &pic)
     static const QStringList known{QStringLiteral("(xylophone)"), QStringLiteral("(zero)"), QStringLiteral("(igloo)"),
                                    QStringLiteral("(cevapi)"), QStringLiteral("(rhea)"), QStringLiteral("(gnocchi)"),
                                    QStringLiteral("(quilt)"), QStringLiteral("(quarter)"), QStringLiteral("(zigzag)"),
-                                   QStringLiteral("(zucchini)"), QStringLiteral("(x-ray)")};
+                                   QStringLiteral("(zucchini)"), QStringLiteral("(x-ray)"),
+                                   QStringLiteral("(rubber duck)")};
     return !pic.emoji.isEmpty() || known.contains(pic.drawHint) || pic.drawHint.startsWith(QLatin1String("(numeral "));
 }
 
@@ -464,6 +501,8 @@ void drawObject(QPainter &p, const Picture &pic, const EmojiAtlas &atlas, const 
         drawZucchini(p, box);
     else if (h == QLatin1String("(x-ray)"))
         drawXray(p, box);
+    else if (h == QLatin1String("(rubber duck)"))
+        drawRubberDuck(p, box);
     else if (h.startsWith(QLatin1String("(numeral ")))
         drawNumeral(p, box, h.mid(9).chopped(1));
     else
