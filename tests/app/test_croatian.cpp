@@ -63,13 +63,20 @@ private slots:
                 QCOMPARE(table_.cell(row, col), table_.cell(row, col).toUpper());
     }
 
-    void theLetterTilesStayWithTheirPictures() {
-        // Pictures and sounds are found by the Latin letter (images\B1.gif, sounds\b.wav),
-        // so tile i stays the i-th letter A..Z.
+    void theTilesAreTheCroatianAlphabet() {
+        // Pictures and sounds go by the tile's place, so the tiles may be Croatian letters;
+        // each small letter is its capital's.
+        QStringList tiles;
         for (int i = 0; i < 26; ++i) {
-            QCOMPARE(table_.capitalLetter(i), QString(QChar(u'A' + i)));
-            QCOMPARE(table_.smallLetter(i), QString(QChar(u'a' + i)));
+            QVERIFY(!table_.capitalLetter(i).isEmpty());
+            QCOMPARE(table_.smallLetter(i), table_.capitalLetter(i).toLower());
+            QVERIFY2(!tiles.contains(table_.capitalLetter(i)), qPrintable(table_.capitalLetter(i)));
+            tiles << table_.capitalLetter(i);
         }
+        for (const char* letter : {"Č", "Ć", "Š", "Ž"})
+            QVERIFY2(tiles.contains(QString::fromUtf8(letter)), letter);
+        for (const char* letter : {"Q", "W", "X", "Y"})
+            QVERIFY2(!tiles.contains(QString::fromUtf8(letter)), letter);
     }
 
     void theCroatianLettersArrive() {
@@ -79,7 +86,6 @@ private slots:
                 all += table_.cell(row, col);
         for (QChar c : QStringLiteral("ČĆĐŠŽ"))
             QVERIFY2(all.contains(c), qPrintable(QString(c)));
-        QCOMPARE(table_.cell(7, 1), QStringLiteral("GROŽĐE"));
     }
 
     void aWindows1250CopyReadsTheSameCells() {
@@ -125,7 +131,7 @@ private slots:
         }
         for (const char* name : {"a.wav", "G1.wav", "H1.wav", "10.wav", "104.wav", "lower_case.wav", "no_wrong.wav"})
             QVERIFY2(QFileInfo(dir.filePath(QStringLiteral("sounds/") + name)).size() > 1000, name);
-        for (const char* name : {"C1.wav", "F2.wav", "G1.wav", "H1.wav"})  // MAČKA, ŽABA, GROŽĐE, ŠEŠIR
+        for (const char* name : {"D1.wav", "I1.wav", "U2.wav", "Z1.wav"})  // ČOKOLADA, GROŽĐE, ŠEŠIR, ŽABA
             QVERIFY2(readFile(dir.filePath(QStringLiteral("sounds/") + name)) ==
                          readFile(copy.filePath(QStringLiteral("sounds/") + name)),
                      name);

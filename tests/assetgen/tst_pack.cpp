@@ -1,6 +1,7 @@
 // Checks what the build wrote into its data folder, and the design resources.
 #include "content.h"
 #include "pack.h"
+#include "sound.h"
 #include "files/pack.h"
 
 #include <QCryptographicHash>
@@ -19,10 +20,13 @@ private slots:
     void everyFileIsThere();
     void pictures();
     void sounds();
+    void oneLoudness();
     void wordTableIsCopied();
     void designResources_data();
     void designResources();
     void croatianVoice();
+    void editionsAreWhole_data();
+    void editionsAreWhole();
     void sameInputSameBytes();
 };
 
@@ -116,6 +120,34 @@ void TestPack::sounds()
     }
 }
 
+// A child should never have to reach for the volume between two clicks: every sound,
+// speech and effects alike, within 1 dB of one loudness, and none clipped to get there.
+void TestPack::oneLoudness()
+{
+    double quietest = 0, loudest = -100;
+    QString quietFile, loudFile;
+    for (const QString &f : packFiles(zorbla::pack::allSounds())) {
+        const QString path = kData + QStringLiteral("/sounds/") + f;
+        SF_INFO info{};
+        SNDFILE *s = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+        QVERIFY2(s, qPrintable(path));
+        ag::Samples data(size_t(info.frames));
+        sf_read_short(s, data.data(), info.frames);
+        sf_close(s);
+        const double lufs = ag::loudness(data);
+        if (lufs < quietest)
+            quietest = lufs, quietFile = f;
+        if (lufs > loudest)
+            loudest = lufs, loudFile = f;
+        int atTheRail = 0;
+        for (short v : data)
+            atTheRail += std::abs(int(v)) >= 32767;
+        QVERIFY2(atTheRail == 0, qPrintable(f + QStringLiteral(" is clipped")));
+    }
+    QVERIFY2(loudest - quietest <= 2.0, qPrintable(QStringLiteral("%1 at %2 LUFS, %3 at %4 LUFS")
+                                                        .arg(quietFile).arg(quietest).arg(loudFile).arg(loudest)));
+}
+
 void TestPack::wordTableIsCopied()
 {
     QFile a(kData + QStringLiteral("/text.txt")), b(QStringLiteral(ZORBLA_ASSETS_DIR "/text.txt"));
@@ -185,7 +217,39 @@ void TestPack::croatianVoice()
         QVERIFY2(hr.readAll() != en.readAll(), f);
     }
     // An unknown table falls back to English prompts rather than failing.
-    QCOMPARE(ag::revoice(QStringLiteral(ZORBLA_ASSETS_DIR), dir.path(), QStringLiteral("de"), 1), 0);
+    QCOMPARE(ag::revoice(QStringLiteral(ZORBLA_ASSETS_DIR), dir.path(), QStringLiteral("nl"), 1), 0);
+}
+
+void TestPack::editionsAreWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    const QDir assets(QStringLiteral(ZORBLA_ASSETS_DIR));
+    for (const QString &l : assets.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        if (assets.exists(l + QStringLiteral("/content.tsv")))
+            QTest::newRow(qPrintable(l)) << l;
+}
+
+// An edition is made whole from its own tables: every picture drawn (none left to a word
+// card), its number pictures with its own words, not the English ones.
+void TestPack::editionsAreWhole()
+{
+    QFETCH(QString, language);
+    QTemporaryDir dir;
+    QProcess gen;
+    gen.setProcessChannelMode(QProcess::MergedChannels);
+    gen.start(QStringLiteral(ASSETGEN_EXE), {QStringLiteral("--assets"), QStringLiteral(ZORBLA_ASSETS_DIR),
+                                             QStringLiteral("--language"), language, QStringLiteral("--data"), dir.path()});
+    QVERIFY(gen.waitForFinished(120000));
+    const QByteArray said = gen.readAll();
+    QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, said.constData());
+    QVERIFY2(!said.contains("warning"), said.constData());
+    for (const QString &f : packFiles(zorbla::pack::allPictures()) + packFiles(zorbla::pack::allSounds()))
+        QVERIFY2(QFileInfo::exists(dir.filePath((f.endsWith(QLatin1String(".wav")) ? QStringLiteral("sounds/") : QStringLiteral("images/")) + f)),
+                 qPrintable(f));
+    // One that prints its word: the counting game's picture has none.
+    const int worded = zorbla::pack::countingPicture(3) == 1 ? 2 : 1;
+    const QString numberPicture = zorbla::pack::fileName(zorbla::pack::numberPicture(3, worded));
+    QVERIFY(QImage(dir.filePath(QStringLiteral("images/") + numberPicture)) != QImage(kData + QStringLiteral("/images/") + numberPicture));
 }
 
 void TestPack::sameInputSameBytes()

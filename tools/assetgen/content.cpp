@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include "files/pack.h"
 #include "files/textcodec.h"
 
@@ -73,10 +75,16 @@ bool loadContent(const QString &path, Content *out, QString *error)
         if (f.size() > 5)
             p.spoken = f[5].trimmed();
         if (p.kind == QLatin1String("letter")) {
-            if (p.key.size() != 1 || p.key[0] < QLatin1Char('A') || p.key[0] > QLatin1Char('Z'))
-                return fail(QStringLiteral("letter key must be A..Z"));
-            if (c.letters.size() != (p.key[0].unicode() - 'A') * 4 + p.index - 1)
-                return fail(QStringLiteral("letter rows must come in order A1..Z4"));
+            // Tiles go by position: an edition's alphabet is its own (Č, Ñ, ...).
+            if (p.key.isEmpty() || p.key.size() > 2 || !p.key[0].isLetter())
+                return fail(QStringLiteral("letter key must be the tile's letter"));
+            if (c.letters.size() % 4 != p.index - 1
+                || (p.index > 1 && c.letters.last().key != p.key))
+                return fail(QStringLiteral("each letter needs its rows 1..4 in order"));
+            if (p.index == 1 && std::any_of(c.letters.cbegin(), c.letters.cend(), [&](const Picture &q) { return q.key == p.key; }))
+                return fail(QStringLiteral("letter %1 has a second tile").arg(p.key));
+            if (c.letters.size() >= 104)
+                return fail(QStringLiteral("more than 26 letters"));
             c.letters.append(p);
         } else if (p.kind == QLatin1String("number")) {
             const int k = p.key.toInt(&ok);

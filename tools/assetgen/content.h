@@ -11,11 +11,11 @@ namespace ag {
 
 struct Picture {
     QString kind;           // "letter" or "number"
-    QString key;            // "A".."Z" or "1".."10"
+    QString key;            // the tile's letter ("A", "Č") or "1".."10"
     int index = 0;          // 1..4
     QString word;           // as shown, in capitals
     QList<char32_t> emoji;  // empty when drawn by hand
-    QString drawHint;       // "(draw)" etc. when there is no emoji
+    QString drawHint;       // "(xylophone)" etc. when there is no emoji
     int count = 1;          // how many objects a number picture shows
     QString spoken;         // what to say when it differs from the word
 
@@ -23,7 +23,7 @@ struct Picture {
 };
 
 struct Content {
-    QList<Picture> letters; // 104, A1..Z4 in order
+    QList<Picture> letters; // 104: tiles 1..26, pictures 1..4 of each
     QList<Picture> numbers; // 40, 1-1..10-4 in order
     const Picture &letter(int l, int p) const { return letters.at(l * 4 + p); }
     const Picture &number(int k, int p) const { return numbers.at((k - 1) * 4 + p); }

@@ -27,6 +27,10 @@ int main(int argc, char **argv)
     cli.setApplicationDescription(QStringLiteral(
         "Generates Zorbla's picture and sound pack.\n\n"
         "  assetgen --data DIR [--design DIR]     write the whole pack into DIR\n"
+        "  assetgen --data DIR --language LANG    write the whole edition of assets/LANG/ into DIR\n"
+        "  ... --table DIR                        with the words of DIR/text.txt: a word the edition\n"
+        "                                         has no picture for gets the emoji its name finds\n"
+        "                                         (Unicode CLDR), else a card with the word\n"
         "  assetgen --data DIR --voice LANG       speak DIR/text.txt again in an espeak-ng\n"
         "                                         language (e.g. hr); prompts and colours come\n"
         "                                         from prompts.tsv, English when it has no table\n"
@@ -40,6 +44,9 @@ int main(int argc, char **argv)
     QCommandLineOption design(QStringLiteral("design"), QStringLiteral("Folder for the window pictures."), QStringLiteral("DIR"));
     QCommandLineOption voice(QStringLiteral("voice"), QStringLiteral("Re-speak the sounds of --data in this espeak-ng language."),
                              QStringLiteral("LANG"));
+    QCommandLineOption language(QStringLiteral("language"), QStringLiteral("The edition: its content.tsv and text.txt are in the assets' LANG folder."),
+                                QStringLiteral("LANG"));
+    QCommandLineOption table(QStringLiteral("table"), QStringLiteral("A parent's own word table (DIR/text.txt)."), QStringLiteral("DIR"));
     QCommandLineOption montage(QStringLiteral("montage"), QStringLiteral("Write a review montage PNG."), QStringLiteral("FILE"));
     QCommandLineOption stamp(QStringLiteral("stamp"), QStringLiteral("File to touch after success (for the build)."),
                              QStringLiteral("FILE"));
@@ -47,7 +54,7 @@ int main(int argc, char **argv)
     QCommandLineOption emojiArt(QStringLiteral("emoji-art"), QStringLiteral("The emoji drawings (Iconify JSON of Noto's emoji)."),
                                 QStringLiteral("FILE"), ag::defaultEmojiArt());
     QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Say how long it took."));
-    cli.addOptions({assets, data, design, voice, montage, stamp, jobs, emojiArt, verbose});
+    cli.addOptions({assets, data, design, language, table, voice, montage, stamp, jobs, emojiArt, verbose});
     cli.process(app);
 
     if (!cli.isSet(data)) {
@@ -62,6 +69,8 @@ int main(int argc, char **argv)
     o.jobs = cli.value(jobs).toInt();
     o.emojiArt = cli.value(emojiArt);
     o.verbose = cli.isSet(verbose);
+    o.language = cli.value(language);
+    o.tableDir = cli.isSet(table) ? QDir(cli.value(table)).absolutePath() : QString();
 
     if (cli.isSet(voice))
         return ag::revoice(o.assetsDir, o.dataDir, cli.value(voice), o.jobs);

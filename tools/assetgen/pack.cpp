@@ -2,6 +2,7 @@
 #include "content.h"
 #include "design.h"
 #include "gifwriter.h"
+#include "meaning.h"
 #include "pictures.h"
 #include "sound.h"
 #include "files/pack.h"
@@ -146,8 +147,9 @@ QString speakToFile(SpeechState &st, const QString &path, const QString &text, b
         Samples mixed = *effect;
         mixInto(&mixed, s, kSampleRate * 35 / 100, 1.0);
         s = mixed;
-        normalize(&s);
     }
+    // Every sound of the pack as loud as the others, so no click startles and none is lost.
+    normalizeLoudness(&s);
     if (durationSeconds(s) > 4.0)
         return QStringLiteral("'%1' lasts %2 s, more than 4 s (%3)").arg(text).arg(durationSeconds(s), 0, 'f', 2).arg(path);
     const QByteArray hash = QCryptographicHash::hash(
@@ -184,11 +186,15 @@ QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, c
         const QString tune = soundDir + QLatin1Char('/') + zorbla::pack::fileName(zorbla::pack::sound(zorbla::pack::alphabetSong));
         jobs.append([boing] {
             QString e;
-            return writeWav(boing, synthBoing(), &e) ? QString() : e;
+            Samples s = synthBoing();
+            normalizeLoudness(&s);
+            return writeWav(boing, s, &e) ? QString() : e;
         });
         jobs.append([tune] {
             QString e;
-            return writeWav(tune, synthAlphabetTune(), &e) ? QString() : e;
+            Samples s = synthAlphabetTune();
+            normalizeLoudness(&s);
+            return writeWav(tune, s, &e) ? QString() : e;
         });
     }
     return jobs;
@@ -236,13 +242,41 @@ int generatePack(const PackOptions &o)
     zorbla::WordTable table;
     Prompts prompts;
     QString error;
-    const QString textPath = zorbla::wordTablePath(QDir(o.assetsDir));
-    if (!loadContent(o.assetsDir + QStringLiteral("/content.tsv"), &content, &error)
-        || !readWordTable(QDir(o.assetsDir), &table, &error)
-        || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), QStringLiteral("en"), &prompts, &error)) {
+    const bool english = o.language.isEmpty() || o.language == QLatin1String("en");
+    const QString language = english ? QStringLiteral("en") : o.language;
+    const QString editionDir = english ? o.assetsDir : o.assetsDir + QLatin1Char('/') + language;
+    const QString tableDir = o.tableDir.isEmpty() ? editionDir : o.tableDir;
+    const QString textPath = zorbla::wordTablePath(QDir(tableDir));
+    const QString art = o.emojiArt.isEmpty() ? defaultEmojiArt() : o.emojiArt;
+    if (!loadContent(editionDir + QStringLiteral("/content.tsv"), &content, &error)
+        || !readWordTable(QDir(tableDir), &table, &error)
+        || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)) {
         say(error);
         return 1;
     }
+    if (!o.tableDir.isEmpty()) {
+        // A parent's own words: pictures found by what they mean.
+        EmojiNames names;
+        if (!names.load(cldrAnnotations(language), drawableEmoji(art), &error)) {
+            say(error);
+            return 1;
+        }
+        content = contentForTable(content, table, names);
+    }
+    if (prompts.fellBack)
+        say(QStringLiteral("no prompts for '%1' in prompts.tsv: they stay English").arg(language));
+    // The program shows the table's tiles; each must be the letter its pictures were chosen for.
+    for (int l = 0; l < 26; ++l)
+        if (table.capitalLetter(l) != content.letter(l, 0).key) {
+            say(QStringLiteral("text.txt tile %1 is '%2' but content.tsv has its pictures for '%3'")
+                    .arg(l + 1).arg(table.capitalLetter(l), content.letter(l, 0).key));
+            return 1;
+        }
+    for (const QList<Picture> *list : {&content.letters, &content.numbers})
+        for (const Picture &p : *list)
+            if (!hasDrawing(p))
+                say(QStringLiteral("warning: nothing draws '%1' (%2 %3): it gets a card with its word")
+                        .arg(p.word, p.key).arg(p.index));
     // The pictures show content.tsv's words; the game compares with text.txt's.
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p)
@@ -265,7 +299,7 @@ int generatePack(const PackOptions &o)
     for (const Picture &p : content.numbers)
         emoji += p.emoji;
     auto atlas = std::make_shared<EmojiAtlas>();
-    if (!checkFonts(textCharacters(content), &error) || !atlas->build(o.emojiArt.isEmpty() ? defaultEmojiArt() : o.emojiArt, emoji, &error)) {
+    if (!checkFonts(textCharacters(content), &error) || !atlas->build(art, emoji, &error)) {
         say(error);
         return 1;
     }
@@ -292,8 +326,7 @@ int generatePack(const PackOptions &o)
     const auto file = [&o](const QString &written) { return o.dataDir + QLatin1Char('/') + QString(written).replace(QLatin1Char('\\'), QLatin1Char('/')); };
     QList<Job> pictures;
     for (int k = 10; k >= 1; --k) {
-        const Picture pic = content.number(k, 0);
-        pictures.append(gifJob(file(pack::numberAnimation(k)), [pic, atlas] { return numberAnimation(pic, *atlas); }));
+        pictures.append(gifJob(file(pack::numberAnimation(k)), [k] { return numberAnimation(k); }));
     }
     for (int l = 0; l < 26; ++l)
         for (int p = 0; p < 4; ++p) {

@@ -6,7 +6,9 @@
 namespace ag {
 
 struct PackOptions {
-    QString assetsDir;  // content.tsv, text.txt, prompts.tsv
+    QString assetsDir;  // content.tsv, text.txt, prompts.tsv; an edition's in <language>/
+    QString language;   // the edition; empty or "en" for the English one in assetsDir
+    QString tableDir;   // a parent's own text.txt, to use instead of the edition's
     QString dataDir;    // written: text.txt, images/, sounds/
     QString designDir;  // written when not empty: the window pictures
     QString stampFile;  // touched after success when not empty

@@ -179,20 +179,18 @@ bool EmojiAtlas::build(const QString &artFile, const QList<char32_t> &codePoints
         // The drawings have a margin of their own; keep only what is drawn, so every
         // picture fills its box as the design expects.
         int x0 = img.width(), y0 = img.height(), x1 = -1, y1 = -1;
-        bool coloured = false;
         for (int y = 0; y < img.height(); ++y) {
             const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
             for (int x = 0; x < img.width(); ++x) {
                 if (qAlpha(line[x]) > 8) {
                     x0 = std::min(x0, x); x1 = std::max(x1, x);
                     y0 = std::min(y0, y); y1 = std::max(y1, y);
-                    if (qRed(line[x]) != qGreen(line[x]) || qGreen(line[x]) != qBlue(line[x]))
-                        coloured = true;
                 }
             }
         }
-        if (x1 < 0 || !coloured) {
-            *error = QStringLiteral("emoji U+%1 drew no colour picture").arg(hex(todo[i]).toUpper());
+        // Grey is allowed: a sheep, a spoon, a newspaper are drawn in greys.
+        if (x1 < 0) {
+            *error = QStringLiteral("emoji U+%1 drew nothing").arg(hex(todo[i]).toUpper());
             return false;
         }
         // Halved down to 48 pixels, so each size is made from one at most twice as large.

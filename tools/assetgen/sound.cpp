@@ -1,8 +1,11 @@
 #include "sound.h"
 
+#include <cstring>
+
 #include <QByteArray>
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
+#include <ebur128.h>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -65,8 +68,25 @@ bool Speaker::init(const QString &voice, QString *error)
 bool Speaker::applyVoice(const QString &voice)
 {
     const QByteArray name = voice.toUtf8();
-    if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK)
-        return false;
+    if (espeak_ng_SetVoiceByName(name.constData()) != ENS_OK) {
+        // A language tag such as "fr-fr" names no voice file: find the voice by its language.
+        if (voice.contains(QLatin1Char('+')))
+            return false;
+        const espeak_VOICE *best = nullptr;
+        int bestPriority = 100;
+        for (const espeak_VOICE **v = espeak_ListVoices(nullptr); v && *v; ++v) {
+            if (qstrncmp((*v)->identifier, "mb/", 3) == 0) // MBROLA voices need their own package
+                continue;
+            // languages: a priority byte, the language, a NUL, again and again.
+            for (const char *l = (*v)->languages; *l; l += std::strlen(l + 1) + 2)
+                if (name.compare(l + 1, Qt::CaseInsensitive) == 0 && *l < bestPriority) {
+                    best = *v;
+                    bestPriority = *l;
+                }
+        }
+        if (!best || espeak_ng_SetVoiceByName(best->name) != ENS_OK)
+            return false;
+    }
     // Slower and a little higher than the default: small children listen.
     espeak_SetParameter(espeakRATE, 140, 0);
     espeak_SetParameter(espeakPITCH, 62, 0);
@@ -138,6 +158,49 @@ void normalize(Samples *s, double peak)
     const double g = peak * 32767.0 / maxAbs;
     for (short &v : *s)
         v = short(std::lround(std::clamp(v * g, -32767.0, 32767.0)));
+}
+
+double loudness(const Samples &s)
+{
+    if (s.empty())
+        return -HUGE_VAL;
+    ebur128_state *st = ebur128_init(1, kSampleRate, EBUR128_MODE_I);
+    size_t fed = 0;
+    do {
+        ebur128_add_frames_short(st, s.data(), s.size());
+        fed += s.size();
+    } while (fed < size_t(kSampleRate));
+    double lufs = -HUGE_VAL;
+    if (ebur128_loudness_global(st, &lufs) != EBUR128_SUCCESS)
+        lufs = -HUGE_VAL;
+    ebur128_destroy(&st);
+    return lufs;
+}
+
+void normalizeLoudness(Samples *s)
+{
+    const double now = loudness(*s);
+    if (!std::isfinite(now))
+        return;
+    const double g = std::pow(10.0, (kLoudness - now) / 20.0);
+    // A peak that would clip is turned down, and let up again over 50 ms: a limiter, which
+    // touches too little of the sound to change its loudness.
+    const double ceiling = 0.97 * 32767.0;
+    const double release = std::exp(-1.0 / (0.05 * kSampleRate));
+    std::vector<double> x(s->size());
+    for (size_t i = 0; i < s->size(); ++i)
+        x[i] = (*s)[i] * g;
+    std::vector<double> need(x.size(), 1.0); // the gain each sample may have at most
+    const size_t ahead = kSampleRate / 200; // 5 ms to turn down before a peak
+    for (size_t i = 0; i < x.size(); ++i)
+        if (std::abs(x[i]) > ceiling)
+            for (size_t j = i > ahead ? i - ahead : 0; j <= i; ++j)
+                need[j] = std::min(need[j], ceiling / std::abs(x[i]) + (1 - ceiling / std::abs(x[i])) * double(i - j) / ahead);
+    double gain = 1.0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        gain = std::min(need[i], 1.0 - (1.0 - gain) * release);
+        (*s)[i] = short(std::lround(std::clamp(x[i] * gain, -32767.0, 32767.0)));
+    }
 }
 
 double durationSeconds(const Samples &s)

@@ -29,6 +29,12 @@ Samples trimSilence(const Samples &in, int keepMs = 40);
 // Scales so the loudest sample reaches peak (0..1).
 void normalize(Samples *s, double peak = 0.89);
 double durationSeconds(const Samples &s);
+// Integrated loudness (EBU R 128) in LUFS; a sound shorter than a second is measured
+// repeated, as the measure needs 400 ms blocks.
+double loudness(const Samples &s);
+// Brings s to one loudness for the whole pack, kLoudness.
+void normalizeLoudness(Samples *s);
+constexpr double kLoudness = -20.0; // LUFS: leaves speech room for its peaks
 
 Samples synthBoing();
 Samples synthAlphabetTune();
