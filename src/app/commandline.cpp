@@ -14,12 +14,14 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and end."));
     const QCommandLineOption kiosk(QStringLiteral("kiosk"), QStringLiteral("A locked start."));
+    const QCommandLineOption voices(QStringLiteral("voices"), QStringLiteral("The voice studio."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(kiosk);
+    parser.addOption(voices);
 
     CommandLine c;
-    const QString usage = QStringLiteral("Usage: zorbla [--kiosk] [--help] [--version]");
+    const QString usage = QStringLiteral("Usage: zorbla [--kiosk | --voices] [--help] [--version]");
     if (!parser.parse(arguments)) {
         c.action = CommandLine::Refuse;
         c.text = parser.errorText() + QLatin1Char('\n') + usage;
@@ -36,6 +38,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
             "otherwise an installed Zorbla works in the user's own folder\n"
             "(~/.local/share/zorbla), filled from the installed pictures and sounds.\n\n"
             "Options:\n"
+            "  --voices       The voice studio: record the family's own voice for any\n"
+            "                 sound of the working folder, or put the pack's back.\n"
             "  --kiosk        A locked start for the youngest: Escape and the exit door\n"
             "                 end Zorbla only when held for three seconds, and T opens\n"
             "                 no word editor.\n"
@@ -46,6 +50,11 @@ CommandLine readCommandLine(const QStringList& arguments) {
         c.text = QStringLiteral("zorbla " ZORBLA_VERSION "\n");
     }
     c.kiosk = parser.isSet(kiosk);
+    c.voices = parser.isSet(voices);
+    if (c.action == CommandLine::Run && c.kiosk && c.voices) {
+        c.action = CommandLine::Refuse;
+        c.text = QStringLiteral("--kiosk and --voices do not go together.\n") + usage;
+    }
     return c;
 }
 

@@ -5,11 +5,12 @@
 
 namespace zorbla {
 
-// The program's own arguments: --help, --version and --kiosk.
+// The program's own arguments: --help, --version, --kiosk and --voices.
 struct CommandLine {
     enum Action { Run, Help, Version, Refuse };
     Action action = Run;
-    bool kiosk = false;  // the locked start
+    bool kiosk = false;   // the locked start
+    bool voices = false;  // the voice studio instead of the program
     QString text;  // the help or version text, or why the arguments are refused
 
     static constexpr int kRefusedStatus = 2;

@@ -8,6 +8,7 @@
 #include "app/commandline.h"
 #include "app/workfolder.h"
 #include "main_window/frmzorbla.h"
+#include "studio/voice_studio.h"
 
 namespace {
 
@@ -50,6 +51,17 @@ int main(int argc, char* argv[]) {
         return answer(late);
 
     zorbla::enterWorkFolder();
+
+    if (late.voices) {
+        zorbla::VoiceStudio studio;
+        if (auto why = studio.load()) {
+            std::fprintf(stderr, "zorbla: %s\n", qPrintable(*why));
+            QMessageBox::critical(nullptr, QStringLiteral("Zorbla - Voices"), *why);
+            return 1;
+        }
+        studio.show();
+        return app.exec();
+    }
 
     zorbla::frmZorbla window;
     if (late.kiosk) {

@@ -1,5 +1,7 @@
 #include "sound/wavdevice.h"
 
+#include "files/originals.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -147,6 +149,11 @@ void WavDevice::record() {
 }
 
 bool WavDevice::save() {
+    // The sound the pack came with is kept before anything is written over it.
+    QString why;
+    if (backend_ && backend_->isOpen() && !originals::keep(backend_->path(), &why))
+        std::fprintf(stderr, "zorbla: the original of %s is not kept: %s\n", qPrintable(backend_->path()),
+                     qPrintable(why));
     const bool ok = backend_ && backend_->save();
     emit saved(ok);
     return ok;

@@ -34,7 +34,7 @@ double durationSeconds(const Samples &s);
 double loudness(const Samples &s);
 // Brings s to one loudness for the whole pack, kLoudness.
 void normalizeLoudness(Samples *s);
-constexpr double kLoudness = -20.0; // LUFS: leaves speech room for its peaks
+
 
 Samples synthBoing();
 Samples synthAlphabetTune();

@@ -1,0 +1,400 @@
+#include "studio/voice_studio.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "files/originals.h"
+#include "files/pack.h"
+#include "files/paths.h"
+#include "files/wordtable.h"
+#include "sound/level.h"
+#include "widgets/look.h"
+
+namespace zorbla {
+
+namespace {
+
+// Where a take is held while it is heard: a name of the working folder that is never
+// written, as only the take's samples are used.
+const char kTakeName[] = "sounds\\.voice-studio-take.wav";
+
+struct Entry {
+    QString sound;    // as written
+    QString text;     // what the row says
+    QString picture;  // as written; empty when the sound has none
+};
+
+// Every sound of the pack with its word, in the order a child meets them.
+QList<Entry> entries(const WordTable& table) {
+    QList<Entry> list;
+    for (int i = 0; i < 26; ++i) {
+        const QString letter = table.capitalLetter(i);
+        list << Entry{pack::letterSound(i), QStringLiteral("Letter %1").arg(letter), pack::letterPicture(i, 1)};
+        for (int p = 1; p <= 4; ++p)
+            list << Entry{pack::letterWordSound(i, p), QStringLiteral("%1 - %2").arg(letter, table.cell(1 + i, p)),
+                          pack::letterPicture(i, p)};
+    }
+    for (int k = 1; k <= 10; ++k) {
+        list << Entry{pack::numberSound(k), QStringLiteral("Number %1").arg(k), pack::numberPicture(k, 1)};
+        for (int p = 1; p <= 4; ++p)
+            list << Entry{pack::numberWordSound(k, p), QStringLiteral("%1 - %2").arg(k).arg(table.cell(30 + k, p)),
+                          pack::numberPicture(k, p)};
+    }
+    static const QHash<QString, QString> said = {
+        {QStringLiteral("lower_case"), QStringLiteral("\"small letter\", before a small letter")},
+        {QStringLiteral("colours"), QStringLiteral("the word COLOURS")},
+        {QStringLiteral("alphabet"), QStringLiteral("the title picture")},
+        {QStringLiteral("spider"), QStringLiteral("the spider")},
+        {QStringLiteral("star"), QStringLiteral("the star")},
+        {QStringLiteral("ops"), QStringLiteral("a click on the sky")},
+        {QStringLiteral("izlaz"), QStringLiteral("goodbye, at the door")},
+        {QStringLiteral("press_letter"), QStringLiteral("the letter game: press this letter")},
+        {QStringLiteral("missing_letter"), QStringLiteral("the guessing game: which letter is missing")},
+        {QStringLiteral("guess_number"), QStringLiteral("the counting game: how many")},
+        {QStringLiteral("draw"), QStringLiteral("the drawing board")},
+        {QStringLiteral("write_letter"), QStringLiteral("the letter pad")},
+        {QStringLiteral("yes_correct"), QStringLiteral("a right answer")},
+        {QStringLiteral("no_wrong"), QStringLiteral("a wrong answer")},
+        {QStringLiteral("alphabet_song"), QStringLiteral("the alphabet blocks' song")},
+        {QStringLiteral("boing"), QStringLiteral("the boing")}};
+    QStringList others;
+    for (const char* stem : pack::kPrompts)
+        others << QLatin1String(stem);
+    others << QLatin1String(pack::alphabetSong) << QLatin1String(pack::boing);
+    for (const QString& stem : others)
+        list << Entry{pack::sound(stem.toLatin1().constData()), said.value(stem, QStringLiteral("the colour %1").arg(stem)),
+                      QString()};
+    return list;
+}
+
+level::Samples mono(const Sound& s) {
+    if (s.channels <= 1)
+        return s.samples;
+    level::Samples out(size_t(s.frames()));
+    for (size_t f = 0; f < out.size(); ++f) {
+        int sum = 0;
+        for (int c = 0; c < s.channels; ++c)
+            sum += s.samples[f * size_t(s.channels) + size_t(c)];
+        out[f] = qint16(sum / s.channels);
+    }
+    return out;
+}
+
+int peakOf(const level::Samples& s, size_t from = 0) {
+    int peak = 0;
+    for (size_t i = from; i < s.size(); ++i)
+        peak = std::max(peak, std::abs(int(s[i])));
+    return peak;
+}
+
+}  // namespace
+
+VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Zorbla - Voices"));
+    resize(940, 660);
+    list = new QListWidget(this);
+    list->setMinimumWidth(330);
+    list->setFont(childFont(16, false));
+    picture = new QLabel(this);
+    picture->setFixedSize(300, 300);
+    picture->setScaledContents(true);
+    word = new QLabel(this);
+    word->setFont(childFont(34));
+    word->setAlignment(Qt::AlignCenter);
+    word->setWordWrap(true);
+    light = new QLabel(QStringLiteral("RECORDING"), this);
+    light->setObjectName(QStringLiteral("recordingLight"));
+    light->setAlignment(Qt::AlignCenter);
+    light->setFont(childFont(26));
+    light->setStyleSheet(QStringLiteral("background: #e61e1e; color: white; border-radius: 14px; padding: 10px;"));
+    light->hide();
+    meter = new QProgressBar(this);
+    meter->setRange(0, 100);
+    meter->setTextVisible(false);
+    meter->setFixedHeight(18);
+    message = new QLabel(this);
+    message->setWordWrap(true);
+    message->setFont(childFont(18, false));
+    auto* keys = new QLabel(QStringLiteral("Space: record, and Space again to stop. The take plays back at once.\n"
+                                           "Enter: keep it in place of the sound.  Escape: throw it away.\n"
+                                           "Up and Down: the next sound.  R: put the pack's sound back."),
+                            this);
+    keys->setStyleSheet(QStringLiteral("color: #555;"));
+    restoreButton = new QPushButton(QStringLiteral("Put this sound back"), this);
+    restoreAllButton = new QPushButton(QStringLiteral("Put all sounds back..."), this);
+    for (QPushButton* b : {restoreButton, restoreAllButton})
+        b->setFocusPolicy(Qt::NoFocus);  // the keys stay with the list
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(picture, 0, Qt::AlignHCenter);
+    right->addWidget(word);
+    right->addWidget(light);
+    right->addWidget(meter);
+    right->addWidget(message, 1);
+    right->addWidget(keys);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(restoreButton);
+    buttons->addWidget(restoreAllButton);
+    right->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list);
+    layout->addLayout(right, 1);
+
+    connect(list, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    connect(restoreButton, &QPushButton::clicked, this, &VoiceStudio::restoreSelected);
+    connect(restoreAllButton, &QPushButton::clicked, this, &VoiceStudio::restoreAll);
+    list->installEventFilter(this);
+    meterTick_.setInterval(40);
+    connect(&meterTick_, &QTimer::timeout, this, [this] {
+        const level::Samples& s = take_.sound().samples;
+        const size_t recent = std::min<size_t>(s.size(), 2048);
+        meter->setValue(peakOf(s, s.size() - recent) * 100 / 32767);
+    });
+}
+
+VoiceStudio::~VoiceStudio() { take_.shutdown(); }
+
+std::optional<QString> VoiceStudio::load() {
+    lock_ = std::make_unique<QLockFile>(QDir::current().filePath(QStringLiteral(".zorbla-voices.lock")));
+    if (!lock_->tryLock(0))
+        return QStringLiteral("Another voice studio has the folder %1 open. Close it first.")
+            .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    WordTable table;
+    if (auto error = WordTableReader::read(table))
+        return error->message();
+    list->clear();
+    sounds_.clear();
+    for (const Entry& e : entries(table)) {
+        auto* item = new QListWidgetItem(e.text, list);
+        item->setData(Qt::UserRole, e.picture);
+        sounds_ << e.sound;
+        markOwn(int(sounds_.size()) - 1);
+    }
+    select(0);
+    list->setFocus();
+    say(QStringLiteral("Choose a sound and press Space to record your own voice for it."));
+    return std::nullopt;
+}
+
+QString VoiceStudio::selectedSound() const {
+    const int row = list->currentRow();
+    return row >= 0 && row < sounds_.size() ? sounds_[row] : QString();
+}
+
+void VoiceStudio::select(int row) {
+    list->setCurrentRow(row);
+    showSelected();
+}
+
+void VoiceStudio::showSelected() {
+    const QListWidgetItem* item = list->currentItem();
+    if (!item)
+        return;
+    if (stage_ != Stage::Choosing)
+        throwAway();
+    const QString file = item->data(Qt::UserRole).toString();
+    const QPixmap pix = file.isEmpty() ? QPixmap() : QPixmap(resolvePath(file));
+    picture->setPixmap(pix);
+    picture->setVisible(!pix.isNull());
+    word->setText(item->text().section(QStringLiteral(" (family's voice)"), 0, 0));
+    restoreButton->setEnabled(originals::isKept(resolvePath(selectedSound())));
+}
+
+void VoiceStudio::markOwn(int row) {
+    QListWidgetItem* item = list->item(row);
+    const bool own = originals::isKept(resolvePath(sounds_[row]));
+    const QString base = item->text().section(QStringLiteral(" (family's voice)"), 0, 0);
+    item->setText(own ? base + QStringLiteral(" (family's voice)") : base);
+    QFont f = item->font();
+    f.setBold(own);
+    item->setFont(f);
+}
+
+bool VoiceStudio::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != list || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat() && key->key() != Qt::Key_Up && key->key() != Qt::Key_Down)
+        return true;
+    switch (key->key()) {
+    case Qt::Key_Space:
+        if (stage_ == Stage::Recording)
+            stopRecording();
+        else
+            startRecording();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (stage_ == Stage::Listening)
+            keepTake();
+        return true;
+    case Qt::Key_Escape:
+        throwAway();
+        return true;
+    case Qt::Key_R:
+        restoreSelected();
+        return true;
+    default:
+        return false;  // the arrows and the rest go to the list
+    }
+}
+
+void VoiceStudio::setStage(Stage stage) {
+    stage_ = stage;
+    light->setVisible(stage == Stage::Recording);
+    if (stage == Stage::Recording) {
+        meterTick_.start();
+    } else {
+        meterTick_.stop();
+        meter->setValue(0);
+    }
+}
+
+void VoiceStudio::startRecording() {
+    if (selectedSound().isEmpty())
+        return;
+    if (stage_ != Stage::Choosing)
+        throwAway();
+    QFile::remove(resolvePath(QString::fromLatin1(kTakeName)));
+    take_.open(QString::fromLatin1(kTakeName));
+    take_.record();
+    if (!take_.isRecording()) {
+        take_.close();
+        say(QStringLiteral("Nothing can be recorded: no microphone or no sound server could be used. "
+                           "No sound was changed."),
+            true);
+        return;
+    }
+    setStage(Stage::Recording);
+    say(QStringLiteral("Recording... say the word now, then press Space."));
+}
+
+void VoiceStudio::stopRecording() {
+    take_.stop();
+    setStage(Stage::Choosing);
+    const level::Samples s = mono(take_.sound());
+    const int peak = peakOf(s);
+    const auto clipped = std::count_if(s.begin(), s.end(), [](qint16 v) { return std::abs(int(v)) >= kClipped; });
+    if (peak < kHeard) {
+        take_.close();
+        say(QStringLiteral("Nothing was heard. Speak a little closer to the microphone and press Space again."), true);
+        return;
+    }
+    if (clipped > qsizetype(s.size() / 1000)) {
+        take_.close();
+        say(QStringLiteral("That was too loud: the sound was cut off. Speak a little further from the microphone "
+                           "and press Space again."),
+            true);
+        return;
+    }
+    setStage(Stage::Listening);
+    take_.rewind();
+    take_.play();
+    say(QStringLiteral("Listen. Enter keeps it in place of the sound, Escape throws it away."));
+}
+
+void VoiceStudio::keepTake() {
+    const Sound& raw = take_.sound();
+    level::Samples s = level::trimSilence(mono(raw), raw.sampleRate);
+    level::toPackLoudness(&s, raw.sampleRate);
+    Sound kept;
+    kept.sampleRate = raw.sampleRate;
+    kept.channels = 1;
+    kept.samples = s;
+    take_.close();
+    setStage(Stage::Choosing);
+    const int row = list->currentRow();
+    const QString target = resolvePath(sounds_[row]);
+    QString error;
+    if (!originals::keep(target, &error) || !writeWav(target, kept, &error)) {
+        say(QStringLiteral("The take could not be kept, and the sound stays as it was: %1").arg(error), true);
+        return;
+    }
+    markOwn(row);
+    emit takeKept(sounds_[row]);
+    say(QStringLiteral("Kept: \"%1\" now speaks with your voice.").arg(word->text()));
+    if (row + 1 < list->count())
+        select(row + 1);
+}
+
+void VoiceStudio::throwAway() {
+    if (stage_ == Stage::Choosing)
+        return;
+    take_.stop();
+    take_.close();
+    setStage(Stage::Choosing);
+    say(QStringLiteral("Thrown away: the sound stays as it was."));
+}
+
+void VoiceStudio::restoreSelected() {
+    const int row = list->currentRow();
+    if (row < 0 || stage_ != Stage::Choosing)
+        return;
+    const QString target = resolvePath(sounds_[row]);
+    if (!originals::isKept(target)) {
+        say(QStringLiteral("This sound is still the pack's own."));
+        return;
+    }
+    QString error;
+    if (!originals::restore(target, &error)) {
+        say(QStringLiteral("The pack's sound could not be put back: %1").arg(error), true);
+        return;
+    }
+    markOwn(row);
+    showSelected();
+    say(QStringLiteral("The pack's sound is back."));
+}
+
+void VoiceStudio::restoreAll() {
+    if (stage_ != Stage::Choosing)
+        return;
+    int own = 0;
+    for (const QString& s : sounds_)
+        own += originals::isKept(resolvePath(s));
+    if (own == 0) {
+        say(QStringLiteral("Every sound is still the pack's own."));
+        return;
+    }
+    if (QMessageBox::question(this, QStringLiteral("Zorbla - Voices"),
+                              QStringLiteral("Put back the pack's own sound in place of all %1 recorded by the family?")
+                                  .arg(own)) != QMessageBox::Yes)
+        return;
+    QStringList failed;
+    for (int row = 0; row < sounds_.size(); ++row) {
+        const QString target = resolvePath(sounds_[row]);
+        QString error;
+        if (originals::isKept(target) && !originals::restore(target, &error))
+            failed << error;
+        markOwn(row);
+    }
+    showSelected();
+    if (failed.isEmpty())
+        say(QStringLiteral("Every sound is the pack's own again."));
+    else
+        say(QStringLiteral("%1 sounds could not be put back: %2").arg(failed.size()).arg(failed.first()), true);
+}
+
+void VoiceStudio::say(const QString& text, bool fault) {
+    message->setText(text);
+    message->setStyleSheet(fault ? QStringLiteral("color: #b00000;") : QString());
+}
+
+void VoiceStudio::closeEvent(QCloseEvent* event) {
+    throwAway();
+    event->accept();
+}
+
+}  // namespace zorbla
