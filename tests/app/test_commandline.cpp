@@ -67,6 +67,9 @@ private slots:
         QCOMPARE(zorbla::readCommandLine({"zorbla", "--kiosk"}).action, CommandLine::Run);
         QVERIFY(!zorbla::readCommandLine({"zorbla"}).kiosk);
         QVERIFY(zorbla::readCommandLine({"zorbla", "--help"}).text.contains("--kiosk"));
+        QVERIFY(zorbla::readCommandLine({"zorbla", "--voices"}).voices);
+        QVERIFY(zorbla::readCommandLine({"zorbla", "--help"}).text.contains("--voices"));
+        QCOMPARE(zorbla::readCommandLine({"zorbla", "--voices", "--kiosk"}).action, CommandLine::Refuse);
     }
 
     void onlySingleDashWordsMayBeQts() {
