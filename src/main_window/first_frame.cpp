@@ -23,7 +23,7 @@ namespace zorbla {
 namespace {
 
 // Goes up whenever the way the kept picture is made changes, so old copies are not used.
-constexpr int kMaking = 1;
+constexpr int kMaking = 2;  // 2: only the part on the screen is kept
 
 // A helper that gives way to the user-interface thread, which has more to do.
 void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
@@ -45,7 +45,7 @@ BackgroundPicture backgroundFor(QSize screen) {
     constexpr double kOver = 15.0 / 13.0;
     const QString design = QStringLiteral(":/design/background.jpg");
     if (qAbs(screen.width() * 3 - screen.height() * 4) <= 4)
-        return {design, QSize(qRound(screen.width() * kOver), qRound(screen.height() * kOver))};
+        return {design, QSize(qRound(screen.width() * kOver), qRound(screen.height() * kOver)), screen};
     struct Shape {
         const char* picture;
         QSize size;
@@ -62,7 +62,8 @@ BackgroundPicture backgroundFor(QSize screen) {
             nearest = &shape;
     const double k = kOver * std::max(double(screen.width()) / nearest->size.width(),
                                       double(screen.height()) / nearest->size.height());
-    return {QLatin1String(nearest->picture), QSize(qRound(nearest->size.width() * k), qRound(nearest->size.height() * k))};
+    return {QLatin1String(nearest->picture), QSize(qRound(nearest->size.width() * k), qRound(nearest->size.height() * k)),
+            screen};
 }
 
 QString backgroundCacheFolder() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation); }
@@ -71,6 +72,8 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
     Background b;
     const QSize drawn = picture.drawn;
     b.drawn = drawn;
+    // Only what is on the screen is kept: the rest overshoots its edges.
+    b.shown = picture.shown.isEmpty() ? drawn : picture.shown.boundedTo(drawn);
     const QResource resource(picture.picture);
     const QByteArray jpeg = resource.uncompressedData();
     if (jpeg.isEmpty() || drawn.isEmpty())
@@ -85,7 +88,7 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
                           .arg(qHash(jpeg), 16, 16, QLatin1Char('0'));
         b.image = mapRawImageFile(b.cacheFile);
         // Anything but exactly this picture at exactly this size is decoded afresh.
-        b.fromCache = b.image.size() == drawn && b.image.format() == QImage::Format_RGB32;
+        b.fromCache = b.image.size() == b.shown && b.image.format() == QImage::Format_RGB32;
         if (b.fromCache)
             return b;
     }
@@ -103,7 +106,7 @@ std::future<void> keepBackground(const Background& background) {
         QImage image = background.image;
         if (image.size() != background.drawn)
             image = image.scaled(background.drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        image = image.convertToFormat(QImage::Format_RGB32);
+        image = image.copy(QRect(QPoint(0, 0), background.shown)).convertToFormat(QImage::Format_RGB32);
         if (!folder.mkpath(QStringLiteral(".")) || !writeRawImageFile(image, background.cacheFile))
             return;
         // One copy is enough: those of other sizes, older pictures or older ways go, and

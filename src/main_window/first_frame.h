@@ -13,8 +13,10 @@ namespace zorbla {
 // under a name that tells apart the picture, the size and the way it was made; later
 // starts map that file instead of decoding.
 struct Background {
-    QImage image;            // at `drawn`, or a little smaller to be drawn stretched
+    QImage image;            // at `drawn` (kept: only its part on the screen), or a little
+                             // smaller to be drawn stretched
     QSize drawn;
+    QSize shown;             // the part of `drawn` on the screen; empty: all of it
     QString cacheFile;       // where it is or would be kept; empty without a cache folder
     bool fromCache = false;  // else it was decoded now and is worth keeping
 };
@@ -27,6 +29,7 @@ struct Background {
 struct BackgroundPicture {
     QString picture;  // a compiled-in JPEG
     QSize drawn;
+    QSize shown;  // the screen: what is seen of it from the top-left corner; empty: all
     bool operator==(const BackgroundPicture& o) const { return picture == o.picture && drawn == o.drawn; }
     bool operator!=(const BackgroundPicture& o) const { return !(*this == o); }
 };

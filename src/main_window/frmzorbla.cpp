@@ -376,7 +376,9 @@ void frmZorbla::paintEvent(QPaintEvent*) {
             b = loadBackground(wanted, backgroundCacheFolder());
         // In the screen's own pixels, set while the picture is not shared yet: a shared
         // one would be copied whole for it.
-        if (b.image.size() == size)
+        // Kept (only its part on the screen) or decoded at the size drawn: copied as it is.
+        backgroundAsIs_ = b.fromCache || b.image.size() == size;
+        if (backgroundAsIs_)
             b.image.setDevicePixelRatio(dpr);
         if (b.fromCache)
             // Drawn straight from the kept file for this frame; from then on from memory of
@@ -396,7 +398,7 @@ void frmZorbla::paintEvent(QPaintEvent*) {
         return;
     // Only the part being repainted is copied, or stretched when it was decoded smaller.
     QPainter p(this);
-    if (background_.size() == size) {
+    if (backgroundAsIs_) {
         p.drawImage(QPoint(0, 0), background_);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform);

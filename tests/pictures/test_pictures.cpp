@@ -52,7 +52,7 @@ namespace {
 
 // The design's own picture, drawn at a size.
 zorbla::BackgroundPicture designBackground(QSize drawn) {
-    return {QStringLiteral(":/design/background.jpg"), drawn};
+    return {QStringLiteral(":/design/background.jpg"), drawn, QSize()};
 }
 
 }  // namespace
@@ -230,6 +230,15 @@ private slots:
             QVERIFY2(near(again.image.pixelColor(at), stretched.pixelColor(at), 6),
                      qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
         QVERIFY(!keepBackground(again).valid());  // already kept: nothing is written
+
+        // Of a screen's background only its part on the screen is kept.
+        BackgroundPicture onScreen = backgroundFor(QSize(1024, 768));
+        const Background wide = loadBackground(onScreen, folder);
+        keepBackground(wide).wait();
+        const Background keptPart = loadBackground(onScreen, folder);
+        QVERIFY(keptPart.fromCache);
+        QCOMPARE(keptPart.image.size(), QSize(1024, 768));
+        QVERIFY(near(keptPart.image.pixelColor(500, 700), again.image.pixelColor(500, 700), 6));
 
         // Another screen: another copy, and the old one goes.
         const Background other = loadBackground(designBackground(QSize(800, 600)), folder);
