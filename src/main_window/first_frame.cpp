@@ -106,7 +106,12 @@ std::future<void> keepBackground(const Background& background) {
         QImage image = background.image;
         if (image.size() != background.drawn)
             image = image.scaled(background.drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        image = image.copy(QRect(QPoint(0, 0), background.shown)).convertToFormat(QImage::Format_RGB32);
+        image = image.convertToFormat(QImage::Format_RGB32);
+        // The part on the screen, over the same pixels: a copy would cost memory while the
+        // window has just started.
+        image = QImage(image.constBits(), background.shown.width(), background.shown.height(), image.bytesPerLine(),
+                       QImage::Format_RGB32, [](void* whole) { delete static_cast<QImage*>(whole); },
+                       new QImage(image));
         if (!folder.mkpath(QStringLiteral(".")) || !writeRawImageFile(image, background.cacheFile))
             return;
         // One copy is enough: those of other sizes, older pictures or older ways go, and
