@@ -10,6 +10,7 @@
 
 #include "common/pack_folder.h"
 #include "common/recording.h"
+#include "files/originals.h"
 #include "main_window/frmzorbla.h"
 #include "main_window/hold_ring.h"
 #include "main_window/recording_light.h"
@@ -606,6 +607,7 @@ private slots:
         if (serverAvailable())
             QVERIFY(zorbla_test::holdsIntact(after.samples, known));
         QVERIFY(light->isVisible() && light->state() == RecordingLight::State::Kept);
+        QVERIFY(originals::isKept(file));  // the pack's sound can be put back
         // A second S does nothing.
         QTest::keyClick(w_.get(), Qt::Key_S);
         QCOMPARE(commands_, QStringList{"save"});
