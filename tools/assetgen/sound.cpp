@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 
 namespace ag {
 
@@ -153,6 +154,42 @@ void normalizeLoudness(Samples *s)
 double durationSeconds(const Samples &s)
 {
     return double(s.size()) / kSampleRate;
+}
+
+Samples resample(const Samples &in, int fromRate, int toRate)
+{
+    if (fromRate == toRate || in.empty())
+        return in;
+    // Cut-off below the lower Nyquist frequency; 16 zero crossings each side, Blackman
+    // window. The output falls on toRate / gcd places between two input samples: one
+    // filter for each, computed once.
+    const double cutoff = 0.94 * std::min(fromRate, toRate) / 2.0 / fromRate; // cycles per input sample
+    const int half = int(std::ceil(16.0 * fromRate / std::min(fromRate, toRate)));
+    const int phases = toRate / std::gcd(fromRate, toRate);
+    std::vector<double> taps(size_t(phases) * 2 * half);
+    for (int ph = 0; ph < phases; ++ph)
+        for (int k = 0; k < 2 * half; ++k) {
+            const double x = double(ph) / phases + half - 1 - k; // from input sample centre - half + 1 + k
+            const double w = 0.42 + 0.5 * std::cos(kPi * x / half) + 0.08 * std::cos(2 * kPi * x / half);
+            const double sinc = x == 0 ? 2 * cutoff : std::sin(2 * kPi * cutoff * x) / (kPi * x);
+            taps[size_t(ph) * 2 * half + k] = sinc * w;
+        }
+    const size_t n = size_t(double(in.size()) * toRate / fromRate);
+    Samples out(n);
+    for (size_t j = 0; j < n; ++j) {
+        const long long num = (long long)j * fromRate;
+        const long centre = long(num / toRate);
+        const int ph = int((num % toRate) * phases / toRate);
+        const double *t = &taps[size_t(ph) * 2 * half];
+        double acc = 0;
+        for (int k = 0; k < 2 * half; ++k) {
+            const long i = centre - half + 1 + k;
+            if (i >= 0 && i < long(in.size()))
+                acc += in[size_t(i)] * t[k];
+        }
+        out[j] = short(std::lround(std::clamp(acc, -32767.0, 32767.0)));
+    }
+    return out;
 }
 
 void mixInto(Samples *a, const Samples &b, int offset, double gain)

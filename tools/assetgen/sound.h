@@ -29,6 +29,9 @@ Samples trimSilence(const Samples &in, int keepMs = 40);
 // Scales so the loudest sample reaches peak (0..1).
 void normalize(Samples *s, double peak = 0.89);
 double durationSeconds(const Samples &s);
+// Converts between sample rates with a windowed-sinc filter (no aliasing down,
+// no images up); the same input gives the same bytes.
+Samples resample(const Samples &in, int fromRate, int toRate);
 // Integrated loudness (EBU R 128) in LUFS; a sound shorter than a second is measured
 // repeated, as the measure needs 400 ms blocks.
 double loudness(const Samples &s);
