@@ -11,6 +11,7 @@ private slots:
     void silenceTrimsToNothing();
     void effectsAreAudibleAndRepeatable();
     void speechIsRepeatable();
+    void fliteSpeaksTheSameBytesWhateverCameBefore();
     void resamplingKeepsToneAndDropsWhatCannotBeHeld();
     void wavRoundTrip();
 };
@@ -74,6 +75,20 @@ void TestSound::speechIsRepeatable()
     // "double-u" is much longer than a bare consonant.
     QVERIFY(ag::durationSeconds(ag::trimSilence(letter)) > 0.35);
     QVERIFY(!sp.init(QStringLiteral("no-such-voice"), &error));
+}
+
+void TestSound::fliteSpeaksTheSameBytesWhateverCameBefore()
+{
+    ag::Speaker sp;
+    QString error;
+    QVERIFY2(sp.init(QStringLiteral("flite:slt"), &error), qPrintable(error));
+    const ag::Samples first = sp.speak(QStringLiteral("horse"), false, &error);
+    QVERIFY(ag::durationSeconds(ag::trimSilence(first)) > 0.3);
+    sp.speak(QStringLiteral("Hello! I'm a little spider!"), false, &error);
+    QVERIFY(sp.speak(QStringLiteral("horse"), false, &error) == first);
+    QVERIFY(!sp.init(QStringLiteral("flite:nobody"), &error));
+    QVERIFY(!sp.init(QStringLiteral("flite:slt,speed=2"), &error));
+    QVERIFY(!sp.init(QStringLiteral("flite:rms,pitch=1.2"), &error));
 }
 
 static double toneLevel(const ag::Samples &s, double hz, int rate)
