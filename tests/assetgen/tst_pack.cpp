@@ -3,6 +3,7 @@
 #include "pack.h"
 #include "sound.h"
 #include "files/pack.h"
+#include "files/wordtable.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -89,6 +90,19 @@ void TestPack::pictures()
 
 void TestPack::sounds()
 {
+    // The words the table and the colours say: one word said twice (the fruit and the
+    // colour orange) may sound the same, two words never.
+    zorbla::WordTable table;
+    QVERIFY(!zorbla::WordTableReader::read(table, QDir(kData)));
+    ag::Prompts prompts;
+    QString error;
+    QVERIFY2(ag::loadPrompts(QStringLiteral(ZORBLA_ASSETS_DIR "/prompts.tsv"), QStringLiteral("en"), &prompts, &error), qPrintable(error));
+    QHash<QString, QString> word;
+    for (int l = 0; l < 26; ++l)
+        for (int p = 1; p <= 4; ++p)
+            word.insert(zorbla::pack::fileName(zorbla::pack::letterWordSound(l, p)), table.cell(l + 1, p).toLower());
+    for (const char *stem : zorbla::pack::kPrompts)
+        word.insert(zorbla::pack::fileName(zorbla::pack::sound(stem)), prompts.text.value(QLatin1String(stem)).toLower());
     QHash<QByteArray, QString> seen;
     for (const QString &f : packFiles(zorbla::pack::allSounds())) {
         const QString path = kData + QStringLiteral("/sounds/") + f;
@@ -115,7 +129,8 @@ void TestPack::sounds()
         QVERIFY2(lead < 2205, qPrintable(f + QStringLiteral(" starts with silence")));
         const QByteArray hash = QCryptographicHash::hash(
             QByteArrayView(reinterpret_cast<const char *>(data.data()), qsizetype(data.size() * 2)), QCryptographicHash::Sha1);
-        QVERIFY2(!seen.contains(hash), qPrintable(f + QStringLiteral(" equals ") + seen.value(hash)));
+        QVERIFY2(!seen.contains(hash) || (word.contains(f) && word.value(f) == word.value(seen.value(hash))),
+                 qPrintable(f + QStringLiteral(" equals ") + seen.value(hash)));
         seen.insert(hash, f);
     }
 }

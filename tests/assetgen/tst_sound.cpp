@@ -11,6 +11,8 @@ private slots:
     void silenceTrimsToNothing();
     void effectsAreAudibleAndRepeatable();
     void speechIsRepeatable();
+    void fliteSpeaksTheSameBytesWhateverCameBefore();
+    void resamplingKeepsToneAndDropsWhatCannotBeHeld();
     void wavRoundTrip();
 };
 
@@ -73,6 +75,46 @@ void TestSound::speechIsRepeatable()
     // "double-u" is much longer than a bare consonant.
     QVERIFY(ag::durationSeconds(ag::trimSilence(letter)) > 0.35);
     QVERIFY(!sp.init(QStringLiteral("no-such-voice"), &error));
+}
+
+void TestSound::fliteSpeaksTheSameBytesWhateverCameBefore()
+{
+    ag::Speaker sp;
+    QString error;
+    QVERIFY2(sp.init(QStringLiteral("flite:slt"), &error), qPrintable(error));
+    const ag::Samples first = sp.speak(QStringLiteral("horse"), false, &error);
+    QVERIFY(ag::durationSeconds(ag::trimSilence(first)) > 0.3);
+    sp.speak(QStringLiteral("Hello! I'm a little spider!"), false, &error);
+    QVERIFY(sp.speak(QStringLiteral("horse"), false, &error) == first);
+    QVERIFY(!sp.init(QStringLiteral("flite:nobody"), &error));
+    QVERIFY(!sp.init(QStringLiteral("flite:slt,speed=2"), &error));
+    QVERIFY(!sp.init(QStringLiteral("flite:rms,pitch=1.2"), &error));
+}
+
+static double toneLevel(const ag::Samples &s, double hz, int rate)
+{
+    double re = 0, im = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        re += s[i] * std::cos(2 * M_PI * hz * double(i) / rate);
+        im += s[i] * std::sin(2 * M_PI * hz * double(i) / rate);
+    }
+    return 2 * std::hypot(re, im) / double(s.size());
+}
+
+void TestSound::resamplingKeepsToneAndDropsWhatCannotBeHeld()
+{
+    // 1 kHz and 10 kHz at 22050 Hz; at 16000 Hz the 10 kHz tone would fold to 6 kHz.
+    ag::Samples s(22050);
+    for (size_t i = 0; i < s.size(); ++i)
+        s[i] = short(std::lround(8000 * std::sin(2 * M_PI * 1000 * double(i) / 22050)
+                                 + 8000 * std::sin(2 * M_PI * 10000 * double(i) / 22050)));
+    const ag::Samples down = ag::resample(s, 22050, 16000);
+    QCOMPARE(int(down.size()), 16000);
+    QVERIFY(std::abs(toneLevel(down, 1000, 16000) - 8000) < 200);
+    QVERIFY(toneLevel(down, 6000, 16000) < 100);
+    const ag::Samples up = ag::resample(down, 16000, 22050);
+    QCOMPARE(int(up.size()), 22050);
+    QVERIFY(std::abs(toneLevel(up, 1000, 22050) - 8000) < 200);
 }
 
 void TestSound::wavRoundTrip()

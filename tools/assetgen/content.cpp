@@ -140,7 +140,7 @@ bool loadPrompts(const QString &path, const QString &language, Prompts *out, QSt
     } else {
         chosen = byLang.value(QStringLiteral("en"));
         chosen.fellBack = true;
-        chosen.voice = language + QStringLiteral("+f3");
+        chosen.voice = language; // the language's plain espeak-ng voice
     }
     chosen.language = language;
     for (const char *stem : zorbla::pack::kPrompts) {

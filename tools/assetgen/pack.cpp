@@ -127,7 +127,7 @@ QList<SpeechItem> tableSpeech(const zorbla::WordTable &table, const Content *con
 
 struct SpeechState {
     Speaker speaker;
-    QHash<QByteArray, QString> seen; // sample hash -> file, to catch duplicates
+    QHash<QByteArray, std::pair<QString, QString>> seen; // sample hash -> file and text, to catch duplicates
 };
 
 QString speakToFile(SpeechState &st, const QString &path, const QString &text, bool asLetter,
@@ -155,9 +155,11 @@ QString speakToFile(SpeechState &st, const QString &path, const QString &text, b
     const QByteArray hash = QCryptographicHash::hash(
         QByteArrayView(reinterpret_cast<const char *>(s.data()), qsizetype(s.size() * sizeof(short))),
         QCryptographicHash::Sha1);
-    if (st.seen.contains(hash))
-        say(QStringLiteral("warning: %1 sounds exactly like %2").arg(path, st.seen.value(hash)));
-    st.seen.insert(hash, path);
+    // The same word twice (the colour orange and the fruit) may well sound the same.
+    const auto same = st.seen.constFind(hash);
+    if (same != st.seen.constEnd() && same->second != text.toLower())
+        say(QStringLiteral("warning: %1 sounds exactly like %2").arg(path, same->first));
+    st.seen.insert(hash, {path, text.toLower()});
     return writeWav(path, s, &error) ? QString() : error;
 }
 

@@ -3,14 +3,18 @@
 #include <cstring>
 
 #include <QByteArray>
+#include <QHash>
+#include <QStringList>
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 #include "sound/level.h"
 #include <sndfile.h>
+#include <flite/flite.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 
 namespace ag {
 
@@ -33,10 +37,83 @@ constexpr double kPi = 3.14159265358979323846;
 // started once per process and left running until exit.
 static bool g_espeakReady = false;
 
+extern "C" {
+cst_voice *register_cmu_us_slt(const char *);
+cst_voice *register_cmu_us_rms(const char *);
+cst_voice *register_cmu_us_awb(const char *);
+cst_voice *register_cmu_us_kal16(const char *);
+}
+
 Speaker::~Speaker() = default;
+
+bool Speaker::initFlite(const QString &voice, QString *error)
+{
+    static bool started = false;
+    if (!started) {
+        flite_init();
+        started = true;
+    }
+    const QStringList parts = voice.mid(6).split(QLatin1Char(','));
+    struct Known { const char *name; cst_voice *(*make)(const char *); };
+    static const Known known[] = {{"slt", register_cmu_us_slt}, {"rms", register_cmu_us_rms},
+                                  {"awb", register_cmu_us_awb}, {"kal16", register_cmu_us_kal16}};
+    // Registered once each and kept: a voice holds its tables for the process's life.
+    static QHash<QString, cst_voice *> made;
+    cst_voice *v = made.value(parts.first());
+    for (const Known &k : known)
+        if (!v && parts.first() == QLatin1String(k.name))
+            made.insert(parts.first(), v = k.make(nullptr));
+    if (!v) {
+        *error = QStringLiteral("flite: no voice '%1' (slt, rms, awb or kal16)").arg(parts.first());
+        return false;
+    }
+    float stretch = 1.0f, pitch = 1.0f;
+    for (const QString &p : parts.mid(1)) {
+        bool ok = false;
+        const float value = p.section(QLatin1Char('='), 1).toFloat(&ok);
+        if (ok && p.startsWith(QLatin1String("stretch=")))
+            stretch = value;
+        else if (ok && p.startsWith(QLatin1String("pitch=")))
+            pitch = value;
+        else {
+            *error = QStringLiteral("flite: unknown setting '%1' in voice '%2'").arg(p, voice);
+            return false;
+        }
+    }
+    // rms takes no pitch from outside: say so rather than leave it as it was.
+    if (pitch != 1.0f && parts.first() == QLatin1String("rms")) {
+        *error = QStringLiteral("flite: the voice rms keeps its own pitch (%1)").arg(voice);
+        return false;
+    }
+    feat_set_float(v->features, "duration_stretch", stretch);
+    feat_set_float(v->features, "f0_shift", pitch);
+    m_flite = v;
+    m_voice = voice;
+    m_ready = true;
+    return true;
+}
+
+Samples Speaker::speakFlite(const QString &text, bool asLetter, QString *error)
+{
+    Q_UNUSED(asLetter); // flite says a lone letter by its name ("A" is "ey") on its own
+    // Its clustergen voices draw noise from rand(): seeded, the same text gives the same bytes.
+    std::srand(1);
+    cst_wave *w = flite_text_to_wave(text.toUtf8().constData(), static_cast<cst_voice *>(m_flite));
+    if (!w) {
+        *error = QStringLiteral("flite could not speak '%1'").arg(text);
+        return {};
+    }
+    Samples s(w->samples, w->samples + w->num_samples);
+    const int rate = w->sample_rate;
+    delete_wave(w);
+    return resample(s, rate, kSampleRate);
+}
 
 bool Speaker::init(const QString &voice, QString *error)
 {
+    if (voice.startsWith(QLatin1String("flite:")))
+        return initFlite(voice, error);
+    m_flite = nullptr;
     if (!g_espeakReady) {
         espeak_ng_InitializePath(nullptr);
         espeak_ng_ERROR_CONTEXT ctx = nullptr;
@@ -97,6 +174,8 @@ bool Speaker::applyVoice(const QString &voice)
 
 Samples Speaker::speak(const QString &text, bool asLetter, QString *error)
 {
+    if (m_flite)
+        return speakFlite(text, asLetter, error);
     Samples out;
     QString input = text;
     unsigned flags = espeakCHARS_UTF8;
@@ -153,6 +232,42 @@ void normalizeLoudness(Samples *s)
 double durationSeconds(const Samples &s)
 {
     return double(s.size()) / kSampleRate;
+}
+
+Samples resample(const Samples &in, int fromRate, int toRate)
+{
+    if (fromRate == toRate || in.empty())
+        return in;
+    // Cut-off below the lower Nyquist frequency; 16 zero crossings each side, Blackman
+    // window. The output falls on toRate / gcd places between two input samples: one
+    // filter for each, computed once.
+    const double cutoff = 0.94 * std::min(fromRate, toRate) / 2.0 / fromRate; // cycles per input sample
+    const int half = int(std::ceil(16.0 * fromRate / std::min(fromRate, toRate)));
+    const int phases = toRate / std::gcd(fromRate, toRate);
+    std::vector<double> taps(size_t(phases) * 2 * half);
+    for (int ph = 0; ph < phases; ++ph)
+        for (int k = 0; k < 2 * half; ++k) {
+            const double x = double(ph) / phases + half - 1 - k; // from input sample centre - half + 1 + k
+            const double w = 0.42 + 0.5 * std::cos(kPi * x / half) + 0.08 * std::cos(2 * kPi * x / half);
+            const double sinc = x == 0 ? 2 * cutoff : std::sin(2 * kPi * cutoff * x) / (kPi * x);
+            taps[size_t(ph) * 2 * half + k] = sinc * w;
+        }
+    const size_t n = size_t(double(in.size()) * toRate / fromRate);
+    Samples out(n);
+    for (size_t j = 0; j < n; ++j) {
+        const long long num = (long long)j * fromRate;
+        const long centre = long(num / toRate);
+        const int ph = int((num % toRate) * phases / toRate);
+        const double *t = &taps[size_t(ph) * 2 * half];
+        double acc = 0;
+        for (int k = 0; k < 2 * half; ++k) {
+            const long i = centre - half + 1 + k;
+            if (i >= 0 && i < long(in.size()))
+                acc += in[size_t(i)] * t[k];
+        }
+        out[j] = short(std::lround(std::clamp(acc, -32767.0, 32767.0)));
+    }
+    return out;
 }
 
 void mixInto(Samples *a, const Samples &b, int offset, double gain)

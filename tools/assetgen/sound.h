@@ -1,5 +1,5 @@
-// Speech through libespeak-ng in-process, and the few synthesized effects.
-// espeak-ng keeps global state: use one Speaker, from one thread.
+// Speech through libespeak-ng or libflite in-process, and the few synthesized effects.
+// Both keep global state: use one Speaker, from one thread.
 #pragma once
 
 #include <QString>
@@ -13,15 +13,20 @@ constexpr int kSampleRate = 22050;
 class Speaker {
 public:
     ~Speaker();
-    // voice: an espeak-ng voice name such as "en-us+f3".
+    // voice: an espeak-ng voice name such as "en-us+f3", or a flite voice with optional
+    // settings, "flite:slt" or "flite:slt,stretch=1.1,pitch=1.05" (stretch lengthens
+    // every sound, pitch multiplies the voice's pitch, which rms does not take).
     bool init(const QString &voice, QString *error);
     // Speaks plain text; asLetter spells it as a letter name.
     Samples speak(const QString &text, bool asLetter, QString *error);
 
 private:
     bool applyVoice(const QString &voice);
+    bool initFlite(const QString &voice, QString *error);
+    Samples speakFlite(const QString &text, bool asLetter, QString *error);
     bool m_ready = false;
     QString m_voice;
+    void *m_flite = nullptr; // the flite voice (cst_voice), when the voice is one of flite's
 };
 
 // Cuts leading and trailing quiet down to keepMs, with short fades.
@@ -29,6 +34,9 @@ Samples trimSilence(const Samples &in, int keepMs = 40);
 // Scales so the loudest sample reaches peak (0..1).
 void normalize(Samples *s, double peak = 0.89);
 double durationSeconds(const Samples &s);
+// Converts between sample rates with a windowed-sinc filter (no aliasing down,
+// no images up); the same input gives the same bytes.
+Samples resample(const Samples &in, int fromRate, int toRate);
 // Integrated loudness (EBU R 128) in LUFS; a sound shorter than a second is measured
 // repeated, as the measure needs 400 ms blocks.
 double loudness(const Samples &s);
