@@ -270,6 +270,8 @@ std::optional<WordTableError> frmZorbla::Form_Load() {
         Label_[size_t(i)]->setText(tablica_.capitalLetter(i));
     // The window hears every key, whichever of its controls has the focus.
     qApp->installEventFilter(this);
+    // Pictures drawn larger than made are scaled while the window is being shown.
+    scalingAhead_ = ClickLabel::scaleAhead(findChildren<ClickLabel*>(Qt::FindDirectChildrenOnly));
     return std::nullopt;
 }
 

@@ -221,6 +221,7 @@ private:
     BackgroundPicture backgroundFor_;
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
     std::future<void> keeping_;  // the background being kept for the next start
+    std::future<void> scalingAhead_;  // pictures being scaled for the first frame
     bool backgroundPressed_ = false;
     bool ended_ = false;
     bool kiosk_ = false;

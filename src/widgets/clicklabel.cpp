@@ -5,6 +5,12 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <chrono>
+#include <future>
+#include <memory>
+#include <vector>
+
 namespace zorbla {
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
@@ -38,20 +44,83 @@ void ClickLabel::setColours(const QColor& text, const QColor& fill, int radius) 
 
 namespace {
 
-// A picture drawn at another size than its own, made once for every label that shows
-// it at that size: on a larger screen the 36 tiles share a few rather than each scaling
-// its own.
-QPixmap scaledOnce(const QPixmap& pix, QSize pixels) {
-    static QHash<QPair<qint64, QSize>, QPixmap> made;
-    if (made.size() > 200)
-        made.clear();
-    QPixmap& scaled = made[qMakePair(pix.cacheKey(), pixels)];
-    if (scaled.isNull())
-        scaled = QPixmap::fromImage(pix.toImage().scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+// A picture at another size, in device pixels, for drawing at the given pixel ratio.
+struct Scaling {
+    QImage image;
+    QSize pixels;
+    qreal dpr;
+};
+
+QImage smoothlyScaled(const Scaling& s) {
+    QImage scaled = s.image.scaled(s.pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(s.dpr);  // here, while nothing else holds it: later it would be copied
     return scaled;
 }
 
+using ScaledKey = QPair<qint64, QSize>;
+
+// Pictures being scaled ahead, on a helper thread, for the first paint.
+QHash<ScaledKey, std::shared_future<QImage>>& ahead() {
+    static QHash<ScaledKey, std::shared_future<QImage>> pending;
+    return pending;
+}
+
+// A picture drawn at another size than its own, made once for every label that shows
+// it at that size: on a larger screen the 36 tiles share a few rather than each scaling
+// its own.
+QPixmap scaledOnce(const QPixmap& pix, QSize pixels, qreal dpr) {
+    static QHash<ScaledKey, QPixmap> made;
+    if (made.size() > 200)
+        made.clear();
+    const ScaledKey key = qMakePair(pix.cacheKey(), pixels);
+    QPixmap& scaled = made[key];
+    if (scaled.isNull()) {
+        const auto pending = ahead().constFind(key);
+        if (pending != ahead().cend()) {
+            scaled = QPixmap::fromImage(pending->get());
+            ahead().erase(pending);
+        } else {
+            scaled = QPixmap::fromImage(smoothlyScaled({pix.toImage(), pixels, dpr}));
+        }
+    }
+    if (scaled.devicePixelRatio() != dpr)  // a copy: not while the window is drawn at one ratio
+        scaled.setDevicePixelRatio(dpr);
+    return scaled;
+}
+
+// The size in device pixels a label draws its picture at.
+QSize drawnPixels(const QLabel& label) {
+    return (QSizeF(label.contentsRect().size()) * label.devicePixelRatioF()).toSize();
+}
+
 }  // namespace
+
+std::future<void> ClickLabel::scaleAhead(const QList<ClickLabel*>& labels) {
+    // What an earlier window had made ahead and never drew goes.
+    for (auto it = ahead().begin(); it != ahead().end();)
+        it = it->wait_for(std::chrono::seconds(0)) == std::future_status::ready ? ahead().erase(it) : std::next(it);
+    std::vector<std::pair<ScaledKey, Scaling>> work;
+    for (const ClickLabel* l : labels) {
+        if (!l->shareScaled_ || !l->hasScaledContents() || l->pixmap().isNull() || l->isHidden())
+            continue;
+        const QSize pixels = drawnPixels(*l);
+        const ScaledKey key = qMakePair(l->pixmap().cacheKey(), pixels);
+        if (l->pixmap().size() == pixels || ahead().contains(key) ||
+            std::any_of(work.cbegin(), work.cend(), [&key](const auto& w) { return w.first == key; }))
+            continue;
+        work.push_back({key, {l->pixmap().toImage(), pixels, l->devicePixelRatioF()}});
+    }
+    if (work.empty())
+        return {};
+    // One helper for them all, each picture handed over as soon as it is made.
+    auto promises = std::make_shared<std::vector<std::promise<QImage>>>(work.size());
+    for (size_t i = 0; i < work.size(); ++i)
+        ahead().insert(work[i].first, (*promises)[i].get_future().share());
+    return std::async(std::launch::async, [work = std::move(work), promises] {
+        for (size_t i = 0; i < work.size(); ++i)
+            (*promises)[i].set_value(smoothlyScaled(work[i].second));
+    });
+}
 
 // A window disabled behind a game keeps its colours: the style would grey the pictures
 // and words out, and the child would see the swatches and tiles fade.
@@ -65,11 +134,9 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
     }
     if (shareScaled_ && hasScaledContents() && !pixmap().isNull()) {
         const QRect area = contentsRect();
-        const QSize pixels = (QSizeF(area.size()) * devicePixelRatioF()).toSize();
+        const QSize pixels = drawnPixels(*this);
         if (pixmap().size() != pixels) {
-            QPixmap scaled = scaledOnce(pixmap(), pixels);
-            scaled.setDevicePixelRatio(devicePixelRatioF());
-            QPainter(this).drawPixmap(area.topLeft(), scaled);
+            QPainter(this).drawPixmap(area.topLeft(), scaledOnce(pixmap(), pixels, devicePixelRatioF()));
             return;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <future>
+
 namespace zorbla {
 
 // A label or picture that the child clicks. It takes every mouse press, so a click on it
@@ -19,6 +21,12 @@ public:
     // A picture shown by many labels at about one size (the tiles on a larger screen) is
     // scaled once for all of them.
     void setShareScaledPicture(bool share) { shareScaled_ = share; }
+
+    // Scales the shared pictures of these labels that are shown, at their present sizes,
+    // on a helper thread, so that their first paint finds them made. Call once they are
+    // placed; the caller waits for the helper (the future's destructor does) before the
+    // program ends.
+    [[nodiscard]] static std::future<void> scaleAhead(const QList<ClickLabel*>& labels);
 
 signals:
     void pressed(Qt::MouseButton button);
