@@ -100,14 +100,18 @@ int main(int argc, char* argv[]) {
     const int n = int(programs.size());
     for (const Screen& screen : kScreens) {
         const QString platform = platformFor(screen, folders.path());
-        // The background is kept per screen size: each screen has its own "usual" start.
-        const QString kept = folders.filePath(QStringLiteral("kept-%1x%2x%3").arg(screen.width).arg(screen.height).arg(screen.dpr));
+        // The background is kept per screen size and per program: each has its own "usual"
+        // start, and another build does not replace what this one keeps.
+        auto kept = [&](int m) {
+            return folders.filePath(
+                QStringLiteral("kept-%1x%2x%3-%4").arg(screen.width).arg(screen.height).arg(screen.dpr).arg(m));
+        };
         std::vector<std::vector<double>> times(static_cast<size_t>(n)), rss(static_cast<size_t>(n));
         // One run of each first, not counted: it fills the file cache and the program's own.
         for (int i = -1; i < runs; ++i)
             for (int m = 0; m < n; ++m) {
                 Run r{};
-                const QString cache = m == firstStart ? folders.filePath(QStringLiteral("first-%1").arg(i + 1)) : kept;
+                const QString cache = m == firstStart ? folders.filePath(QStringLiteral("first-%1").arg(i + 1)) : kept(m);
                 if (m == firstStart)
                     QDir(cache).removeRecursively();
                 if (!measure(programs[m], platform, cache, &r)) {

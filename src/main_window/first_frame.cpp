@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QImageReader>
+#include <QPainter>
 #include <QResource>
 #include <QStandardPaths>
 
@@ -23,18 +24,30 @@ namespace zorbla {
 namespace {
 
 // Goes up whenever the way the kept picture is made changes, so old copies are not used.
-constexpr int kMaking = 2;  // 2: only the part on the screen is kept
+constexpr int kMaking = 3;  // 3: stretched as the window drew it
 
 // A helper that gives way to the user-interface thread, which has more to do.
 void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
 
-// Decoded a little smaller than drawn when that is quicker; it is then stretched as it is
-// painted, and only the copy kept for later starts is made at the size drawn.
-QImage decode(const QByteArray& jpeg, QSize drawn) {
+// The picture as the window draws it: decoded (a little smaller than drawn when that is
+// quicker), brought to the size drawn, and only its part on the screen kept, in memory
+// of its own. All of it off the user-interface thread, so the first frame only copies it,
+// on the first start as on later ones.
+QImage decode(const QByteArray& jpeg, QSize drawn, QSize shown) {
     QImage image = decodeJpegForSize(jpeg, drawn);
     if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
         image = QImage::fromData(jpeg);
-    return image;
+    if (image.isNull())
+        return image;
+    if (image.size() == drawn && drawn == shown)
+        return image.convertToFormat(QImage::Format_RGB32);
+    // Stretched straight into the part on the screen: a picture of the whole size drawn
+    // would be a third larger, and cost as much more to make.
+    QImage part = imageInLargePages(shown.width(), shown.height(), QImage::Format_RGB32);
+    QPainter p(&part);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), QSizeF(drawn)), image);
+    return part;
 }
 
 }  // namespace
@@ -92,7 +105,7 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
         if (b.fromCache)
             return b;
     }
-    b.image = decode(jpeg, drawn);
+    b.image = decode(jpeg, drawn, b.shown);
     return b;
 }
 
@@ -103,15 +116,7 @@ std::future<void> keepBackground(const Background& background) {
         giveWay();
         const QFileInfo kept(background.cacheFile);
         QDir folder = kept.absoluteDir();
-        QImage image = background.image;
-        if (image.size() != background.drawn)
-            image = image.scaled(background.drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        image = image.convertToFormat(QImage::Format_RGB32);
-        // The part on the screen, over the same pixels: a copy would cost memory while the
-        // window has just started.
-        image = QImage(image.constBits(), background.shown.width(), background.shown.height(), image.bytesPerLine(),
-                       QImage::Format_RGB32, [](void* whole) { delete static_cast<QImage*>(whole); },
-                       new QImage(image));
+        const QImage& image = background.image;
         if (!folder.mkpath(QStringLiteral(".")) || !writeRawImageFile(image, background.cacheFile))
             return;
         // One copy is enough: those of other sizes, older pictures or older ways go, and

@@ -13,8 +13,7 @@ namespace zorbla {
 // under a name that tells apart the picture, the size and the way it was made; later
 // starts map that file instead of decoding.
 struct Background {
-    QImage image;            // at `drawn` (kept: only its part on the screen), or a little
-                             // smaller to be drawn stretched
+    QImage image;            // at `drawn`, only its part on the screen (`shown`)
     QSize drawn;
     QSize shown;             // the part of `drawn` on the screen; empty: all of it
     QString cacheFile;       // where it is or would be kept; empty without a cache folder

@@ -361,7 +361,6 @@ void frmZorbla::layoutControls() {
 void frmZorbla::paintEvent(QPaintEvent*) {
     const double dpr = devicePixelRatioF();
     const BackgroundPicture wanted = backgroundFor(screen_ * dpr);
-    const QSize size = wanted.drawn;
     if (backgroundFor_ != wanted) {
         Background b;
         if (firstFrame_) {
@@ -378,10 +377,7 @@ void frmZorbla::paintEvent(QPaintEvent*) {
             b = loadBackground(wanted, backgroundCacheFolder());
         // In the screen's own pixels, set while the picture is not shared yet: a shared
         // one would be copied whole for it.
-        // Kept (only its part on the screen) or decoded at the size drawn: copied as it is.
-        backgroundAsIs_ = b.fromCache || b.image.size() == size;
-        if (backgroundAsIs_)
-            b.image.setDevicePixelRatio(dpr);
+        b.image.setDevicePixelRatio(dpr);
         if (b.fromCache)
             // Drawn straight from the kept file for this frame; from then on from memory of
             // its own, so that nothing done to the file can reach the window.
@@ -398,14 +394,8 @@ void frmZorbla::paintEvent(QPaintEvent*) {
     }
     if (background_.isNull())
         return;
-    // Only the part being repainted is copied, or stretched when it was decoded smaller.
-    QPainter p(this);
-    if (backgroundAsIs_) {
-        p.drawImage(QPoint(0, 0), background_);
-    } else {
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(QPointF(0, 0), QSizeF(size) / dpr), background_);
-    }
+    // Made at the size drawn, only its part on the screen: copied as it is.
+    QPainter(this).drawImage(QPoint(0, 0), background_);
 }
 
 void frmZorbla::resizeEvent(QResizeEvent* event) {

@@ -216,8 +216,7 @@ private:
     double s_ = 1;
     double deviceScale_ = 1;  // s_ times the screen's pixel ratio: how large pictures are drawn
     QSize screen_;
-    bool backgroundAsIs_ = false;  // drawn as it is, else stretched to the size drawn
-    QImage background_;    // drawn at backgroundFor_, stretched when smaller
+    QImage background_;    // drawn at backgroundFor_
     BackgroundPicture backgroundFor_;
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
     std::future<void> keeping_;  // the background being kept for the next start

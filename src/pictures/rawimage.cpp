@@ -106,7 +106,9 @@ QImage mapRawImageFile(const QString& path) {
     struct stat st {};
     void* address = MAP_FAILED;
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= kHeader)
-        address = mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        // Its pages are brought in now, by the thread that maps it, rather than one fault
+        // at a time by whoever first draws it.
+        address = mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
     ::close(fd);  // the mapping keeps the file
     if (address == MAP_FAILED)
         return QImage();

@@ -17,8 +17,8 @@ QByteArray encodeRawImage(const QImage& image);
 // compiled-in resource does). A null image when the bytes are not such a picture.
 QImage rawImageView(const uchar* data, qsizetype size);
 
-// The picture in a raw file, mapped into memory rather than read: pages are brought in as
-// they are drawn. A null image when the file is missing or is not such a picture. The
+// The picture in a raw file, mapped into memory rather than read, its pages brought in
+// by the calling thread. A null image when the file is missing or is not such a picture. The
 // file must not be cut short while the image lives (new files replace it whole, see
 // below); copyInLargePages() gives a picture that no longer depends on it.
 QImage mapRawImageFile(const QString& path);
