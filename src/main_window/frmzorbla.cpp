@@ -366,10 +366,12 @@ void frmZorbla::paintEvent(QPaintEvent*) {
         if (firstFrame_) {
             if (firstFrame_->background() == wanted)
                 b = firstFrame_->takeBackground();
-            // The helpers are let go once this frame is out, not waited for in it; then,
-            // before the first click, the sound engine.
+            // The helpers are let go once this frame is out, not waited for in it, and
+            // pictures scaled for it that it did not draw; then, before the first click,
+            // the sound engine.
             QTimer::singleShot(0, this, [this] {
                 firstFrame_.reset();
+                ClickLabel::forgetScaledAhead();
                 preloadSoundEngine();
             });
         }

@@ -6,7 +6,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <chrono>
 #include <future>
 #include <memory>
 #include <vector>
@@ -95,10 +94,9 @@ QSize drawnPixels(const QLabel& label) {
 
 }  // namespace
 
+void ClickLabel::forgetScaledAhead() { ahead().clear(); }
+
 std::future<void> ClickLabel::scaleAhead(const QList<ClickLabel*>& labels) {
-    // What an earlier window had made ahead and never drew goes.
-    for (auto it = ahead().begin(); it != ahead().end();)
-        it = it->wait_for(std::chrono::seconds(0)) == std::future_status::ready ? ahead().erase(it) : std::next(it);
     std::vector<std::pair<ScaledKey, Scaling>> work;
     for (const ClickLabel* l : labels) {
         if (!l->shareScaled_ || !l->hasScaledContents() || l->pixmap().isNull() || l->isHidden())

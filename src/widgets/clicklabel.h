@@ -27,6 +27,8 @@ public:
     // placed; the caller waits for the helper (the future's destructor does) before the
     // program ends.
     [[nodiscard]] static std::future<void> scaleAhead(const QList<ClickLabel*>& labels);
+    // Lets go of what was scaled ahead and not drawn (the window took another size).
+    static void forgetScaledAhead();
 
 signals:
     void pressed(Qt::MouseButton button);
