@@ -564,7 +564,7 @@ private slots:
                 const QRgb a = decoded.pixel(x, y), b = mapped.pixel(x, y);
                 worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
             }
-        QVERIFY2(worst <= 4, qPrintable(QString::number(worst)));
+        QVERIFY2(worst == 0, qPrintable(QString::number(worst)));
     }
 
     void recordingKeptWithS() {
