@@ -15,8 +15,7 @@ Q_DECLARE_METATYPE(Qt::MouseButton)
 class TestFrmCrtanje : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> main_;
     QPointer<frmCrtanje> board_;
 
@@ -36,15 +35,12 @@ class TestFrmCrtanje : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
         main_ = openMainWindow();
         QVERIFY(main_);
     }
     void cleanupTestCase() {
         main_.reset();
-        QDir::setCurrent(oldFolder_);
     }
     void init() {
         board_ = new frmCrtanje(main_->gameStart());
@@ -250,3 +246,4 @@ private slots:
 
 QTEST_MAIN(TestFrmCrtanje)
 #include "test_crtanje.moc"
+#include "common/pack_folder.h"

@@ -16,8 +16,7 @@ using namespace activity_test;
 class TestLaunchers : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> main_;
     QStringList commands_;
 
@@ -58,11 +57,8 @@ class TestLaunchers : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
     void init() {
         main_ = openMainWindow();
         QVERIFY(main_);
@@ -182,3 +178,4 @@ private slots:
 
 QTEST_MAIN(TestLaunchers)
 #include "test_launchers.moc"
+#include "common/pack_folder.h"

@@ -14,8 +14,7 @@ Q_DECLARE_METATYPE(Qt::MouseButton)
 class TestFrmPisanjeSlova : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> main_;
     QPointer<frmPisanjeSlova> pad_;
     QColor paper_;
@@ -26,15 +25,12 @@ class TestFrmPisanjeSlova : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
         main_ = openMainWindow();
         QVERIFY(main_);
     }
     void cleanupTestCase() {
         main_.reset();
-        QDir::setCurrent(oldFolder_);
     }
     void init() {
         pad_ = new frmPisanjeSlova(main_->gameStart());
@@ -128,3 +124,4 @@ private slots:
 
 QTEST_MAIN(TestFrmPisanjeSlova)
 #include "test_pisanjeslova.moc"
+#include "common/pack_folder.h"

@@ -24,8 +24,7 @@ QImage fileImage(const QString& written) {
 class TestFrmPogBrojeva : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> main_;
     QPointer<frmPogBrojeva> game_;
     QStringList commands_;
@@ -35,16 +34,13 @@ class TestFrmPogBrojeva : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
         main_ = openMainWindow();
         QVERIFY(main_);
         connect(main_->MMControl1, &MMControl::commandReceived, this, [this](const QString& c) { commands_ << c; });
     }
     void cleanupTestCase() {
         main_.reset();
-        QDir::setCurrent(oldFolder_);
     }
     void init() {
         commands_.clear();
@@ -184,3 +180,4 @@ private slots:
 
 QTEST_MAIN(TestFrmPogBrojeva)
 #include "test_pogbrojeva.moc"
+#include "common/pack_folder.h"

@@ -18,8 +18,7 @@ using namespace activity_test;
 class TestFrmRijeci : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> main_;
     QStringList mainCommands_;
     QStringList gameCommands_;
@@ -54,12 +53,9 @@ class TestFrmRijeci : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
         QVERIFY(QFile::copy("text.txt", "pack.txt"));
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
     void init() {
         QFile::remove("text.txt");
         QVERIFY(QFile::copy("pack.txt", "text.txt"));
@@ -345,3 +341,4 @@ private slots:
 
 QTEST_MAIN(TestFrmRijeci)
 #include "test_rijeci.moc"
+#include "common/pack_folder.h"

@@ -15,8 +15,7 @@ using namespace activity_test;
 class TestFrmUnosRijeci : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> main_;
     QStringList commands_;
 
@@ -43,11 +42,8 @@ class TestFrmUnosRijeci : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
     void init() {
         main_ = openMainWindow();
         QVERIFY(main_);
@@ -178,3 +174,4 @@ private slots:
 
 QTEST_MAIN(TestFrmUnosRijeci)
 #include "test_unosrijeci.moc"
+#include "common/pack_folder.h"

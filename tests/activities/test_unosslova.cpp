@@ -17,8 +17,7 @@ using namespace activity_test;
 class TestFrmUnosSlova : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> main_;
     QStringList commands_;
     QList<qint64> plays_;  // when each "Play" came, on clock_
@@ -53,12 +52,9 @@ class TestFrmUnosSlova : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY2(fillWorkingFolder(folder_.path()), "the picture and sound pack is not built");
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
         clock_.start();
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
     void init() {
         main_ = openMainWindow();
         QVERIFY(main_);
@@ -224,3 +220,4 @@ private slots:
 
 QTEST_MAIN(TestFrmUnosSlova)
 #include "test_unosslova.moc"
+#include "common/pack_folder.h"

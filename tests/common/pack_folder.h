@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace zorbla_test {
 
@@ -27,5 +28,22 @@ inline bool fillWorkingFolder(const QString& folder, bool withTable = true) {
     return (!withTable || QFile::copy(data + "/text.txt", folder + "/text.txt")) &&
            copyFolder(data + "/images", folder + "/images") && copyFolder(data + "/sounds", folder + "/sounds");
 }
+
+// A test case's own folder: entered at its start (filled with the pack when asked) and
+// left again, before it is removed, at its end.
+class WorkingFolder : public QTemporaryDir {
+public:
+    bool enter(bool fill = true, bool withTable = true) {
+        previous_ = QDir::currentPath();
+        return (!fill || fillWorkingFolder(path(), withTable)) && QDir::setCurrent(path());
+    }
+    ~WorkingFolder() {
+        if (!previous_.isEmpty())
+            QDir::setCurrent(previous_);
+    }
+
+private:
+    QString previous_;
+};
 
 }  // namespace zorbla_test

@@ -112,8 +112,7 @@ T* openWindow() {
 
 class TestDesktop : public QObject {
     Q_OBJECT
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> w_;
     const QString wm_ = qEnvironmentVariable("ZORBLA_TEST_WM", QStringLiteral("none"));
 
@@ -151,12 +150,9 @@ class TestDesktop : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
         nameApplication();
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void init() {
         w_ = std::make_unique<frmZorbla>();

@@ -80,16 +80,13 @@ void clickAt(QPoint p) {
 
 class TestWayland : public QObject {
     Q_OBJECT
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> w_;
 
 private slots:
     void initTestCase() {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
         nameApplication();
         w_ = std::make_unique<frmZorbla>();
         QVERIFY(!w_->Form_Load());
@@ -98,7 +95,6 @@ private slots:
     }
     void cleanupTestCase() {
         w_.reset();
-        QDir::setCurrent(oldFolder_);
     }
 
     void theMainWindowFillsTheScreen() {

@@ -119,16 +119,12 @@ bool serverAvailable() { return !qEnvironmentVariable("ZORBLA_MIC_FIFO").isEmpty
 
 class TestFaults : public QObject {
     Q_OBJECT
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void brokenPicturesAndSoundsDoNotStopTheChild() {
         const QByteArray gif = readBytes("images/C1.gif");

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "common/pack_folder.h"
 #include "sound/mmcontrol.h"
 #include "sound/wavdevice.h"
 
@@ -15,8 +16,7 @@ using namespace zorbla;
 class TestServerGone : public QObject {
     Q_OBJECT
     QTemporaryDir server_;
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     bool running_ = false;
 
     bool serverScript(const QString& command, QString* out = nullptr) {
@@ -36,8 +36,7 @@ private slots:
         QVERIFY(serverScript("start", &env));
         running_ = true;
         qputenv("PULSE_SERVER", ("unix:" + server_.path() + "/native").toLocal8Bit());
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter(false));
         QDir().mkpath("sounds");
         Sound s;
         for (int i = 0; i < 22050 * 3; ++i)
@@ -47,7 +46,6 @@ private slots:
     void cleanupTestCase() {
         if (running_)
             serverScript("stop");
-        QDir::setCurrent(oldFolder_);
     }
 
     void serverGoesAwayWhilePlaying() {

@@ -80,8 +80,7 @@ bool serverAvailable() { return !qEnvironmentVariable("ZORBLA_MIC_FIFO").isEmpty
 class TestFrmZorbla : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     std::unique_ptr<frmZorbla> w_;
     QStringList commands_;
 
@@ -89,7 +88,6 @@ class TestFrmZorbla : public QObject {
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
         const QString data = QStringLiteral(ZORBLA_DATA_DIR);
         QVERIFY2(QFile::exists(data + "/images/B1.gif"), "the picture and sound pack is not built");
         QVERIFY(zorbla_test::fillWorkingFolder(folder_.path(), false));
@@ -97,9 +95,8 @@ private slots:
         QVERIFY(table.open(QIODevice::WriteOnly));
         table.write(testTable());
         table.close();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter(false));
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void init() {
         w_ = std::make_unique<frmZorbla>();

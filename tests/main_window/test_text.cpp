@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "common/pack_folder.h"
 #include "activities/text/frmtext.h"
 #include "main_window/frmzorbla.h"
 #include "widgets/clicklabel.h"
@@ -71,17 +72,14 @@ void whenEditorOpens(std::function<void(frmText*)> steps) {
 
 class TestText : public QObject {
     Q_OBJECT
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
     QString file_;
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter(false));
         file_ = folder_.filePath("Text.txt");
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void saveWithoutChangesKeepsTheBytes_data() {
         QTest::addColumn<QByteArray>("bytes");

@@ -33,16 +33,12 @@ QWidget* windowOnTop(QWidget* main) {
 
 class TestMonkey : public QObject {
     Q_OBJECT
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void clicksEverywhere() {
         const int events = qEnvironmentVariableIntValue("ZORBLA_MONKEY_EVENTS") > 0

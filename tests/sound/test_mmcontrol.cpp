@@ -4,6 +4,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "common/pack_folder.h"
 #include "common/recording.h"
 
 #include <cmath>
@@ -51,15 +52,13 @@ int serverStreams() {
 class TestMMControl : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
 
 
 private slots:
     void initTestCase() {
         QVERIFY(folder_.isValid());
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter(false));
         QVERIFY(QDir().mkpath("sounds"));
         QVERIFY(zorbla::writeWav("sounds/b.wav", tone(0.6, 440)));
         QVERIFY(zorbla::writeWav("sounds/Long.wav", tone(3.0, 330)));
@@ -67,7 +66,6 @@ private slots:
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("this is not a sound at all");
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void wavFilesRoundTrip() {
         const Sound s = tone(0.1, 1000, 16000);

@@ -58,16 +58,12 @@ double likeness(const std::vector<qint16>& take, const std::vector<qint16>& know
 
 class TestVoiceStudio : public QObject {
     Q_OBJECT
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(zorbla_test::fillWorkingFolder(folder_.path()));
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void itStartsOnTheFirstSoundAndOnlyOnceAFolder() {
         VoiceStudio studio;

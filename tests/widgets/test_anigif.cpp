@@ -4,6 +4,7 @@
 
 #include <gif_lib.h>
 
+#include "common/pack_folder.h"
 #include "widgets/anigif.h"
 #include "widgets/clicklabel.h"
 
@@ -71,18 +72,15 @@ void doubleClick(QWidget* w, QPoint pos) {
 
 class TestAniGIF : public QObject {
     Q_OBJECT
-    QTemporaryDir folder_;
-    QString oldFolder_;
+    zorbla_test::WorkingFolder folder_;
 
 private slots:
     void initTestCase() {
-        oldFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter(false));
         QVERIFY(QDir().mkpath("images"));
         QVERIFY(writeGif("images/B1ani.gif", 60, 40, 12, false));
         QVERIFY(writeGif("images/small.gif", 20, 30, 3, false));
     }
-    void cleanupTestCase() { QDir::setCurrent(oldFolder_); }
 
     void takesTheSizeOfTheAnimationAndPlaysOnce() {
         AniGIF ani;
