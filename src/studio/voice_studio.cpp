@@ -272,14 +272,18 @@ void VoiceStudio::startRecording() {
     take_.open(QString::fromLatin1(kTakeName));
     take_.record();
     if (!take_.isRecording()) {
-        take_.close();
-        say(QStringLiteral("Nothing can be recorded: no microphone or no sound server could be used. "
-                           "No sound was changed."),
-            true);
+        refuseTake(QStringLiteral("Nothing can be recorded: no microphone or no sound server could be used. "
+                                  "No sound was changed."));
         return;
     }
     setStage(Stage::Recording);
     say(QStringLiteral("Recording... say the word now, then press Space."));
+}
+
+// A take that cannot be used goes, and the parent is told why.
+void VoiceStudio::refuseTake(const QString& why) {
+    take_.close();
+    say(why, true);
 }
 
 void VoiceStudio::stopRecording() {
@@ -289,15 +293,12 @@ void VoiceStudio::stopRecording() {
     const int peak = peakOf(s);
     const auto clipped = std::count_if(s.begin(), s.end(), [](qint16 v) { return std::abs(int(v)) >= kClipped; });
     if (peak < kHeard) {
-        take_.close();
-        say(QStringLiteral("Nothing was heard. Speak a little closer to the microphone and press Space again."), true);
+        refuseTake(QStringLiteral("Nothing was heard. Speak a little closer to the microphone and press Space again."));
         return;
     }
     if (clipped > qsizetype(s.size() / 1000)) {
-        take_.close();
-        say(QStringLiteral("That was too loud: the sound was cut off. Speak a little further from the microphone "
-                           "and press Space again."),
-            true);
+        refuseTake(QStringLiteral("That was too loud: the sound was cut off. Speak a little further from the "
+                                  "microphone and press Space again."));
         return;
     }
     setStage(Stage::Listening);

@@ -61,6 +61,7 @@ private:
     void showSelected();
     void startRecording();
     void stopRecording();
+    void refuseTake(const QString& why);
     void keepTake();
     void throwAway();
     void restoreSelected();
