@@ -12,9 +12,6 @@
 #include "pictures/jpegscale.h"
 #include "pictures/rawimage.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -32,13 +29,19 @@ void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
 // The picture as the window draws it: decoded (a little smaller than drawn when that is
 // quicker), brought to the size drawn, and only its part on the screen kept, in memory
 // of its own. All of it off the user-interface thread, so the first frame only copies it,
-// on the first start as on later ones.
-QImage decode(const QByteArray& jpeg, QSize drawn, QSize shown) {
-    QImage image = decodeJpegForSize(jpeg, drawn);
+// on the first start as on later ones. A picture made for the screen is only decoded.
+QImage decode(const QByteArray& jpeg, QSize drawn, QSize shown, bool madeForScreen) {
+    QImage image = decodeJpegForSize(jpeg, madeForScreen ? shown : drawn);
     if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
         image = QImage::fromData(jpeg);
     if (image.isNull())
         return image;
+    if (madeForScreen) {
+        // Drawn and cut for this screen already: nothing to stretch.
+        if (image.size() != shown)
+            image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
     if (image.size() == drawn && drawn == shown)
         return image.convertToFormat(QImage::Format_RGB32);
     // Stretched straight into the part on the screen: a picture of the whole size drawn
@@ -51,33 +54,6 @@ QImage decode(const QByteArray& jpeg, QSize drawn, QSize shown) {
 }
 
 }  // namespace
-
-BackgroundPicture backgroundFor(QSize screen) {
-    if (screen.isEmpty())
-        return {};
-    constexpr double kOver = 15.0 / 13.0;
-    const QString design = QStringLiteral(":/design/background.jpg");
-    if (qAbs(screen.width() * 3 - screen.height() * 4) <= 4)
-        return {design, QSize(qRound(screen.width() * kOver), qRound(screen.height() * kOver)), screen};
-    struct Shape {
-        const char* picture;
-        QSize size;
-    };
-    static constexpr Shape kShapes[] = {{":/design/background.jpg", {2133, 1600}},
-                                        {":/design/background_16x10.jpg", {2560, 1600}},
-                                        {":/design/background_16x9.jpg", {2844, 1600}},
-                                        {":/design/background_21x9.jpg", {3733, 1600}}};
-    const double aspect = double(screen.width()) / screen.height();
-    const Shape* nearest = &kShapes[0];
-    for (const Shape& shape : kShapes)
-        if (qAbs(std::log(double(shape.size.width()) / shape.size.height() / aspect)) <
-            qAbs(std::log(double(nearest->size.width()) / nearest->size.height() / aspect)))
-            nearest = &shape;
-    const double k = kOver * std::max(double(screen.width()) / nearest->size.width(),
-                                      double(screen.height()) / nearest->size.height());
-    return {QLatin1String(nearest->picture), QSize(qRound(nearest->size.width() * k), qRound(nearest->size.height() * k)),
-            screen};
-}
 
 QString backgroundCacheFolder() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation); }
 
@@ -105,7 +81,7 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
         if (b.fromCache)
             return b;
     }
-    b.image = decode(jpeg, drawn, b.shown);
+    b.image = decode(jpeg, drawn, b.shown, picture.madeForScreen);
     return b;
 }
 

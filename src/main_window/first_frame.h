@@ -6,6 +6,8 @@
 
 #include <future>
 
+#include "pictures/background.h"
+
 namespace zorbla {
 
 // The window's background picture for drawing at a size. Decoding it is the costliest
@@ -19,20 +21,6 @@ struct Background {
     QString cacheFile;       // where it is or would be kept; empty without a cache folder
     bool fromCache = false;  // else it was decoded now and is worth keeping
 };
-
-// Which background picture a screen shows, and the size it is drawn at from the top-left
-// corner: 15/13 of the screen, so that it overshoots the right and bottom edges a little.
-// A 4:3 screen shows the design's picture. Any other shape shows the picture made for
-// the nearest shape (16:10, 16:9 or 21:9, or 4:3), drawn with its shape kept over the
-// whole screen: a round sun stays round.
-struct BackgroundPicture {
-    QString picture;  // a compiled-in JPEG
-    QSize drawn;
-    QSize shown;  // the screen: what is seen of it from the top-left corner; empty: all
-    bool operator==(const BackgroundPicture& o) const { return picture == o.picture && drawn == o.drawn; }
-    bool operator!=(const BackgroundPicture& o) const { return !(*this == o); }
-};
-BackgroundPicture backgroundFor(QSize screen);
 
 // The folder the background is kept in (the user's cache folder of the program); empty
 // when there is none.

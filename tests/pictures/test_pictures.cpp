@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 #include "main_window/first_frame.h"
 #include "pictures/jpegscale.h"
 #include "pictures/rawimage.h"
@@ -194,9 +196,10 @@ private slots:
     // round. Only the design's own 4:3 is drawn as the design draws it, 15/13 of the screen.
     void aBackgroundForEveryShapeOfScreen() {
         QCOMPARE(backgroundFor(QSize(1024, 768)), designBackground(QSize(1182, 886)));
+        QVERIFY(!backgroundFor(QSize(1024, 768)).madeForScreen);
         for (const QSize screen : {QSize(1280, 800), QSize(1920, 1080), QSize(2560, 1080), QSize(1366, 768),
                                    QSize(1280, 1024), QSize(3840, 2160), QSize(1600, 1200)}) {
-            const BackgroundPicture b = backgroundFor(screen);
+            const BackgroundPicture b = backgroundOfShape(screen);
             const QSize made = QImageReader(b.picture).size();
             QVERIFY2(made.isValid(), qPrintable(b.picture));
             const double stretch = (double(b.drawn.width()) / made.width()) / (double(b.drawn.height()) / made.height());
@@ -204,6 +207,33 @@ private slots:
             QVERIFY(b.drawn.width() >= screen.width() && b.drawn.height() >= screen.height());
             // The picture made for the shape, not a much wider or taller one cut down.
             QVERIFY(double(b.drawn.width()) / b.drawn.height() / (double(screen.width()) / screen.height()) < 1.12);
+        }
+    }
+
+    // The common screens start with a background made for them: the shape's background as
+    // the screen shows it, only drawn at its size rather than stretched.
+    void commonScreensHaveTheirBackgroundMade() {
+        for (const QSize screen : screensWithBackgroundMade()) {
+            const QString at = QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height());
+            const BackgroundPicture b = backgroundFor(screen);
+            QVERIFY2(b.madeForScreen, qPrintable(at));
+            QCOMPARE(b.drawn, backgroundOfShape(screen).drawn);
+            const Background loaded = loadBackground(b, QString());
+            QCOMPARE(loaded.image.size(), screen);
+            QCOMPARE(loaded.image.format(), QImage::Format_RGB32);
+            // Framed as the shape's picture is on that screen: compared coarsely, where
+            // only a misplaced sun, cloud or hill would show.
+            const Background stretched = loadBackground(backgroundOfShape(screen), QString());
+            const QSize coarse = screen / 16;
+            const QImage a = loaded.image.scaled(coarse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QImage e = stretched.image.scaled(coarse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            int worst = 0;
+            for (int y = 0; y < coarse.height(); ++y)
+                for (int x = 0; x < coarse.width(); ++x) {
+                    const QColor p = a.pixelColor(x, y), q = e.pixelColor(x, y);
+                    worst = std::max({worst, qAbs(p.red() - q.red()), qAbs(p.green() - q.green()), qAbs(p.blue() - q.blue())});
+                }
+            QVERIFY2(worst <= 12, qPrintable(QStringLiteral("%1: %2").arg(at).arg(worst)));
         }
     }
 

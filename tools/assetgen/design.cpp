@@ -1,6 +1,7 @@
 #include "design.h"
 #include "gifwriter.h"
 #include "pictures.h"
+#include "pictures/background.h"
 #include "pictures/rawimage.h"
 
 #include <QBuffer>
@@ -92,19 +93,18 @@ void cloud(QPainter &p, QPointF c, double s)
 
 // The sky, the sun, clouds and hills, 1600 pixels high and w wide: 2133 for a 4:3 screen,
 // wider for wider screens. The sun stays at the left, round; the clouds keep their places
-// across the width, and the hills and the flowers on them run on.
-QImage background(int w)
+// across the width, and the hills and the flowers on them run on. Drawn in the painter's
+// coordinates, so it can be drawn at any size.
+void paintBackground(QPainter &p, int w)
 {
     const int h = 1600;
     const double across = w / 2133.0;
-    QImage img = canvas(w, h, Qt::white);
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, h);
     sky.setColorAt(0, QColor(60, 160, 245));
     sky.setColorAt(0.55, QColor(160, 215, 255));
     sky.setColorAt(1, QColor(220, 240, 255));
-    p.fillRect(img.rect(), sky);
+    p.fillRect(QRectF(0, 0, w, h), sky);
     // Sun with soft rays.
     const QPointF sun(260, 230);
     for (int i = 0; i < 12; ++i) {
@@ -161,6 +161,27 @@ QImage background(int w)
         p.setBrush(QColor(250, 180, 40));
         p.drawEllipse(c, 6, 6);
     }
+}
+
+QImage background(int w)
+{
+    QImage img = canvas(w, 1600, Qt::white);
+    QPainter p(&img);
+    paintBackground(p, w);
+    return img;
+}
+
+// The background as a screen shows it, drawn at the size it is drawn there rather than
+// stretched from the shape's picture, and cut to the screen.
+QImage backgroundForScreen(QSize screen)
+{
+    zorbla::BackgroundShape shape;
+    const zorbla::BackgroundPicture b = zorbla::backgroundOfShape(screen, &shape);
+    QImage img(b.shown, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.scale(double(b.drawn.width()) / shape.size.width(), double(b.drawn.height()) / shape.size.height());
+    paintBackground(p, shape.size.width());
     return img;
 }
 
@@ -684,6 +705,9 @@ QList<DesignItem> designItems()
     for (const auto &[name, width] : {std::pair{"background_16x10.jpg", 2560}, {"background_16x9.jpg", 2844},
                                       {"background_21x9.jpg", 3733}})
         items << DesignItem{QLatin1String(name), [width = width](const EmojiAtlas &, QString *) { return jpgBytes(background(width)); }};
+    for (const QSize screen : zorbla::screensWithBackgroundMade())
+        items << DesignItem{zorbla::backgroundMadeFor(screen),
+                            [screen](const EmojiAtlas &, QString *) { return jpgBytes(backgroundForScreen(screen)); }};
     // The main window's own pictures, as PNG and as raw pixels, and as raw pixels at twice
     // the size for screens that draw the window larger.
     auto window = [&items](const QString &stem, std::function<QImage(const EmojiAtlas &)> draw) {
