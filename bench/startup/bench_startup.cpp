@@ -93,9 +93,12 @@ int main(int argc, char* argv[]) {
     QStringList programs = {QStringLiteral(BARE_WINDOW), QStringLiteral(ZORBLA_PROGRAM), QStringLiteral(ZORBLA_PROGRAM)};
     QStringList names = {QStringLiteral("bare"), QStringLiteral("zorbla"), QStringLiteral("zorbla, first start")};
     const int firstStart = 2;
+    QList<bool> fresh = {false, false, true};  // started with an empty cache folder every time
+    // Other builds, each both ways, to compare them in the same turns.
     for (int i = 2; i < argc; ++i) {
-        programs << QString::fromLocal8Bit(argv[i]);
-        names << QString::fromLocal8Bit(argv[i]);
+        programs << QString::fromLocal8Bit(argv[i]) << QString::fromLocal8Bit(argv[i]);
+        names << QString::fromLocal8Bit(argv[i]) << QString::fromLocal8Bit(argv[i]) + QStringLiteral(", first start");
+        fresh << false << true;
     }
     const int n = int(programs.size());
     for (const Screen& screen : kScreens) {
@@ -111,8 +114,8 @@ int main(int argc, char* argv[]) {
         for (int i = -1; i < runs; ++i)
             for (int m = 0; m < n; ++m) {
                 Run r{};
-                const QString cache = m == firstStart ? folders.filePath(QStringLiteral("first-%1").arg(i + 1)) : kept(m);
-                if (m == firstStart)
+                const QString cache = fresh[m] ? folders.filePath(QStringLiteral("first-%1-%2").arg(i + 1).arg(m)) : kept(m);
+                if (fresh[m])
                     QDir(cache).removeRecursively();
                 if (!measure(programs[m], platform, cache, &r)) {
                     std::fprintf(stderr, "%s: a run failed\n", qPrintable(names[m]));
