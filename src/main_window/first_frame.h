@@ -32,8 +32,9 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
 
 // Keeps a freshly decoded background for the next start, on a helper thread that gives
 // way to the user interface; older copies in the folder go (all of them when the
-// background was compiled in). The caller waits for it before the program ends (the
-// future's destructor does). No future when there is nothing to do.
+// background was compiled in). The caller waits for it
+// before the program ends (the future's destructor does). No future when there is nothing
+// to keep.
 [[nodiscard]] std::future<void> keepBackground(const Background& background);
 
 // The work the main window's first frame waits for that need not be done on the
