@@ -360,39 +360,45 @@ void frmZorbla::layoutControls() {
 
 void frmZorbla::paintEvent(QPaintEvent*) {
     const double dpr = devicePixelRatioF();
-    const BackgroundPicture wanted = backgroundFor(screen_ * dpr);
-    if (backgroundFor_ != wanted) {
-        Background b;
-        if (firstFrame_) {
-            if (firstFrame_->background() == wanted)
-                b = firstFrame_->takeBackground();
-            // The helpers are let go once this frame is out, not waited for in it, and
-            // pictures scaled for it that it did not draw; then, before the first click,
-            // the sound engine.
-            QTimer::singleShot(0, this, [this] {
-                firstFrame_.reset();
-                ClickLabel::forgetScaledAhead();
-                preloadSoundEngine();
-            });
+    // Which picture the screen shows is looked up again only when its size in pixels
+    // changes, not at every paint behind an animation.
+    const QSize pixels = screen_ * dpr;
+    if (pixels != backgroundPixels_) {
+        backgroundPixels_ = pixels;
+        const BackgroundPicture wanted = backgroundFor(pixels);
+        if (backgroundFor_ != wanted) {
+            Background b;
+            if (firstFrame_) {
+                if (firstFrame_->background() == wanted)
+                    b = firstFrame_->takeBackground();
+                // The helpers are let go once this frame is out, not waited for in it, and
+                // pictures scaled for it that it did not draw; then, before the first click,
+                // the sound engine.
+                QTimer::singleShot(0, this, [this] {
+                    firstFrame_.reset();
+                    ClickLabel::forgetScaledAhead();
+                    preloadSoundEngine();
+                });
+            }
+            if (b.image.isNull())
+                b = loadBackground(wanted, backgroundCacheFolder());
+            // In the screen's own pixels, set while the picture is not shared yet: a shared
+            // one would be copied whole for it.
+            b.image.setDevicePixelRatio(dpr);
+            if (b.fromCache)
+                // Drawn straight from the kept file for this frame; from then on from memory of
+                // its own, so that nothing done to the file can reach the window.
+                QTimer::singleShot(0, this, [this] { background_ = copyInLargePages(background_); });
+            else if (!b.image.isNull())
+                // Kept for the next start once this frame is out.
+                QTimer::singleShot(0, this, [this, b] {
+                    if (keeping_.valid())
+                        keeping_.wait();
+                    keeping_ = keepBackground(b);
+                });
+            background_ = b.image;
+            backgroundFor_ = wanted;
         }
-        if (b.image.isNull())
-            b = loadBackground(wanted, backgroundCacheFolder());
-        // In the screen's own pixels, set while the picture is not shared yet: a shared
-        // one would be copied whole for it.
-        b.image.setDevicePixelRatio(dpr);
-        if (b.fromCache)
-            // Drawn straight from the kept file for this frame; from then on from memory of
-            // its own, so that nothing done to the file can reach the window.
-            QTimer::singleShot(0, this, [this] { background_ = copyInLargePages(background_); });
-        else if (!b.image.isNull())
-            // Kept for the next start once this frame is out.
-            QTimer::singleShot(0, this, [this, b] {
-                if (keeping_.valid())
-                    keeping_.wait();
-                keeping_ = keepBackground(b);
-            });
-        background_ = b.image;
-        backgroundFor_ = wanted;
     }
     if (background_.isNull())
         return;

@@ -218,6 +218,7 @@ private:
     QSize screen_;
     QImage background_;    // drawn at backgroundFor_
     BackgroundPicture backgroundFor_;
+    QSize backgroundPixels_;  // the screen's size in pixels it was chosen for
     std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
     std::future<void> keeping_;  // the background being kept for the next start
     std::future<void> scalingAhead_;  // pictures being scaled for the first frame
