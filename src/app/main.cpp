@@ -49,6 +49,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     zorbla::nameApplication();
+    zorbla::redrawShownWindowsOnce();
     QApplication::setApplicationVersion(QStringLiteral(ZORBLA_VERSION));
 
     // Qt has taken its own arguments (-platform, -display...); nothing else is allowed.

@@ -7,6 +7,7 @@
 #include "activities/pisanje_slova/frmpisanjeslova.h"
 #include "activities/pog_brojeva/frmpogbrojeva.h"
 #include "activity_fixture.h"
+#include "app/application.h"
 #include "widgets/clicklabel.h"
 
 using namespace zorbla;
@@ -58,6 +59,7 @@ class TestLaunchers : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(folder_.enter(), "the picture and sound pack is not built");
+        redrawShownWindowsOnce();  // as the program does
     }
     void init() {
         main_ = openMainWindow();
@@ -140,6 +142,26 @@ private slots:
         QVERIFY(second);
         QCOMPARE(second->boja, 0);
         QVERIFY(allOf(second->ploca(), Qt::white));
+    }
+
+    // A game draws itself whole once more after it has settled, with nothing changed: a
+    // compositor that took its picture before it was drawn then shows it.
+    void anOpenedGameDrawsItselfAgainOnceSettled() {
+        ActivityWindow* a = open("imgPisanjeSlova");
+        QVERIFY(a);
+        QVERIFY(QTest::qWaitForWindowExposed(a));
+        struct WholePaints : QObject {
+            int count = 0;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Paint &&
+                    static_cast<QPaintEvent*>(e)->rect() == static_cast<QWidget*>(o)->rect())
+                    ++count;
+                return false;
+            }
+        } paints;
+        a->installEventFilter(&paints);
+        QTRY_VERIFY_WITH_TIMEOUT(paints.count > 0, 2000);
+        a->removeEventFilter(&paints);
     }
 
     void theExitButtonReturnsToTheMainWindow_data() {

@@ -152,6 +152,7 @@ private slots:
     void initTestCase() {
         QVERIFY(folder_.enter());
         nameApplication();
+        redrawShownWindowsOnce();
     }
 
     void init() {

@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
         QVERIFY(folder_.enter());
         nameApplication();
+        redrawShownWindowsOnce();
         w_ = std::make_unique<frmZorbla>();
         QVERIFY(!w_->Form_Load());
         w_->showFullScreen();
