@@ -5,11 +5,9 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QImageReader>
-#include <QPainter>
 #include <QResource>
 #include <QStandardPaths>
 
-#include "pictures/jpegscale.h"
 #include "pictures/rawimage.h"
 
 #include <sys/resource.h>
@@ -26,33 +24,6 @@ constexpr int kMaking = 3;  // 3: stretched as the window drew it
 // A helper that gives way to the user-interface thread, which has more to do.
 void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
 
-// The picture as the window draws it: decoded (a little smaller than drawn when that is
-// quicker), brought to the size drawn, and only its part on the screen kept, in memory
-// of its own. All of it off the user-interface thread, so the first frame only copies it,
-// on the first start as on later ones. A picture made for the screen is only decoded.
-QImage decode(const QByteArray& jpeg, QSize drawn, QSize shown, bool madeForScreen) {
-    QImage image = decodeJpegForSize(jpeg, madeForScreen ? shown : drawn);
-    if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
-        image = QImage::fromData(jpeg);
-    if (image.isNull())
-        return image;
-    if (madeForScreen) {
-        // Drawn and cut for this screen already: nothing to stretch.
-        if (image.size() != shown)
-            image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
-    if (image.size() == drawn && drawn == shown)
-        return image.convertToFormat(QImage::Format_RGB32);
-    // Stretched straight into the part on the screen: a picture of the whole size drawn
-    // would be a third larger, and cost as much more to make.
-    QImage part = imageInLargePages(shown.width(), shown.height(), QImage::Format_RGB32);
-    QPainter p(&part);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(QPointF(0, 0), QSizeF(drawn)), image);
-    return part;
-}
-
 }  // namespace
 
 QString backgroundCacheFolder() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation); }
@@ -63,6 +34,18 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
     b.drawn = drawn;
     // Only what is on the screen is kept: the rest overshoots its edges.
     b.shown = picture.shown.isEmpty() ? drawn : picture.shown.boundedTo(drawn);
+    b.cacheFolder = cacheFolder;
+    if (!picture.ready.isEmpty()) {
+        // Compiled in as the window draws it: nothing to decode, and nothing to keep.
+        const QResource ready(picture.ready);
+        if (ready.compressionAlgorithm() == QResource::NoCompression) {
+            b.image = rawImageView(ready.data(), ready.size());
+            b.compiledIn = b.image.size() == b.shown && b.image.format() == QImage::Format_RGB32;
+            if (b.compiledIn)
+                return b;
+        }
+        b.image = QImage();
+    }
     const QResource resource(picture.picture);
     const QByteArray jpeg = resource.uncompressedData();
     if (jpeg.isEmpty() || drawn.isEmpty())
@@ -81,26 +64,26 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
         if (b.fromCache)
             return b;
     }
-    b.image = decode(jpeg, drawn, b.shown, picture.madeForScreen);
+    b.image = drawBackground(jpeg, picture);
     return b;
 }
 
 std::future<void> keepBackground(const Background& background) {
-    if (background.fromCache || background.image.isNull() || background.cacheFile.isEmpty())
+    if (background.fromCache || background.image.isNull() || background.cacheFolder.isEmpty())
         return {};
     return std::async(std::launch::async, [background] {
         giveWay();
-        const QFileInfo kept(background.cacheFile);
-        QDir folder = kept.absoluteDir();
-        const QImage& image = background.image;
-        if (!folder.mkpath(QStringLiteral(".")) || !writeRawImageFile(image, background.cacheFile))
+        QDir folder(background.cacheFolder);
+        if (!background.compiledIn &&
+            (!folder.mkpath(QStringLiteral(".")) || !writeRawImageFile(background.image, background.cacheFile)))
             return;
         // One copy is enough: those of other sizes, older pictures or older ways go, and
         // whatever a start that was cut short left half written.
+        const QString kept = QFileInfo(background.cacheFile).fileName();
         const QStringList old = folder.entryList(
             {QStringLiteral("background-*.raw"), QStringLiteral("background-*.raw.part-*")}, QDir::Files);
         for (const QString& name : old)
-            if (name != kept.fileName())
+            if (background.compiledIn || name != kept)
                 folder.remove(name);
     });
 }

@@ -18,8 +18,10 @@ struct Background {
     QImage image;            // at `drawn`, only its part on the screen (`shown`)
     QSize drawn;
     QSize shown;             // the part of `drawn` on the screen; empty: all of it
+    QString cacheFolder;     // empty when there is none
     QString cacheFile;       // where it is or would be kept; empty without a cache folder
     bool fromCache = false;  // else it was decoded now and is worth keeping
+    bool compiledIn = false;  // shown from the program's own pixels: nothing to keep
 };
 
 // The folder the background is kept in (the user's cache folder of the program); empty
@@ -29,9 +31,9 @@ QString backgroundCacheFolder();
 Background loadBackground(const BackgroundPicture& picture, const QString& cacheFolder);
 
 // Keeps a freshly decoded background for the next start, on a helper thread that gives
-// way to the user interface; older copies in the folder go. The caller waits for it
-// before the program ends (the future's destructor does). No future when there is nothing
-// to keep.
+// way to the user interface; older copies in the folder go (all of them when the
+// background was compiled in). The caller waits for it before the program ends (the
+// future's destructor does). No future when there is nothing to do.
 [[nodiscard]] std::future<void> keepBackground(const Background& background);
 
 // The work the main window's first frame waits for that need not be done on the

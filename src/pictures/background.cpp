@@ -1,11 +1,19 @@
 #include "pictures/background.h"
 
+#include <QPainter>
 #include <QResource>
+
+#include "pictures/jpegscale.h"
+#include "pictures/rawimage.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace zorbla {
+
+namespace {
+constexpr QSize kDesignScreen(1024, 768);
+}  // namespace
 
 BackgroundPicture backgroundOfShape(QSize screen, BackgroundShape* shape) {
     if (screen.isEmpty())
@@ -46,9 +54,21 @@ QString backgroundMadeFor(QSize screen) {
     return QStringLiteral("background-%1x%2.jpg").arg(screen.width()).arg(screen.height());
 }
 
+QString backgroundReadyFor(QSize screen) {
+    return QStringLiteral("background-%1x%2.argb").arg(screen.width()).arg(screen.height());
+}
+
 BackgroundPicture backgroundFor(QSize screen) {
     BackgroundPicture b = backgroundOfShape(screen);
-    if (b.drawn.isEmpty() || !screensWithBackgroundMade().contains(screen))
+    if (b.drawn.isEmpty())
+        return b;
+    if (screen == kDesignScreen) {
+        const QString ready = QStringLiteral(":/design/") + backgroundReadyFor(screen);
+        if (QResource(ready).isValid())
+            b.ready = ready;
+        return b;
+    }
+    if (!screensWithBackgroundMade().contains(screen))
         return b;
     const QString made = QStringLiteral(":/design/") + backgroundMadeFor(screen);
     if (QResource(made).isValid()) {
@@ -56,6 +76,31 @@ BackgroundPicture backgroundFor(QSize screen) {
         b.madeForScreen = true;
     }
     return b;
+}
+
+QImage drawBackground(const QByteArray& jpeg, const BackgroundPicture& picture) {
+    const QSize drawn = picture.drawn;
+    const QSize shown = picture.shown.isEmpty() ? drawn : picture.shown.boundedTo(drawn);
+    QImage image = decodeJpegForSize(jpeg, picture.madeForScreen ? shown : drawn);
+    if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
+        image = QImage::fromData(jpeg);
+    if (image.isNull())
+        return image;
+    if (picture.madeForScreen) {
+        // Drawn and cut for this screen already: nothing to stretch.
+        if (image.size() != shown)
+            image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+    if (image.size() == drawn && drawn == shown)
+        return image.convertToFormat(QImage::Format_RGB32);
+    // Stretched straight into the part on the screen: a picture of the whole size drawn
+    // would be a third larger, and cost as much more to make.
+    QImage part = imageInLargePages(shown.width(), shown.height(), QImage::Format_RGB32);
+    QPainter p(&part);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), QSizeF(drawn)), image);
+    return part;
 }
 
 }  // namespace zorbla

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -24,6 +26,9 @@ struct BackgroundPicture {
     QSize shown;  // the screen: what is seen of it from the top-left corner; empty: all
     // The picture is already drawn at `drawn` and cut to `shown`, made for this very screen.
     bool madeForScreen = false;
+    // Compiled-in raw pixels of exactly what the window draws from the picture, when the
+    // pack has them (the design's own screen); empty when it has not.
+    QString ready = QString();
     bool operator==(const BackgroundPicture& o) const { return picture == o.picture && drawn == o.drawn; }
     bool operator!=(const BackgroundPicture& o) const { return !(*this == o); }
 };
@@ -33,12 +38,20 @@ BackgroundPicture backgroundOfShape(QSize screen, BackgroundShape* shape = nullp
 
 // The picture the screen shows: for the common screens the pack carries it ready made at
 // the size drawn, crisp and with nothing to stretch at start-up; for others, the shape's.
+// The design's own 1024 x 768 shows the design's picture stretched, and the pack carries
+// the result as raw pixels, so that a first start there decodes nothing either.
 BackgroundPicture backgroundFor(QSize screen);
+
+// The background as the window draws it, from the picture's bytes: decoded (a little
+// smaller than drawn when that is quicker), brought to the size drawn, and only its part on
+// the screen kept, in memory of its own; a picture made for the screen is only decoded.
+QImage drawBackground(const QByteArray& jpeg, const BackgroundPicture& picture);
 
 // The screens, in their own pixels, whose background the pack carries ready made, and the
 // name of that picture. The design's own 1024 x 768 is not one of them: it shows the
 // design's picture stretched.
 const QList<QSize>& screensWithBackgroundMade();
-QString backgroundMadeFor(QSize screen);  // "background-1920x1080.jpg"
+QString backgroundMadeFor(QSize screen);   // "background-1920x1080.jpg"
+QString backgroundReadyFor(QSize screen);  // "background-1024x768.argb"
 
 }  // namespace zorbla

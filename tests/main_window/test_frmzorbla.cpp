@@ -13,6 +13,7 @@
 #include "files/originals.h"
 #include "main_window/frmzorbla.h"
 #include "main_window/hold_ring.h"
+#include "pictures/background.h"
 #include "main_window/recording_light.h"
 #include "widgets/look.h"
 #include "widgets/anigif.h"
@@ -525,6 +526,8 @@ private slots:
     }
 
     void backgroundLooksTheSameWhenKeptFromAnEarlierStart() {
+        if (!backgroundFor(w_->size() * w_->devicePixelRatio()).ready.isEmpty())
+            QSKIP("this screen's background is compiled in: nothing is kept");
         QTemporaryDir cache;
         const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());

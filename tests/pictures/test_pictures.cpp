@@ -210,6 +210,25 @@ private slots:
         }
     }
 
+    // The design's screen shows the design's picture stretched, compiled in exactly as the
+    // program would make it: nothing decoded, nothing kept, and a copy an older version
+    // kept goes.
+    void theDesignScreensBackgroundIsCompiledIn() {
+        const BackgroundPicture design = backgroundFor(QSize(1024, 768));
+        QVERIFY(!design.ready.isEmpty());
+        QTemporaryDir dir;
+        QFile older(dir.filePath(QStringLiteral("background-2-1182x886-1-0.raw")));
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.close();
+        const Background ready = loadBackground(design, dir.path());
+        QVERIFY(ready.compiledIn);
+        QFile jpeg(design.picture);
+        QVERIFY(jpeg.open(QIODevice::ReadOnly));
+        QCOMPARE(ready.image, drawBackground(jpeg.readAll(), design));
+        keepBackground(ready).wait();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+
     // The common screens start with a background made for them: the shape's background as
     // the screen shows it, only drawn at its size rather than stretched.
     void commonScreensHaveTheirBackgroundMade() {
@@ -265,7 +284,7 @@ private slots:
         QVERIFY(!keepBackground(again).valid());  // already kept: nothing is written
 
         // Of a screen's background only its part on the screen is kept.
-        BackgroundPicture onScreen = backgroundFor(QSize(1024, 768));
+        BackgroundPicture onScreen = backgroundOfShape(QSize(1024, 768));
         const Background wide = loadBackground(onScreen, folder);
         QCOMPARE(wide.image, fresh.image.copy(0, 0, 1024, 768));
         keepBackground(wide).wait();

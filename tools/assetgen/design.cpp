@@ -705,6 +705,15 @@ QList<DesignItem> designItems()
     for (const auto &[name, width] : {std::pair{"background_16x10.jpg", 2560}, {"background_16x9.jpg", 2844},
                                       {"background_21x9.jpg", 3733}})
         items << DesignItem{QLatin1String(name), [width = width](const EmojiAtlas &, QString *) { return jpgBytes(background(width)); }};
+    // The design's screen shows the design's picture stretched: that result as raw pixels,
+    // made as the program makes it, so that a first start there decodes nothing.
+    const QSize design(1024, 768);
+    items << DesignItem{zorbla::backgroundReadyFor(design), [design](const EmojiAtlas &, QString *e) {
+                            const QImage drawn = zorbla::drawBackground(jpgBytes(background(2133)), zorbla::backgroundOfShape(design));
+                            if (drawn.isNull() && e)
+                                *e = QStringLiteral("the background cannot be decoded again");
+                            return drawn.isNull() ? QByteArray() : zorbla::encodeRawImage(drawn);
+                        }};
     for (const QSize screen : zorbla::screensWithBackgroundMade())
         items << DesignItem{zorbla::backgroundMadeFor(screen),
                             [screen](const EmojiAtlas &, QString *) { return jpgBytes(backgroundForScreen(screen)); }};
