@@ -20,12 +20,14 @@ QFont childFont(int pixelSize, bool bold) {
     return f;
 }
 
-// Made once each from the compiled-in raw pixels: reading a PNG would first load every
-// image plugin Qt has. The face and the palette click at their middle, the pencil at
-// its tip; without the picture a pointer of the system says the same. On a screen of
-// two device pixels to the pixel they are drawn at twice the size, not enlarged.
+// Each made once, when a window first asks for it: the main window's face from
+// compiled-in raw pixels, so its start reads no PNG (which would first load every image
+// plugin Qt has); the palette and the pencil from theirs when their game first opens.
+// The face and the palette click at their middle, the pencil at its tip; without the
+// picture a pointer of the system says the same. On a screen of two device pixels to the
+// pixel they are drawn at twice the size, not enlarged.
 QCursor pointer(Pointer which) {
-    static const auto make = [](const char* stem, QPoint hotSpot, Qt::CursorShape fallback) {
+    const auto make = [](const char* stem, QPoint hotSpot, Qt::CursorShape fallback) {
         const QPixmap pix = QPixmap::fromImage(designPicture(QString::fromLatin1(stem), qApp->devicePixelRatio()));
         if (pix.isNull())
             return QCursor(fallback);
@@ -33,14 +35,18 @@ QCursor pointer(Pointer which) {
         const QSize size = pix.deviceIndependentSize().toSize();
         return QCursor(pix, hotSpot.x() < 0 ? size.width() / 2 : hotSpot.x(), hotSpot.y() < 0 ? size.height() / 2 : hotSpot.y());
     };
-    static const QCursor smiley = make(":/design/cursor_smiley", {-1, -1}, Qt::PointingHandCursor);
-    static const QCursor palette = make(":/design/cursor_palette", {-1, -1}, Qt::PointingHandCursor);
-    static const QCursor pencil = make(":/design/cursor_pencil", {5, 5}, Qt::CrossCursor);
     switch (which) {
-    case Pointer::Palette: return palette;
-    case Pointer::Pencil: return pencil;
+    case Pointer::Palette: {
+        static const QCursor palette = make(":/design/cursor_palette", {-1, -1}, Qt::PointingHandCursor);
+        return palette;
+    }
+    case Pointer::Pencil: {
+        static const QCursor pencil = make(":/design/cursor_pencil", {5, 5}, Qt::CrossCursor);
+        return pencil;
+    }
     case Pointer::Smiley: break;
     }
+    static const QCursor smiley = make(":/design/cursor_smiley", {-1, -1}, Qt::PointingHandCursor);
     return smiley;
 }
 
