@@ -5,18 +5,24 @@
 // with an empty cache folder each time. All of it on four screens of the offscreen
 // platform: 1024 x 768, 1920 x 1080, 3840 x 2160, and 2048 x 1536 at two device pixels to
 // the pixel (the design size, drawn at 2x).
-//   bench_startup [runs] [program...]   more programs are measured beside, in the same turns
-//                                       (to compare two builds of the program)
+// With --x11 the same screens are virtual X servers (Xvfb) under Openbox, and a start ends
+// when the X server has drawn the first frame: the display server's share of the work, the
+// same for both programs, is then counted too.
+//   bench_startup [runs] [--x11] [program...]   more programs are measured beside, in the
+//                                               same turns (to compare two builds)
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "bench_util.h"
@@ -48,11 +54,68 @@ QString platformFor(const Screen& s, const QString& folder) {
     return QStringLiteral("offscreen:configfile=") + file;
 }
 
+// A virtual X server of the screen's size in pixels with a window manager on it, so that a
+// full-screen window covers it as on a desktop; gone with the object.
+class XDesktop {
+public:
+    explicit XDesktop(const Screen& s) {
+        server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                               QStringLiteral("0"),
+                                               QStringLiteral("%1x%2x24").arg(s.width * s.dpr).arg(s.height * s.dpr),
+                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QByteArray number;
+        while (!number.contains('\n') && server_.waitForReadyRead(10000))
+            number += server_.readAllStandardOutput();
+        if (!number.contains('\n'))
+            return;
+        display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display_);
+        manager_.setProcessEnvironment(env);
+        manager_.start(QStringLiteral("openbox"), {});
+        // Ready once it has said so on the root window.
+        for (int i = 0; i < 100; ++i) {
+            QProcess probe;
+            probe.setProcessEnvironment(env);
+            probe.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            probe.waitForFinished(5000);
+            if (probe.readAllStandardOutput().contains("window id"))
+                return;
+            QThread::msleep(50);
+        }
+        display_.clear();
+    }
+    ~XDesktop() {
+        for (QProcess* p : {&manager_, &server_}) {
+            p->terminate();
+            if (!p->waitForFinished(5000))
+                p->kill();
+            p->waitForFinished(5000);
+        }
+    }
+    QString display() const { return display_; }  // empty when it could not be started
+
+private:
+    QProcess server_;
+    QProcess manager_;
+    QString display_;
+};
+
+struct Where {
+    QString platform;
+    QString display;      // an X server's, else empty
+    int scaleFactor = 1;  // Qt's, on an X server of twice the pixels
+};
+
 // Starts the program, waits for the probe's two lines, and ends it.
-bool measure(const QString& program, const QString& platform, const QString& cacheFolder, Run* run) {
+bool measure(const QString& program, const Where& where, const QString& cacheFolder, Run* run) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), where.platform);
+    if (!where.display.isEmpty())
+        env.insert(QStringLiteral("DISPLAY"), where.display);
+    if (where.scaleFactor != 1)
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(where.scaleFactor));
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FIRST_PAINT_PROBE));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), cacheFolder);
     p.setProcessEnvironment(env);
@@ -88,21 +151,45 @@ bool measure(const QString& program, const QString& platform, const QString& cac
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
-    std::printf("start-up to the first painted frame, %d runs each, offscreen platform\n", runs);
+    int next = 2;
+    const bool x11 = argc > next && QByteArray(argv[next]) == "--x11";
+    if (x11)
+        ++next;
+    if (x11 && (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+                QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty() ||
+                QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())) {
+        std::printf("start-up on an X server: skipped, it needs Xvfb, openbox and xprop\n");
+        return 0;
+    }
+    if (x11)
+        std::printf("start-up to the first frame drawn by the X server, %d runs each, Xvfb under Openbox\n", runs);
+    else
+        std::printf("start-up to the first painted frame, %d runs each, offscreen platform\n", runs);
     QTemporaryDir folders;
     QStringList programs = {QStringLiteral(BARE_WINDOW), QStringLiteral(ZORBLA_PROGRAM), QStringLiteral(ZORBLA_PROGRAM)};
     QStringList names = {QStringLiteral("bare"), QStringLiteral("zorbla"), QStringLiteral("zorbla, first start")};
     const int firstStart = 2;
     QList<bool> fresh = {false, false, true};  // started with an empty cache folder every time
     // Other builds, each both ways, to compare them in the same turns.
-    for (int i = 2; i < argc; ++i) {
+    for (int i = next; i < argc; ++i) {
         programs << QString::fromLocal8Bit(argv[i]) << QString::fromLocal8Bit(argv[i]);
         names << QString::fromLocal8Bit(argv[i]) << QString::fromLocal8Bit(argv[i]) + QStringLiteral(", first start");
         fresh << false << true;
     }
     const int n = int(programs.size());
     for (const Screen& screen : kScreens) {
-        const QString platform = platformFor(screen, folders.path());
+        Where where;
+        std::unique_ptr<XDesktop> desktop;
+        if (x11) {
+            desktop = std::make_unique<XDesktop>(screen);
+            if (desktop->display().isEmpty()) {
+                std::fprintf(stderr, "could not start an X server with a window manager\n");
+                return 1;
+            }
+            where = {QStringLiteral("xcb"), desktop->display(), screen.dpr};
+        } else {
+            where.platform = platformFor(screen, folders.path());
+        }
         // The background is kept per screen size and per program: each has its own "usual"
         // start, and another build does not replace what this one keeps.
         auto kept = [&](int m) {
@@ -117,7 +204,12 @@ int main(int argc, char* argv[]) {
                 const QString cache = fresh[m] ? folders.filePath(QStringLiteral("first-%1-%2").arg(i + 1).arg(m)) : kept(m);
                 if (fresh[m])
                     QDir(cache).removeRecursively();
-                if (!measure(programs[m], platform, cache, &r)) {
+                const bool measured = measure(programs[m], where, cache, &r);
+                // What a first start kept goes at once: tens of megabytes a run, written
+                // back to the disk while the next runs start, would weigh on them.
+                if (fresh[m])
+                    QDir(cache).removeRecursively();
+                if (!measured) {
                     std::fprintf(stderr, "%s: a run failed\n", qPrintable(names[m]));
                     return 1;
                 }
