@@ -47,8 +47,8 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
         b.image = QImage();
     }
     const QResource resource(picture.picture);
-    const QByteArray jpeg = resource.uncompressedData();
-    if (jpeg.isEmpty() || drawn.isEmpty())
+    const QByteArray bytes = resource.uncompressedData();
+    if (bytes.isEmpty() || drawn.isEmpty())
         return b;
     if (!cacheFolder.isEmpty()) {
         b.cacheFile = QStringLiteral("%1/background-%2-%3x%4-%5-%6.raw")
@@ -56,15 +56,15 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
                           .arg(kMaking)
                           .arg(drawn.width())
                           .arg(drawn.height())
-                          .arg(jpeg.size())
-                          .arg(qHash(jpeg), 16, 16, QLatin1Char('0'));
+                          .arg(bytes.size())
+                          .arg(qHash(bytes), 16, 16, QLatin1Char('0'));
         b.image = mapRawImageFile(b.cacheFile);
         // Anything but exactly this picture at exactly this size is decoded afresh.
         b.fromCache = b.image.size() == b.shown && b.image.format() == QImage::Format_RGB32;
         if (b.fromCache)
             return b;
     }
-    b.image = drawBackground(jpeg, picture);
+    b.image = drawBackground(bytes, picture);
     return b;
 }
 

@@ -51,7 +51,7 @@ const QList<QSize>& screensWithBackgroundMade() {
 }
 
 QString backgroundMadeFor(QSize screen) {
-    return QStringLiteral("background-%1x%2.jpg").arg(screen.width()).arg(screen.height());
+    return QStringLiteral("background-%1x%2.runs").arg(screen.width()).arg(screen.height());
 }
 
 QString backgroundReadyFor(QSize screen) {
@@ -78,20 +78,22 @@ BackgroundPicture backgroundFor(QSize screen) {
     return b;
 }
 
-QImage drawBackground(const QByteArray& jpeg, const BackgroundPicture& picture) {
+QImage drawBackground(const QByteArray& bytes, const BackgroundPicture& picture) {
     const QSize drawn = picture.drawn;
     const QSize shown = picture.shown.isEmpty() ? drawn : picture.shown.boundedTo(drawn);
-    QImage image = decodeJpegForSize(jpeg, picture.madeForScreen ? shown : drawn);
-    if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
-        image = QImage::fromData(jpeg);
-    if (image.isNull())
-        return image;
     if (picture.madeForScreen) {
         // Drawn and cut for this screen already: nothing to stretch.
-        if (image.size() != shown)
-            image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        return image.convertToFormat(QImage::Format_RGB32);
+        QImage image = decodePixelRuns(bytes);
+        if (!image.isNull() && image.size() != shown)
+            image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+        return image;
     }
+    QImage image = decodeJpegForSize(bytes, drawn);
+    if (image.isNull())  // not a JPEG after all: whatever Qt can read of it
+        image = QImage::fromData(bytes);
+    if (image.isNull())
+        return image;
     if (image.size() == drawn && drawn == shown)
         return image.convertToFormat(QImage::Format_RGB32);
     // Stretched straight into the part on the screen: a picture of the whole size drawn

@@ -21,7 +21,7 @@ struct BackgroundShape {
 // the nearest shape (16:10, 16:9 or 21:9, or 4:3), drawn with its shape kept over the
 // whole screen: a round sun stays round.
 struct BackgroundPicture {
-    QString picture;  // a compiled-in JPEG
+    QString picture;  // compiled in: a JPEG, or runs of pixels when made for the screen
     QSize drawn;
     QSize shown;  // the screen: what is seen of it from the top-left corner; empty: all
     // The picture is already drawn at `drawn` and cut to `shown`, made for this very screen.
@@ -44,14 +44,15 @@ BackgroundPicture backgroundFor(QSize screen);
 
 // The background as the window draws it, from the picture's bytes: decoded (a little
 // smaller than drawn when that is quicker), brought to the size drawn, and only its part on
-// the screen kept, in memory of its own; a picture made for the screen is only decoded.
-QImage drawBackground(const QByteArray& jpeg, const BackgroundPicture& picture);
+// the screen kept, in memory of its own; a picture made for the screen is only decoded,
+// from its runs of pixels (see decodePixelRuns).
+QImage drawBackground(const QByteArray& bytes, const BackgroundPicture& picture);
 
 // The screens, in their own pixels, whose background the pack carries ready made, and the
 // name of that picture. The design's own 1024 x 768 is not one of them: it shows the
 // design's picture stretched.
 const QList<QSize>& screensWithBackgroundMade();
-QString backgroundMadeFor(QSize screen);   // "background-1920x1080.jpg"
+QString backgroundMadeFor(QSize screen);   // "background-1920x1080.runs"
 QString backgroundReadyFor(QSize screen);  // "background-1024x768.argb"
 
 }  // namespace zorbla

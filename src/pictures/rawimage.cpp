@@ -5,9 +5,11 @@
 #include <QResource>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -22,6 +24,11 @@ constexpr qsizetype kHeader = 16;
 constexpr quint32 kLargest = 1 << 14;  // no picture kept this way is wider or taller
 constexpr quint32 kPremultiplied = 0;
 constexpr quint32 kOpaque = 1;
+constexpr char kRunsMagic[4] = {'Z', 'R', 'U', 'N'};
+constexpr qsizetype kRunsHeader = 12;
+constexpr quint32 kRun = 0x80000000u;
+// Shorter repeats stay among the pixels as they are: a run costs two words.
+constexpr size_t kShortestRun = 3;
 
 struct Header {
     int width = 0;
@@ -74,6 +81,88 @@ QByteArray encodeRawImage(const QImage& image) {
     for (int y = 0; y < pixels.height(); ++y)
         out.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), row);
     return out;
+}
+
+QByteArray encodePixelRuns(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    if (rgb.isNull() || quint32(rgb.width()) > kLargest || quint32(rgb.height()) > kLargest)
+        return QByteArray();
+    std::vector<quint32> pixels;
+    pixels.reserve(size_t(rgb.width()) * size_t(rgb.height()));
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(rgb.constScanLine(y));
+        pixels.insert(pixels.end(), row, row + rgb.width());
+    }
+    std::vector<quint32> words = {quint32(rgb.width()), quint32(rgb.height())};
+    const auto runAt = [&pixels](size_t i) {
+        size_t end = i + 1;
+        while (end < pixels.size() && pixels[end] == pixels[i])
+            ++end;
+        return end - i;
+    };
+    size_t i = 0;
+    while (i < pixels.size()) {
+        const size_t run = runAt(i);
+        if (run >= kShortestRun) {
+            words.push_back(kRun | quint32(run));
+            words.push_back(pixels[i]);
+            i += run;
+            continue;
+        }
+        const size_t start = i;
+        while (i < pixels.size()) {
+            const size_t next = runAt(i);
+            if (next >= kShortestRun)
+                break;
+            i += next;
+        }
+        words.push_back(quint32(i - start));
+        words.insert(words.end(), pixels.begin() + qsizetype(start), pixels.begin() + qsizetype(i));
+    }
+    QByteArray out(kRunsHeader - 8 + qsizetype(words.size()) * 4, Qt::Uninitialized);
+    std::memcpy(out.data(), kRunsMagic, 4);
+    qToLittleEndian<quint32>(words.data(), qsizetype(words.size()), out.data() + 4);
+    return out;
+}
+
+QImage decodePixelRuns(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    if (bytes.size() < kRunsHeader || std::memcmp(p, kRunsMagic, 4) != 0)
+        return QImage();
+    const quint32 w = qFromLittleEndian<quint32>(p + 4);
+    const quint32 h = qFromLittleEndian<quint32>(p + 8);
+    if (w == 0 || h == 0 || w > kLargest || h > kLargest)
+        return QImage();
+    QImage image = imageInLargePages(int(w), int(h), QImage::Format_RGB32);
+    if (image.isNull() || image.bytesPerLine() != qsizetype(w) * 4)
+        return QImage();
+    auto* out = reinterpret_cast<quint32*>(image.bits());
+    const quint64 total = quint64(w) * h;
+    quint64 done = 0;
+    const uchar* const end = p + bytes.size();
+    p += kRunsHeader;
+    // Every count is checked against what is left of the picture and of the bytes before
+    // anything is written: damaged bytes give no picture, never a write past its end.
+    while (p != end) {
+        if (end - p < 8)
+            return QImage();
+        const quint32 word = qFromLittleEndian<quint32>(p);
+        const quint32 n = word & ~kRun;
+        p += 4;
+        if (n == 0 || n > total - done)
+            return QImage();
+        if (word & kRun) {
+            std::fill_n(out + done, n, qFromLittleEndian<quint32>(p));
+            p += 4;
+        } else {
+            if (quint64(end - p) / 4 < n)
+                return QImage();
+            qFromLittleEndian<quint32>(p, qsizetype(n), out + done);
+            p += qsizetype(n) * 4;
+        }
+        done += n;
+    }
+    return done == total ? image : QImage();
 }
 
 QImage rawImageView(const uchar* data, qsizetype size) {

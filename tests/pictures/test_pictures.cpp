@@ -154,6 +154,29 @@ private slots:
         QVERIFY(rawImageView(reinterpret_cast<const uchar*>(unknown.constData()), unknown.size()).isNull());
     }
 
+    void pixelRunsComeBackExactlyAndDamageIsRefused() {
+        // Flat runs across row ends, a gradient with no repeats, and repeats of two.
+        QImage img = quarters(40, 6);
+        for (int x = 0; x < 40; ++x)
+            img.setPixelColor(x, 2, QColor(x * 6, 100, 255 - x * 6));
+        for (int x = 0; x < 40; ++x)
+            img.setPixelColor(x, 4, x / 2 % 2 ? Qt::white : Qt::black);
+        const QByteArray runs = encodePixelRuns(img);
+        QCOMPARE(decodePixelRuns(runs), img);
+        QVERIFY(runs.size() < 40 * 6 * 4);
+        QCOMPARE(decodePixelRuns(encodePixelRuns(quarters(1, 1))), quarters(1, 1));
+
+        for (qsizetype length = 0; length < runs.size(); ++length)
+            QVERIFY2(decodePixelRuns(runs.left(length)).isNull(), qPrintable(QString::number(length)));
+        QVERIFY(decodePixelRuns(runs + QByteArray(4, '\0')).isNull());
+        QByteArray longer = runs;
+        longer[12] = char(0xff);  // the first run reaches past the picture's end
+        QVERIFY(decodePixelRuns(longer).isNull());
+        QByteArray wider = runs;
+        wider[6] = '\x7f';
+        QVERIFY(decodePixelRuns(wider).isNull());
+    }
+
     void rawFilesAreMappedAndReplacedWhole() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("p.raw"));

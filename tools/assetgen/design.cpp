@@ -716,7 +716,7 @@ QList<DesignItem> designItems()
                         }};
     for (const QSize screen : zorbla::screensWithBackgroundMade())
         items << DesignItem{zorbla::backgroundMadeFor(screen),
-                            [screen](const EmojiAtlas &, QString *) { return jpgBytes(backgroundForScreen(screen)); }};
+                            [screen](const EmojiAtlas &, QString *) { return zorbla::encodePixelRuns(backgroundForScreen(screen)); }};
     // The main window's own pictures, as PNG and as raw pixels, and as raw pixels at twice
     // the size for screens that draw the window larger.
     auto window = [&items](const QString &stem, std::function<QImage(const EmojiAtlas &)> draw) {
