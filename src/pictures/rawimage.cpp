@@ -85,23 +85,21 @@ QByteArray encodeRawImage(const QImage& image) {
 
 QByteArray encodePixelRuns(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    if (rgb.isNull() || quint32(rgb.width()) > kLargest || quint32(rgb.height()) > kLargest)
+    if (rgb.isNull() || quint32(rgb.width()) > kLargest || quint32(rgb.height()) > kLargest ||
+        rgb.bytesPerLine() != qsizetype(rgb.width()) * 4)
         return QByteArray();
-    std::vector<quint32> pixels;
-    pixels.reserve(size_t(rgb.width()) * size_t(rgb.height()));
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* row = reinterpret_cast<const quint32*>(rgb.constScanLine(y));
-        pixels.insert(pixels.end(), row, row + rgb.width());
-    }
+    // Rows of 4-byte pixels are not padded: the picture is one run of pixels from end to end.
+    const auto* pixels = reinterpret_cast<const quint32*>(rgb.constBits());
+    const size_t count = size_t(rgb.width()) * size_t(rgb.height());
     std::vector<quint32> words = {quint32(rgb.width()), quint32(rgb.height())};
-    const auto runAt = [&pixels](size_t i) {
+    const auto runAt = [pixels, count](size_t i) {
         size_t end = i + 1;
-        while (end < pixels.size() && pixels[end] == pixels[i])
+        while (end < count && pixels[end] == pixels[i])
             ++end;
         return end - i;
     };
     size_t i = 0;
-    while (i < pixels.size()) {
+    while (i < count) {
         const size_t run = runAt(i);
         if (run >= kShortestRun) {
             words.push_back(kRun | quint32(run));
@@ -110,14 +108,14 @@ QByteArray encodePixelRuns(const QImage& image) {
             continue;
         }
         const size_t start = i;
-        while (i < pixels.size()) {
+        while (i < count) {
             const size_t next = runAt(i);
             if (next >= kShortestRun)
                 break;
             i += next;
         }
         words.push_back(quint32(i - start));
-        words.insert(words.end(), pixels.begin() + qsizetype(start), pixels.begin() + qsizetype(i));
+        words.insert(words.end(), pixels + start, pixels + i);
     }
     QByteArray out(kRunsHeader - 8 + qsizetype(words.size()) * 4, Qt::Uninitialized);
     std::memcpy(out.data(), kRunsMagic, 4);
