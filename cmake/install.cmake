@@ -64,7 +64,7 @@ if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-comic-neue, libqt6core6, libqt6gui6, libqt6widgets6, libqt6multimedia6, libsndfile1")
+    "fonts-comic-neue, libqt6core6, libqt6gui6, libqt6widgets6, libpulse0, libsndfile1")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_STRIP_FILES ON)

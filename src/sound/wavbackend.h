@@ -17,9 +17,17 @@ struct Sound {
     qint64 frames() const { return channels > 0 ? qint64(samples.size()) / channels : 0; }
 };
 
-// The sound engine behind WavDevice. It lives in a module of its own (with Qt Multimedia
-// and libsndfile, two dozen libraries between them) that is loaded after the first frame,
-// so the program does not wait for them to start.
+// Why the last play or recording did not start, or ended before its time.
+enum class SoundProblem {
+    None,
+    NoServer,      // no sound server answers
+    NoMicrophone,  // the server has no microphone to record from
+    ServerGone,    // the server went away in the middle
+};
+
+// The sound engine behind WavDevice. It lives in a module of its own (with libpulse and
+// libsndfile, and what they bring) that is loaded after the first frame, so the program
+// does not wait for them to start.
 class WavBackend {
 public:
     virtual ~WavBackend() = default;
@@ -40,6 +48,7 @@ public:
     virtual qint64 position() const = 0;
     virtual qint64 processedUSecs() const = 0;
     virtual const Sound& sound() const = 0;
+    virtual SoundProblem problem() const = 0;
 
     std::function<void()> onPlaybackFinished;
     std::function<void()> onRecordingStopped;
@@ -53,7 +62,7 @@ struct SoundModuleApi {
     bool (*writeWav)(const QString& path, const Sound& sound, QString* error);
 };
 
-constexpr int kSoundModuleVersion = 1;
+constexpr int kSoundModuleVersion = 2;
 
 }  // namespace zorbla
 

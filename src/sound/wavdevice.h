@@ -32,8 +32,7 @@ public:
     // exists but is no sound opens nothing.
     void open(const QString& writtenName);
     void close();
-    // Closes and lets every stream go at once. The streams run the event loop as they
-    // go, so a window calls this while it is still whole, before its controls go.
+    // Closes and lets every stream go at once.
     void shutdown();
     void play();
     void stop();
@@ -51,6 +50,8 @@ public:
     // Microseconds of the current play the sound server has taken; 0 when nothing plays.
     qint64 processedUSecs() const { return backend_ ? backend_->processedUSecs() : 0; }
     const Sound& sound() const;
+    // Why the last play or recording did not start, or ended before its time.
+    SoundProblem problem() const { return backend_ ? backend_->problem() : SoundProblem::NoServer; }
 
 signals:
     void playbackFinished();

@@ -157,6 +157,15 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     connect(restoreButton, &QPushButton::clicked, this, &VoiceStudio::restoreSelected);
     connect(restoreAllButton, &QPushButton::clicked, this, &VoiceStudio::restoreAll);
     list->installEventFilter(this);
+    // A take the sound server cut short is thrown away, whether it went in the middle or
+    // just before Space.
+    connect(&take_, &WavDevice::recordingStopped, this, [this] {
+        if (stage_ == Stage::Recording && take_.problem() == SoundProblem::ServerGone) {
+            setStage(Stage::Choosing);
+            refuseTake(QStringLiteral("The sound server went away during the take, so it was thrown away and the "
+                                      "sound stays as it was. Press Space to record again when sound is back."));
+        }
+    });
     meterTick_.setInterval(40);
     connect(&meterTick_, &QTimer::timeout, this, [this] {
         const level::Samples& s = take_.sound().samples;
@@ -272,8 +281,11 @@ void VoiceStudio::startRecording() {
     take_.open(QString::fromLatin1(kTakeName));
     take_.record();
     if (!take_.isRecording()) {
-        refuseTake(QStringLiteral("Nothing can be recorded: no microphone or no sound server could be used. "
-                                  "No sound was changed."));
+        if (take_.problem() == SoundProblem::NoMicrophone)
+            refuseTake(QStringLiteral("There is no microphone. Plug one in, or choose it in the desktop's sound "
+                                      "settings, and press Space again. No sound was changed."));
+        else
+            refuseTake(QStringLiteral("Nothing can be recorded: there is no sound server. No sound was changed."));
         return;
     }
     setStage(Stage::Recording);
@@ -288,6 +300,8 @@ void VoiceStudio::refuseTake(const QString& why) {
 
 void VoiceStudio::stopRecording() {
     take_.stop();
+    if (stage_ != Stage::Recording)
+        return;  // the take was cut short, and the parent told so
     setStage(Stage::Choosing);
     const level::Samples s = mono(take_.sound());
     const int peak = peakOf(s);

@@ -1,24 +1,23 @@
-// The sound engine: WAV files through libsndfile, played and recorded through Qt
-// Multimedia. Built as a module of its own and loaded after the program's first frame.
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QAudioSource>
-#include <QCoreApplication>
+// The sound engine: WAV files through libsndfile, played and recorded through the sound
+// server with libpulse. Built as a module of its own and loaded after the program's first
+// frame.
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFileInfo>
-#include <QPointer>
+#include <QObject>
 #include <QSaveFile>
 #include <QTimer>
 
 #include <sndfile.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 #include "files/paths.h"
+#include "sound/module/pulse_client.h"
 #include "sound/wavbackend.h"
 
 namespace zorbla {
@@ -28,16 +27,13 @@ namespace {
 constexpr int kMaxChannels = 8;
 constexpr int kMaxSampleRate = 384000;
 constexpr sf_count_t kChunkFrames = 16384;
-// The sound server's buffer for a playing sound, and how often it is topped up. The first
-// write fills it whole, so the server starts at once; the rest is a margin against the
-// window being busy for a moment.
-constexpr int kBufferMs = 2000;  // the server grants about half
-constexpr int kFeedMs = 50;
-// How long a stopped sink or source is kept before it is deleted. Qt's PulseAudio sink
-// that runs dry asks the server, from the server connection's own thread, to drain it and
-// to call the sink back; a sink deleted before that answer comes is called back all the
-// same. Kept this long, the answer has long come or the stream is gone.
-constexpr int kRetireMs = 1000;
+// What the server holds of a playing sound: enough to ride out a busy moment, little
+// enough that a cut-off sound stops at once.
+constexpr int kPlayBufferMs = 250;
+// How often a recording is handed over, which is how often the studio's meter moves.
+constexpr int kRecordFragmentMs = 40;
+// How long a recording waits to learn whether there is a microphone.
+constexpr int kAskServerMs = 1000;
 
 bool readWav(const QString& path, Sound* sound) {
     SF_INFO info{};
@@ -117,9 +113,63 @@ bool writeWav(const QString& path, const Sound& sound, QString* error) {
     return true;
 }
 
+class PulseWavBackend;
+
+// Holding the lock: lets a stream go with no further news of it. One still being made
+// cannot be disconnected yet; it is once the server has made it.
+void letGo(pa_stream* stream) {
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_set_read_callback(stream, nullptr, nullptr);
+    const auto settled = [](pa_stream* s, void*) {
+        const pa_stream_state_t state = pa_stream_get_state(s);
+        if (state == PA_STREAM_READY) {
+            pa_stream_disconnect(s);
+        } else if (!PA_STREAM_IS_GOOD(state)) {
+            pa_stream_set_state_callback(s, nullptr, nullptr);
+            pa_stream_unref(s);
+        }
+    };
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_CREATING:
+        pa_stream_set_state_callback(stream, settled, nullptr);
+        break;
+    case PA_STREAM_READY:
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_disconnect(stream);
+        pa_stream_unref(stream);
+        break;
+    default:
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(stream);
+        break;
+    }
+}
+
+// A sound on its way to the server: libpulse's thread writes it as the server asks for it.
+struct Playback {
+    PulseWavBackend* backend = nullptr;
+    quint64 id = 0;
+    pa_stream* stream = nullptr;
+    QByteArray data;  // the part of the sound being played, not copied
+    // Holding the lock:
+    qsizetype written = 0;
+    pa_operation* drain = nullptr;  // asked for once everything is written
+    QElapsedTimer sinceFirstWrite;
+};
+
+// A recording: libpulse's thread gathers what the microphone gives, and hands it over.
+struct Capture {
+    PulseWavBackend* backend = nullptr;
+    quint64 id = 0;
+    pa_stream* stream = nullptr;
+    // Holding the lock:
+    QByteArray pending;
+    bool handOverAsked = false;
+};
+
 // One open WAV file held in memory, played through the sound server and recorded into
 // from the default microphone. It fails quietly: with no file, no server or no
-// microphone it simply does nothing.
+// microphone it simply does nothing, and problem() says why.
 class PulseWavBackend final : public WavBackend {
 public:
     PulseWavBackend();
@@ -136,125 +186,79 @@ public:
 
     bool isOpen() const override { return open_; }
     QString path() const override { return path_; }
-    bool isPlaying() const override { return sink_ != nullptr; }
-    bool isRecording() const override { return source_ != nullptr; }
+    bool isPlaying() const override { return playback_ != nullptr; }
+    bool isRecording() const override { return capture_ != nullptr; }
     qint64 position() const override;
     qint64 processedUSecs() const override;
     const Sound& sound() const override { return sound_; }
+    SoundProblem problem() const override { return problem_; }
 
 private:
-    void finishPlayback(bool reachedEnd);
-    void feedSink();
-    void checkPlayback();
-    void takeRecordedData();
-    void retire(QObject* audio);
-    void sweepRetired();
-    QAudioFormat format() const;
+    static void onPlaybackState(pa_stream* stream, void* playback);
+    static void onPlaybackWanted(pa_stream* stream, size_t bytes, void* playback);
+    static void onPlaybackDrained(pa_stream* stream, int success, void* playback);
+    static void onCaptureState(pa_stream* stream, void* capture);
+    static void onCaptureRead(pa_stream* stream, size_t bytes, void* capture);
+    // From libpulse's thread: f runs on the program's thread, unless this backend is gone.
+    template <typename F>
+    void post(F f) {
+        QMetaObject::invokeMethod(&context_, std::move(f), Qt::QueuedConnection);
+    }
 
-    QObject context_;  // what the timers and the microphone report to
+    void playbackDrained(quint64 id);
+    void playbackFailed(quint64 id);
+    void finishPlayback(bool reachedEnd);
+    void endPlaybackStream();
+    void takeRecordedData();
+    void endRecording();
+    SoundProblem askForMicrophone(pa_context* context);
+    pa_sample_spec spec() const;
+    pa_channel_map channelMap() const;
+
+    PulseClient& client_ = PulseClient::instance();
+    QObject context_;  // what libpulse's news and the timer report to
     bool open_ = false;
     QString path_;
     Sound sound_;
     qint64 position_ = 0;  // frames; where the next play or recording starts
+    SoundProblem problem_ = SoundProblem::None;
+    quint64 lastId_ = 0;
 
-    QAudioSink* sink_ = nullptr;
-    QPointer<QIODevice> playOutput_;  // the sink's own device, written to as it frees room
-    QByteArray playData_;             // the part of sound_ being played, not copied
-    qsizetype playWritten_ = 0;       // bytes of playData_ given to the sink
+    std::unique_ptr<Playback> playback_;
     qint64 playStartFrame_ = 0;
     qint64 playFrames_ = 0;
     QElapsedTimer playClock_;
     QTimer playTimer_;
-    QTimer feedTimer_;
 
-    QAudioSource* source_ = nullptr;
-    // Sinks and sources on their way out: stopped, then asked to go after kRetireMs.
-    struct Retired {
-        QPointer<QObject> audio;
-        QElapsedTimer since;
-    };
-    std::vector<Retired> retired_;
-    std::vector<QPointer<QObject>> goingAway_;  // asked to go, not gone yet
-    QTimer retireTimer_;
-    QPointer<QIODevice> recordInput_;
-    QByteArray recordPending_;  // an odd byte left over between reads
+    std::unique_ptr<Capture> capture_;
+    QByteArray recordPending_;             // an odd byte left over between hand-overs
+    std::vector<qint16> beforeRecording_;  // the sound a recording replaces, until it ends well
+    qint64 recordStartFrame_ = 0;
+    bool recordingLost_ = false;           // cut short by the server: nothing to save
 };
-
-// The format of a sound recorded into a file that did not exist yet.
-QAudioFormat defaultRecordingFormat() {
-    QAudioFormat f;
-    f.setSampleRate(22050);
-    f.setChannelCount(1);
-    f.setSampleFormat(QAudioFormat::Int16);
-    return f;
-}
 
 PulseWavBackend::PulseWavBackend() {
     playTimer_.setSingleShot(true);
-    QObject::connect(&playTimer_, &QTimer::timeout, &context_, [this] { checkPlayback(); });
-    feedTimer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&feedTimer_, &QTimer::timeout, &context_, [this] { feedSink(); });
-    QObject::connect(&retireTimer_, &QTimer::timeout, &context_, [this] { sweepRetired(); });
+    QObject::connect(&playTimer_, &QTimer::timeout, &context_, [this] { finishPlayback(true); });
 }
 
 PulseWavBackend::~PulseWavBackend() { shutdown(); }
 
-void PulseWavBackend::shutdown() {
-    close();
-    retireTimer_.stop();  // nothing more is asked to go while the rest goes here
-    // What is still waiting to go goes now. Deletions already asked for are taken back
-    // first, since each stream runs the event loop as it goes and would otherwise meet
-    // its own deletion again.
-    std::vector<QPointer<QObject>> all = std::move(goingAway_);
-    goingAway_.clear();
-    for (const Retired& r : retired_)
-        all.push_back(r.audio);
-    retired_.clear();
-    for (const QPointer<QObject>& audio : all)
-        if (audio)
-            QCoreApplication::removePostedEvents(audio.data(), QEvent::DeferredDelete);
-    for (const QPointer<QObject>& audio : all)
-        delete audio.data();
+// Every stream goes at once, holding the lock, so no news of it comes afterwards.
+void PulseWavBackend::shutdown() { close(); }
+
+pa_sample_spec PulseWavBackend::spec() const {
+    pa_sample_spec s{};
+    s.format = PA_SAMPLE_S16LE;
+    s.rate = uint32_t(sound_.sampleRate);
+    s.channels = uint8_t(sound_.channels);
+    return s;
 }
 
-// Qt's PulseAudio streams run the event loop while they are destroyed. Deleted inside a
-// click handler, that would let the next click run in the middle of this one, so they
-// go when the event loop next has nothing else on, once kRetireMs have passed.
-void PulseWavBackend::retire(QObject* audio) {
-    QElapsedTimer since;
-    since.start();
-    retired_.push_back({audio, since});
-    if (!retireTimer_.isActive())
-        retireTimer_.start(kRetireMs / 4);
-}
-
-// Each one is asked to go once only: asked again from inside its own destruction, it
-// would be destroyed twice.
-void PulseWavBackend::sweepRetired() {
-    goingAway_.erase(std::remove_if(goingAway_.begin(), goingAway_.end(),
-                                    [](const QPointer<QObject>& p) { return p.isNull(); }),
-                     goingAway_.end());
-    for (auto it = retired_.begin(); it != retired_.end();) {
-        if (it->audio && !it->since.hasExpired(kRetireMs)) {
-            ++it;
-            continue;
-        }
-        if (it->audio) {
-            goingAway_.push_back(it->audio);
-            it->audio->deleteLater();
-        }
-        it = retired_.erase(it);
-    }
-    if (retired_.empty())
-        retireTimer_.stop();
-}
-
-QAudioFormat PulseWavBackend::format() const {
-    QAudioFormat f;
-    f.setSampleRate(sound_.sampleRate);
-    f.setChannelCount(sound_.channels);
-    f.setSampleFormat(QAudioFormat::Int16);
-    return f;
+pa_channel_map PulseWavBackend::channelMap() const {
+    pa_channel_map map;
+    pa_channel_map_init_extend(&map, unsigned(sound_.channels), PA_CHANNEL_MAP_DEFAULT);
+    return map;
 }
 
 void PulseWavBackend::open(const QString& writtenName) {
@@ -272,9 +276,7 @@ void PulseWavBackend::open(const QString& writtenName) {
             return;
         }
         std::fprintf(stderr, "zorbla: the sound %s is missing\n", qPrintable(writtenName));
-        const QAudioFormat f = defaultRecordingFormat();
-        sound.sampleRate = f.sampleRate();
-        sound.channels = f.channelCount();
+        sound = Sound();  // a new recording: 22050 Hz, mono
     }
     open_ = true;
     path_ = path;
@@ -288,126 +290,160 @@ void PulseWavBackend::close() {
     path_.clear();
     sound_ = Sound();
     position_ = 0;
+    recordingLost_ = false;
 }
 
 qint64 PulseWavBackend::position() const {
-    if (!sink_)
+    if (!playback_)
         return position_;
-    const qint64 played = sink_->processedUSecs() * sound_.sampleRate / 1000000;
-    return qMin(playStartFrame_ + played, sound_.frames());
+    PulseLock hold(client_);
+    if (!playback_->sinceFirstWrite.isValid())
+        return playStartFrame_;
+    const qint64 written = playback_->written / (sound_.channels * qint64(sizeof(qint16)));
+    const qint64 played = playback_->sinceFirstWrite.nsecsElapsed() / 1000 * sound_.sampleRate / 1000000;
+    return playStartFrame_ + qMin(played, written);
 }
 
-qint64 PulseWavBackend::processedUSecs() const { return sink_ ? sink_->processedUSecs() : 0; }
+qint64 PulseWavBackend::processedUSecs() const {
+    if (!playback_)
+        return 0;
+    PulseLock hold(client_);
+    const qint64 frames = playback_->written / (sound_.channels * qint64(sizeof(qint16)));
+    return frames * 1000000 / sound_.sampleRate;
+}
 
 void PulseWavBackend::play() {
     if (!open_ || isRecording())
         return;
-    if (sink_)
+    if (playback_)
         finishPlayback(false);
     const qint64 total = sound_.frames();
     if (position_ >= total)
         return;
+    const pa_sample_spec s = spec();
+    if (!pa_sample_spec_valid(&s))
+        return;
+    pa_context* context = client_.connection();
+    if (!context) {
+        problem_ = SoundProblem::NoServer;
+        return;
+    }
+    problem_ = SoundProblem::None;
+    auto playback = std::make_unique<Playback>();
+    playback->backend = this;
+    playback->id = ++lastId_;
+    const auto* data = reinterpret_cast<const char*>(sound_.samples.data() + position_ * sound_.channels);
+    playback->data = QByteArray::fromRawData(data, qsizetype((total - position_) * sound_.channels * 2));
+    {
+        PulseLock hold(client_);
+        const pa_channel_map map = channelMap();
+        pa_stream* stream =
+            pa_stream_new(context, QFileInfo(path_).fileName().toUtf8().constData(), &s, &map);
+        if (!stream)
+            return;
+        pa_stream_set_state_callback(stream, &PulseWavBackend::onPlaybackState, playback.get());
+        pa_stream_set_write_callback(stream, &PulseWavBackend::onPlaybackWanted, playback.get());
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(kPlayBufferMs) * PA_USEC_PER_MSEC, &s));
+        attr.prebuf = uint32_t(-1);
+        attr.minreq = uint32_t(-1);
+        attr.fragsize = uint32_t(-1);
+        // No device named: the desktop's default, followed when the desktop changes it.
+        if (pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0) {
+            letGo(stream);
+            return;
+        }
+        playback->stream = stream;
+    }
+    playback_ = std::move(playback);
     playStartFrame_ = position_;
     playFrames_ = total - position_;
-    const auto* data = reinterpret_cast<const char*>(sound_.samples.data() +
-                                                     position_ * sound_.channels);
-    const qsizetype bytes = qsizetype(playFrames_ * sound_.channels * qint64(sizeof(qint16)));
-    // Parentless: Qt 6.4 gives the sink's backend the sink's parent, and deleting both
-    // through one parent frees the backend twice.
-    sink_ = new QAudioSink(format());
-    const qsizetype bytesPerMs = qsizetype(sound_.sampleRate) * sound_.channels * 2 / 1000;
-    sink_->setBufferSize(bytesPerMs * kBufferMs);
-    // Written to rather than read from: a sink that reads waits for its first tick before it
-    // takes anything, and that wait is most of what a child would notice.
-    playOutput_ = sink_->start();
-    if (!playOutput_ || sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
-        // No sound server or no device: play nothing, quietly.
-        finishPlayback(false);
-        position_ = playStartFrame_;
-        return;
-    }
-    playData_ = QByteArray::fromRawData(data, bytes);
-    playWritten_ = 0;
-    feedSink();
     playClock_.start();
-    feedTimer_.start(kFeedMs);
-    playTimer_.start(int(playFrames_ * 1000 / sound_.sampleRate));
+    // At the latest this long after the sound's end, it counts as played whatever the server says.
+    playTimer_.start(int(qMin<qint64>(playFrames_ * 1000 / sound_.sampleRate + 5000, INT_MAX)));
 }
 
-void PulseWavBackend::feedSink() {
-    if (!sink_ || !playOutput_)
-        return;
-    const int frameBytes = sound_.channels * int(sizeof(qint16));
-    qsizetype room = sink_->bytesFree() / frameBytes * frameBytes;
-    if (playWritten_ < playData_.size() && room > 0) {
-        const qsizetype n = qMin(room, playData_.size() - playWritten_);
-        const qint64 written = playOutput_->write(playData_.constData() + playWritten_, n);
-        if (written > 0) {
-            playWritten_ += qsizetype(written);
-            room -= qsizetype(written);
-        }
+// On libpulse's thread, holding the lock.
+void PulseWavBackend::onPlaybackState(pa_stream* stream, void* p) {
+    auto* playback = static_cast<Playback*>(p);
+    if (pa_stream_get_state(stream) == PA_STREAM_FAILED) {
+        PulseWavBackend* backend = playback->backend;
+        const quint64 id = playback->id;
+        backend->post([backend, id] { backend->playbackFailed(id); });
     }
-    // After the sound, silence for as long as the sink plays: the server starts a stream
-    // only once its pre-buffer is full, so a short sound needs it behind; and a stream
-    // never runs dry (see kRetireMs). The silence ends unheard when the sound does.
-    if (playWritten_ >= playData_.size() && room > 0)
-        playOutput_->write(QByteArray(room, '\0'));
 }
 
-void PulseWavBackend::checkPlayback() {
-    if (!sink_)
-        return;
-    const qint64 durationUs = playFrames_ * 1000000 / sound_.sampleRate;
-    const qint64 processedUs = sink_->processedUSecs();
-    const qint64 elapsedUs = playClock_.nsecsElapsed() / 1000;
-    const bool failed = sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError;
-    // The sink runs dry before the server has played its buffer; wait for the clock too,
-    // so the end of the sound is heard before the stream goes.
-    if ((processedUs >= durationUs && elapsedUs >= durationUs) || failed ||
-        elapsedUs > durationUs + 5000000) {
-        finishPlayback(true);
-        return;
+// On libpulse's thread, holding the lock: the server has room for this many bytes.
+void PulseWavBackend::onPlaybackWanted(pa_stream* stream, size_t bytes, void* p) {
+    auto* playback = static_cast<Playback*>(p);
+    const qsizetype n = qMin(qsizetype(bytes), playback->data.size() - playback->written);
+    if (n > 0) {
+        if (!playback->sinceFirstWrite.isValid())
+            playback->sinceFirstWrite.start();
+        pa_stream_write(stream, playback->data.constData() + playback->written, size_t(n), nullptr, 0,
+                        PA_SEEK_RELATIVE);
+        playback->written += n;
     }
-    const qint64 waitUs = qMax(processedUs, elapsedUs) < durationUs
-                              ? durationUs - qMax(processedUs, elapsedUs)
-                              : 20000;
-    playTimer_.start(int(qBound<qint64>(qint64(10), waitUs / 1000, qint64(1000))));
+    // Draining also starts a sound shorter than what the server waits for before it plays.
+    if (playback->written >= playback->data.size() && !playback->drain)
+        playback->drain = pa_stream_drain(stream, &PulseWavBackend::onPlaybackDrained, p);
+}
+
+void PulseWavBackend::onPlaybackDrained(pa_stream*, int success, void* p) {
+    auto* playback = static_cast<Playback*>(p);
+    PulseWavBackend* backend = playback->backend;
+    const quint64 id = playback->id;
+    if (success)
+        backend->post([backend, id] { backend->playbackDrained(id); });
+    else
+        backend->post([backend, id] { backend->playbackFailed(id); });
+}
+
+// The server has played what it was given; the end is heard once the sound's own time
+// has passed too.
+void PulseWavBackend::playbackDrained(quint64 id) {
+    if (!playback_ || playback_->id != id)
+        return;
+    const qint64 durationMs = playFrames_ * 1000 / sound_.sampleRate;
+    playTimer_.start(int(qBound<qint64>(0, durationMs - playClock_.elapsed(), qint64(INT_MAX))));
+}
+
+void PulseWavBackend::playbackFailed(quint64 id) {
+    if (!playback_ || playback_->id != id)
+        return;
+    problem_ = SoundProblem::ServerGone;
+    finishPlayback(true);
 }
 
 void PulseWavBackend::finishPlayback(bool reachedEnd) {
-    if (!sink_)
+    if (!playback_)
         return;
     playTimer_.stop();
-    feedTimer_.stop();
     position_ = reachedEnd ? sound_.frames() : position();
-    QAudioSink* sink = sink_;
-    sink_ = nullptr;
-    playOutput_ = nullptr;
-    playData_.clear();
-    playWritten_ = 0;
-    sink->stop();  // the server drops what it still holds: the sound ends at once
-    retire(sink);  // and with it the device written to
-    if (reachedEnd)
-        if (onPlaybackFinished)
-            onPlaybackFinished();
+    endPlaybackStream();  // the server drops what it still holds: the sound ends at once
+    if (reachedEnd && onPlaybackFinished)
+        onPlaybackFinished();
+}
+
+void PulseWavBackend::endPlaybackStream() {
+    {
+        PulseLock hold(client_);
+        if (pa_operation* drain = playback_->drain) {
+            if (pa_operation_get_state(drain) == PA_OPERATION_RUNNING)
+                pa_operation_cancel(drain);
+            pa_operation_unref(drain);
+        }
+        letGo(playback_->stream);
+    }
+    playback_.reset();
 }
 
 void PulseWavBackend::stop() {
-    if (sink_)
+    if (playback_)
         finishPlayback(false);
-    if (source_) {
-        takeRecordedData();
-        QAudioSource* source = source_;
-        source_ = nullptr;
-        recordInput_ = nullptr;
-        source->stop();
-        retire(source);
-        recordPending_.clear();
-        sound_.samples.resize(size_t(sound_.frames() * sound_.channels));  // whole frames only
-        position_ = sound_.frames();
-        if (onRecordingStopped)
-            onRecordingStopped();
-    }
+    if (capture_)
+        endRecording();
 }
 
 void PulseWavBackend::rewind() {
@@ -415,32 +451,162 @@ void PulseWavBackend::rewind() {
     position_ = 0;
 }
 
+// The server's default source, when it is a microphone and not the echo of a sink (which
+// a server with no microphone offers in its place, and which would record silence).
+SoundProblem PulseWavBackend::askForMicrophone(pa_context* context) {
+    struct Answer {
+        PulseClient* client;
+        bool done = false;
+        bool microphone = false;
+    } answer{&client_};
+    PulseLock hold(client_);
+    pa_operation* asking = pa_context_get_source_info_by_name(
+        context, "@DEFAULT_SOURCE@",
+        [](pa_context*, const pa_source_info* info, int last, void* a) {
+            auto* answer = static_cast<Answer*>(a);
+            if (last == 0 && info)
+                answer->microphone = info->monitor_of_sink == PA_INVALID_INDEX;
+            else
+                answer->done = true;
+            answer->client->signal();
+        },
+        &answer);
+    if (!asking)
+        return SoundProblem::NoServer;
+    client_.wait([&] { return answer.done || pa_operation_get_state(asking) != PA_OPERATION_RUNNING; },
+                 kAskServerMs);
+    const bool answered = answer.done;
+    if (pa_operation_get_state(asking) == PA_OPERATION_RUNNING)
+        pa_operation_cancel(asking);
+    pa_operation_unref(asking);
+    if (!answered)
+        return SoundProblem::NoServer;
+    return answer.microphone ? SoundProblem::None : SoundProblem::NoMicrophone;
+}
+
 void PulseWavBackend::record() {
     if (!open_)
         return;
     stop();
-    // The recording replaces the sound from the current position on.
-    sound_.samples.resize(size_t(position_ * sound_.channels));
-    source_ = new QAudioSource(format());  // parentless, as the sink
-    recordInput_ = source_->start();
-    if (!recordInput_ || source_->error() != QAudio::NoError) {
-        QAudioSource* source = source_;
-        source_ = nullptr;
-        recordInput_ = nullptr;
-        retire(source);
+    recordingLost_ = false;
+    const pa_sample_spec s = spec();
+    if (!pa_sample_spec_valid(&s))
         return;
+    pa_context* context = client_.connection();
+    problem_ = context ? askForMicrophone(context) : SoundProblem::NoServer;
+    if (problem_ != SoundProblem::None)
+        return;
+    auto capture = std::make_unique<Capture>();
+    capture->backend = this;
+    capture->id = ++lastId_;
+    {
+        PulseLock hold(client_);
+        const pa_channel_map map = channelMap();
+        pa_stream* stream = pa_stream_new(context, "Recording", &s, &map);
+        if (!stream) {
+            problem_ = SoundProblem::NoServer;
+            return;
+        }
+        pa_stream_set_state_callback(stream, &PulseWavBackend::onCaptureState, capture.get());
+        pa_stream_set_read_callback(stream, &PulseWavBackend::onCaptureRead, capture.get());
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.tlength = attr.prebuf = attr.minreq = uint32_t(-1);
+        attr.fragsize = uint32_t(pa_usec_to_bytes(pa_usec_t(kRecordFragmentMs) * PA_USEC_PER_MSEC, &s));
+        if (pa_stream_connect_record(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY) < 0) {
+            letGo(stream);
+            problem_ = SoundProblem::NoServer;
+            return;
+        }
+        capture->stream = stream;
     }
-    QObject::connect(recordInput_, &QIODevice::readyRead, &context_, [this] { takeRecordedData(); });
+    capture_ = std::move(capture);
+    // The recording replaces the sound from the current position on; the old sound is kept
+    // until the recording has ended well.
+    beforeRecording_ = sound_.samples;
+    recordStartFrame_ = position_;
+    sound_.samples.resize(size_t(position_ * sound_.channels));
+}
+
+// On libpulse's thread, holding the lock.
+void PulseWavBackend::onCaptureState(pa_stream* stream, void* c) {
+    auto* capture = static_cast<Capture*>(c);
+    if (pa_stream_get_state(stream) == PA_STREAM_FAILED) {
+        PulseWavBackend* backend = capture->backend;
+        const quint64 id = capture->id;
+        backend->post([backend, id] {
+            if (backend->capture_ && backend->capture_->id == id)
+                backend->endRecording();
+        });
+    }
+}
+
+// On libpulse's thread, holding the lock.
+void PulseWavBackend::onCaptureRead(pa_stream* stream, size_t, void* c) {
+    auto* capture = static_cast<Capture*>(c);
+    while (pa_stream_readable_size(stream) > 0) {
+        const void* data = nullptr;
+        size_t bytes = 0;
+        if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
+            break;
+        if (data)
+            capture->pending.append(static_cast<const char*>(data), qsizetype(bytes));
+        else
+            capture->pending.append(QByteArray(qsizetype(bytes), '\0'));  // a gap the server left
+        pa_stream_drop(stream);
+    }
+    if (!capture->handOverAsked && !capture->pending.isEmpty()) {
+        capture->handOverAsked = true;
+        PulseWavBackend* backend = capture->backend;
+        const quint64 id = capture->id;
+        backend->post([backend, id] {
+            if (backend->capture_ && backend->capture_->id == id)
+                backend->takeRecordedData();
+        });
+    }
 }
 
 void PulseWavBackend::takeRecordedData() {
-    if (!recordInput_)
+    if (!capture_)
         return;
-    recordPending_.append(recordInput_->readAll());
+    {
+        PulseLock hold(client_);
+        recordPending_.append(capture_->pending);
+        capture_->pending.clear();
+        capture_->handOverAsked = false;
+    }
     const qsizetype whole = recordPending_.size() / qsizetype(sizeof(qint16));
     const auto* data = reinterpret_cast<const qint16*>(recordPending_.constData());
     sound_.samples.insert(sound_.samples.end(), data, data + whole);
     recordPending_.remove(0, whole * qsizetype(sizeof(qint16)));
+}
+
+void PulseWavBackend::endRecording() {
+    takeRecordedData();
+    bool lost;
+    {
+        PulseLock hold(client_);
+        lost = !PA_STREAM_IS_GOOD(pa_stream_get_state(capture_->stream));
+        letGo(capture_->stream);
+    }
+    capture_.reset();
+    recordPending_.clear();
+    if (lost) {
+        // Cut short by the server: the sound it was to replace stays as it was.
+        sound_.samples = std::move(beforeRecording_);
+        position_ = recordStartFrame_;
+        recordingLost_ = true;
+        problem_ = SoundProblem::ServerGone;
+        std::fprintf(stderr, "zorbla: the recording into %s was cut short when the sound server went away; "
+                             "the old sound is kept\n",
+                     qPrintable(QDir::toNativeSeparators(path_)));
+    } else {
+        sound_.samples.resize(size_t(sound_.frames() * sound_.channels));  // whole frames only
+        position_ = sound_.frames();
+    }
+    beforeRecording_ = {};
+    if (onRecordingStopped)
+        onRecordingStopped();
 }
 
 bool PulseWavBackend::save() {
@@ -448,6 +614,12 @@ bool PulseWavBackend::save() {
         return false;
     if (isRecording())
         stop();
+    if (recordingLost_) {
+        std::fprintf(stderr,
+                     "zorbla: nothing is saved in %s: its recording was cut short; the old sound is unchanged\n",
+                     qPrintable(QDir::toNativeSeparators(path_)));
+        return false;
+    }
     QString error;
     if (writeWav(path_, sound_, &error))
         return true;
