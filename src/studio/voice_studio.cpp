@@ -285,7 +285,8 @@ void VoiceStudio::startRecording() {
             refuseTake(QStringLiteral("There is no microphone. Plug one in, or choose it in the desktop's sound "
                                       "settings, and press Space again. No sound was changed."));
         else
-            refuseTake(QStringLiteral("Nothing can be recorded: there is no sound server. No sound was changed."));
+            refuseTake(QStringLiteral("Nothing can be recorded: there is no sound server. No sound was changed. "
+                                      "Press Space again once the computer's sound works."));
         return;
     }
     setStage(Stage::Recording);
