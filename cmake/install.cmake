@@ -1,25 +1,51 @@
-# How Zorbla installs as a desktop program, and its Debian package.
+# How Zorbla installs as a desktop program, and its Debian packages.
 #
 #   bin/zorbla
-#   share/zorbla/                       the pack: text.txt, images/, sounds/ (read-only; a user
-#                                       started from a menu works in a copy of it, see src/app)
-#   share/applications/<id>.desktop
+#   lib/zorbla/                         the sound engine, and the script that writes the
+#                                       desktop entry for the editions installed
+#   share/zorbla/<language>/            each edition: text.txt, images/, sounds/ (read-only; a
+#                                       user started from a menu works in a copy, see src/app).
+#                                       A file the same as the English edition's is a link to it.
+#   share/applications/<id>.desktop     written at installation, one action per edition
 #   share/metainfo/<id>.metainfo.xml
 #   share/icons/hicolor/<size>/apps/<id>.png, scalable/apps/<id>.svg
+#
+# Components: "program" (the program and English) and one per other edition, which are the
+# Debian packages zorbla, zorbla-hr, zorbla-de, zorbla-fr and zorbla-es.
 include(${CMAKE_CURRENT_LIST_DIR}/app.cmake)
 include(GNUInstallDirs)
 
 set(ZORBLA_APP_ID org.zorbla.Zorbla)
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
 
-install(TARGETS zorbla RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS zorbla_sound LIBRARY DESTINATION ${ZORBLA_SOUND_MODULE_DIR})
-# The program finds the pack at ../share/zorbla from its bin/, so these two stay together.
-install(DIRECTORY ${ZORBLA_DATA_DIR}/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zorbla
-  FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
-  DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-install(FILES ${packaging}/${ZORBLA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
-install(FILES ${packaging}/${ZORBLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+install(TARGETS zorbla RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+install(TARGETS zorbla_sound LIBRARY DESTINATION ${ZORBLA_SOUND_MODULE_DIR} COMPONENT program)
+# The program finds the editions at ../share/zorbla from its bin/, so these stay together.
+foreach(lang en ${ZORBLA_EDITIONS})
+  set(component ${lang})
+  if(lang STREQUAL "en")
+    set(component program)
+  endif()
+  install(DIRECTORY ${ZORBLA_EDITIONS_DIR}/${lang} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zorbla
+    COMPONENT ${component}
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+    DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+endforeach()
+install(FILES ${packaging}/${ZORBLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo
+  COMPONENT program)
+install(PROGRAMS ${packaging}/zorbla-desktop-entry DESTINATION ${ZORBLA_SOUND_MODULE_DIR} COMPONENT program)
+# The desktop entry names the editions installed beside the program. In the Debian
+# packages it is written when a package is installed or removed (packaging/debian).
+install(CODE "
+  if(NOT DEFINED ENV{ZORBLA_PACKAGING})
+    set(share \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATAROOTDIR}\")
+    execute_process(COMMAND sh \"${packaging}/zorbla-desktop-entry\" \"\${share}\" RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR \"The desktop entry could not be written into \${share}/applications\")
+    endif()
+    message(STATUS \"Written: \${share}/applications/${ZORBLA_APP_ID}.desktop\")
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATAROOTDIR}/applications/${ZORBLA_APP_ID}.desktop\")
+  endif()" COMPONENT program)
 
 # The generator draws the icon at 256 px; the smaller theme sizes are scaled from it.
 add_executable(zorbla_iconscale ${packaging}/iconscale.cpp)
@@ -34,38 +60,72 @@ foreach(size 48 64 128)
     DEPENDS zorbla_iconscale pack ${ZORBLA_DESIGN_DIR}/icon.png
     VERBATIM)
   list(APPEND icon_outputs ${out})
-  install(FILES ${out} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps)
+  install(FILES ${out} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps
+    COMPONENT program)
 endforeach()
 add_custom_target(zorbla_icons ALL DEPENDS ${icon_outputs})
 install(FILES ${ZORBLA_DESIGN_DIR}/icon.png DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/256x256/apps
-  RENAME ${ZORBLA_APP_ID}.png)
+  RENAME ${ZORBLA_APP_ID}.png COMPONENT program)
 install(FILES ${ZORBLA_DESIGN_DIR}/icon.svg DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps
-  RENAME ${ZORBLA_APP_ID}.svg)
+  RENAME ${ZORBLA_APP_ID}.svg COMPONENT program)
 
-# The Debian package (scripts/package). Library dependencies are found by dpkg-shlibdeps;
-# the font is drawn by name at run time, so it is named here.
+# The Debian packages (scripts/package): the program with English, and each other edition
+# in a package of its own, so that a family installs only its language. Library
+# dependencies are found by dpkg-shlibdeps; the font is drawn by name at run time, so it is
+# named here.
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL program ${ZORBLA_EDITIONS})
 set(CPACK_PACKAGE_NAME zorbla)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Zorbla")
 set(CPACK_PACKAGE_CONTACT "Zorbla developers <zorbla@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "alphabet, numbers and colours for young children")
-set(CPACK_PACKAGE_DESCRIPTION "Zorbla fills the screen with the letters, the numbers 1 to 10 and six colours.
-A child of three to six clicks a letter and hears it, sees pictures with their
-words, plays little games and can record their own voice. All words come from one
-plain text file, so it can be used in any language.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME zorbla)
+set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "alphabet, numbers and colours for young children
+ Zorbla fills the screen with the letters, the numbers 1 to 10 and six colours.
+ A child of three to six clicks a letter and hears it, sees pictures with their
+ words, plays little games and can record their own voice. All words come from one
+ plain text file, so it can be used in any language.
+ .
+ This package holds the program and its English edition; the Croatian, German,
+ French and Spanish editions are the packages zorbla-hr, zorbla-de, zorbla-fr and
+ zorbla-es.")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue")
+  set(CPACK_DEBIAN_PROGRAM_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-comic-neue")
 else()
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
     "fonts-comic-neue, libqt6core6, libqt6gui6, libqt6widgets6, libpulse0, libsndfile1")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
-set(CPACK_STRIP_FILES ON)
+# Qt's own words (the buttons of its message boxes) in the other languages.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
+set(ZORBLA_DESKTOP_ENTRY ${CPACK_PACKAGING_INSTALL_PREFIX}/${ZORBLA_SOUND_MODULE_DIR}/zorbla-desktop-entry)
+configure_file(${packaging}/debian/postinst.in ${CMAKE_BINARY_DIR}/debian/postinst @ONLY)
+file(COPY ${packaging}/debian/postrm ${packaging}/debian/triggers DESTINATION ${CMAKE_BINARY_DIR}/debian)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_EXTRA
+  ${CMAKE_BINARY_DIR}/debian/postinst ${CMAKE_BINARY_DIR}/debian/postrm ${CMAKE_BINARY_DIR}/debian/triggers)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+set(edition_names hr Croatian de German fr French es Spanish)
+foreach(lang ${ZORBLA_EDITIONS})
+  string(TOUPPER ${lang} component)
+  list(FIND edition_names ${lang} at)
+  math(EXPR at "${at} + 1")
+  list(GET edition_names ${at} name)
+  set(CPACK_DEBIAN_${component}_PACKAGE_NAME zorbla-${lang})
+  set(CPACK_DEBIAN_${component}_PACKAGE_ARCHITECTURE all)
+  set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "zorbla (= ${PROJECT_VERSION})")
+  set(CPACK_DEBIAN_${component}_DESCRIPTION "${name} edition of Zorbla
+ The letter tiles, words, pictures and spoken sounds of Zorbla in ${name}.
+ With it installed, Zorbla starts in ${name} on a ${name} desktop; zorbla
+ --language ${lang}, or the menu entry's ${name} action, starts it anywhere.")
+endforeach()
 include(CPack)

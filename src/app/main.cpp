@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcessEnvironment>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -8,6 +10,7 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "app/edition.h"
 #include "app/workfolder.h"
 #include "main_window/frmzorbla.h"
 #include "studio/voice_studio.h"
@@ -19,6 +22,24 @@ QStringList argumentList(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         list << QString::fromLocal8Bit(argv[i]);
     return list;
+}
+
+// The editions that may be asked for: those installed beside the program, or, for a
+// program run from where it was built, every edition it has words for.
+QStringList availableEditions() {
+    const QStringList installed =
+        zorbla::installedEditions(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    return installed.isEmpty() ? zorbla::knownEditions() : installed;
+}
+
+// The edition asked for, else the desktop's; its words are made the program's. The
+// arguments are read again in its language.
+zorbla::CommandLine chooseEdition(const QStringList& arguments, const QStringList& editions, QString* edition) {
+    const zorbla::CommandLine c = zorbla::readCommandLine(arguments, editions);
+    *edition = editions.contains(c.language) ? c.language
+                                             : zorbla::desktopEdition(QProcessEnvironment::systemEnvironment(), editions);
+    zorbla::useEditionWords(*edition);
+    return zorbla::readCommandLine(arguments, editions);
 }
 
 // Help and version go to stdout; refused arguments to stderr with status 2.
@@ -42,10 +63,14 @@ int main(int argc, char* argv[]) {
     // --help, --version and plainly wrong arguments are answered before any window
     // system is touched, so they work on a machine without a display.
     const QStringList raw = argumentList(argc, argv);
-    const zorbla::CommandLine early = zorbla::readCommandLine(raw);
+    const QStringList editions = availableEditions();
+    QString edition;
+    const zorbla::CommandLine early = zorbla::readCommandLine(raw, editions);
     if (early.action != zorbla::CommandLine::Run &&
-        !(early.action == zorbla::CommandLine::Refuse && zorbla::mayBeForQt(raw)))
-        return answer(early);
+        !(early.action == zorbla::CommandLine::Refuse && zorbla::mayBeForQt(raw))) {
+        QCoreApplication words(argc, argv);  // for the translation only; no display
+        return answer(chooseEdition(raw, editions, &edition));
+    }
 
     QApplication app(argc, argv);
     zorbla::nameApplication();
@@ -53,17 +78,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ZORBLA_VERSION));
 
     // Qt has taken its own arguments (-platform, -display...); nothing else is allowed.
-    const zorbla::CommandLine late = zorbla::readCommandLine(app.arguments());
+    const zorbla::CommandLine late = chooseEdition(app.arguments(), editions, &edition);
     if (late.action != zorbla::CommandLine::Run)
         return answer(late);
 
-    zorbla::enterWorkFolder();
+    zorbla::enterWorkFolder(edition);
 
     if (late.voices) {
         zorbla::VoiceStudio studio;
         if (auto why = studio.load()) {
             std::fprintf(stderr, "zorbla: %s\n", qPrintable(*why));
-            QMessageBox::critical(nullptr, QStringLiteral("Zorbla - Voices"), *why);
+            QMessageBox::critical(nullptr, zorbla::VoiceStudio::tr("Zorbla - Voices"), *why);
             return 1;
         }
         studio.show();
@@ -79,7 +104,7 @@ int main(int argc, char* argv[]) {
         const QString message = error->message();
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));
         QMessageBox::critical(nullptr, QStringLiteral("Zorbla"),
-                              QStringLiteral("Zorbla cannot start in the folder %1.\n\n%2")
+                              QCoreApplication::translate("main", "Zorbla cannot start in the folder %1.\n\n%2")
                                   .arg(QDir::toNativeSeparators(QDir::currentPath()), message));
         return 1;
     }

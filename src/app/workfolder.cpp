@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "app/edition.h"
 #include "files/paths.h"
 
 namespace zorbla {
@@ -21,9 +22,21 @@ bool hasWordTable(const QString& folder) {
 
 }  // namespace
 
-QString installedPack(const QString& programDir) {
-    const QString pack = QDir::cleanPath(programDir + QStringLiteral("/../share/zorbla"));
+QString installedPack(const QString& programDir, const QString& edition) {
+    const QString pack = QDir::cleanPath(programDir + QStringLiteral("/../share/zorbla/") + edition);
     return hasWordTable(pack) ? pack : QString();
+}
+
+QStringList installedEditions(const QString& programDir) {
+    QStringList found;
+    for (const QString& code : knownEditions())
+        if (!installedPack(programDir, code).isEmpty())
+            found << code;
+    return found;
+}
+
+QString userFolderOf(const QString& dataFolder, const QString& edition) {
+    return edition == QLatin1String("en") ? dataFolder : QDir(dataFolder).filePath(edition);
 }
 
 int fillFromPack(const QString& pack, const QString& userFolder, QString* error) {
@@ -62,12 +75,15 @@ int fillFromPack(const QString& pack, const QString& userFolder, QString* error)
     return copied;
 }
 
-WorkFolder chooseWorkFolder(const QString& startFolder, const QString& programDir, const QString& userFolder) {
+WorkFolder chooseWorkFolder(const QString& startFolder, const QString& programDir, const QString& userFolder,
+                            const QString& edition) {
     WorkFolder w;
     w.path = startFolder;
-    const QString pack = installedPack(programDir);
-    // Started inside the installed pack (cd /usr/share/zorbla): never record over it.
-    const bool inPack = !pack.isEmpty() && QFileInfo(startFolder).canonicalFilePath() == QFileInfo(pack).canonicalFilePath();
+    const QString pack = installedPack(programDir, edition);
+    // Started inside an installed pack (cd /usr/share/zorbla/en): never record over it.
+    const QString start = QFileInfo(startFolder).canonicalFilePath();
+    const QString packs = QFileInfo(programDir + QStringLiteral("/../share/zorbla")).canonicalFilePath();
+    const bool inPack = !packs.isEmpty() && (start == packs || start.startsWith(packs + QLatin1Char('/')));
     if (hasWordTable(startFolder) && !inPack)
         return w;
     if (pack.isEmpty())
@@ -84,10 +100,10 @@ WorkFolder chooseWorkFolder(const QString& startFolder, const QString& programDi
     return w;
 }
 
-WorkFolder enterWorkFolder() {
-    const WorkFolder w =
-        chooseWorkFolder(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+WorkFolder enterWorkFolder(const QString& edition) {
+    const WorkFolder w = chooseWorkFolder(
+        QDir::currentPath(), QCoreApplication::applicationDirPath(),
+        userFolderOf(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), edition), edition);
     if (!w.error.isEmpty())
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(w.error));
     if (w.path != QDir::currentPath() && !QDir::setCurrent(w.path))

@@ -1,5 +1,6 @@
 #include "files/wordtable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,30 +12,34 @@ namespace zorbla {
 
 namespace {
 
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(WordTable)
+};
+
 const QString kEmpty;
 
 // One line's four words, or what is wrong with it.
 std::optional<QString> splitLine(const QString& line, std::array<QString, 4>& words) {
     if (line.isEmpty())
-        return QStringLiteral("the line is empty; every line needs a prefix of three characters, "
+        return Words::tr("the line is empty; every line needs a prefix of three characters, "
                               "four words between three commas and a full stop, as in "
                               "\"01 ANT,APPLE,ARM,AXE.\"");
     // Positions are 0-based here: the words begin after the three prefix characters.
     const qsizetype comma1 = line.indexOf(',');
     if (comma1 < 0)
-        return QStringLiteral("no comma; four words need three commas between them");
+        return Words::tr("no comma; four words need three commas between them");
     if (comma1 < 3)
-        return QStringLiteral("a comma within the first three characters; they are the prefix "
+        return Words::tr("a comma within the first three characters; they are the prefix "
                               "before the first word, as \"01 \" in \"01 ANT,APPLE,ARM,AXE.\"");
     const qsizetype comma2 = line.indexOf(',', comma1 + 1);
     if (comma2 < 0)
-        return QStringLiteral("only one comma; four words need three commas between them");
+        return Words::tr("only one comma; four words need three commas between them");
     const qsizetype comma3 = line.indexOf(',', comma2 + 1);
     if (comma3 < 0)
-        return QStringLiteral("only two commas; four words need three commas between them");
+        return Words::tr("only two commas; four words need three commas between them");
     const qsizetype stop = line.indexOf('.', comma3 + 1);
     if (stop < 0)
-        return QStringLiteral("no full stop after the third comma; the fourth word ends with \".\"");
+        return Words::tr("no full stop after the third comma; the fourth word ends with \".\"");
     words[0] = line.mid(3, comma1 - 3);
     words[1] = line.mid(comma1 + 1, comma2 - comma1 - 1);
     words[2] = line.mid(comma2 + 1, comma3 - comma2 - 1);
@@ -58,8 +63,8 @@ void WordTable::setCell(int row, int column, const QString& text) {
 
 QString WordTableError::message() const {
     if (line > 0)
-        return QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(what);
-    return QStringLiteral("%1: %2").arg(file, what);
+        return Words::tr("%1, line %2: %3").arg(file).arg(line).arg(what);
+    return Words::tr("%1: %2").arg(file, what);
 }
 
 std::optional<WordTableError> WordTableReader::parse(const QString& text, const QString& fileName,
@@ -76,7 +81,7 @@ std::optional<WordTableError> WordTableReader::parse(const QString& text, const 
         ++lineNumber;
         if (lineNumber > WordTable::kMaxLines)
             return WordTableError{fileName, lineNumber,
-                                  QStringLiteral("the table has room for %1 lines only; delete "
+                                  Words::tr("the table has room for %1 lines only; delete "
                                                  "this line and those after it")
                                       .arg(WordTable::kMaxLines)};
         std::array<QString, 4> words;
@@ -102,26 +107,26 @@ std::optional<WordTableError> WordTableReader::read(WordTable& table, const QDir
     QFileInfo info(path);
     if (!info.exists())
         return WordTableError{shown, 0,
-                              QStringLiteral("the word table is missing from the folder %1")
+                              Words::tr("the word table is missing from the folder %1")
                                   .arg(QDir::toNativeSeparators(folder.absolutePath()))};
     if (info.isDir())
-        return WordTableError{shown, 0, QStringLiteral("this is a folder, not a word table file")};
+        return WordTableError{shown, 0, Words::tr("this is a folder, not a word table file")};
     if (info.size() > kMaxFileSize)
         return WordTableError{shown, 0,
-                              QStringLiteral("the file is %1 bytes long, far too large for a "
+                              Words::tr("the file is %1 bytes long, far too large for a "
                                              "word table of at most %2 lines")
                                   .arg(info.size())
                                   .arg(WordTable::kMaxLines)};
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return WordTableError{shown, 0, QStringLiteral("cannot be opened: %1").arg(f.errorString())};
+        return WordTableError{shown, 0, Words::tr("cannot be opened: %1").arg(f.errorString())};
     // Read no more than the limit even if the file grew since it was looked at.
     const QByteArray bytes = f.read(kMaxFileSize + 1);
     if (f.error() != QFileDevice::NoError)
-        return WordTableError{shown, 0, QStringLiteral("cannot be read: %1").arg(f.errorString())};
+        return WordTableError{shown, 0, Words::tr("cannot be read: %1").arg(f.errorString())};
     f.close();
     if (bytes.size() > kMaxFileSize)
-        return WordTableError{shown, 0, QStringLiteral("the file is far too large for a word table")};
+        return WordTableError{shown, 0, Words::tr("the file is far too large for a word table")};
     TextEncoding encoding;
     const QString text = decodeText(bytes, &encoding);
     if (file)

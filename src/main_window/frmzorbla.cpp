@@ -114,9 +114,9 @@ void frmZorbla::createControls() {
         LabelBroj_[size_t(k)] = caption({50, 40}, QString::number(k + 1), childFont(28), QColor(150, 30, 40));
 
     imgLijevo = picture(QStringLiteral(":/design/arrow_left"), {45, 45});
-    imgLijevo->setToolTip(QStringLiteral("PREVIOUS PICTURE"));
+    imgLijevo->setToolTip(tr("PREVIOUS PICTURE"));
     imgDesno = picture(QStringLiteral(":/design/arrow_right"), {45, 45});
-    imgDesno->setToolTip(QStringLiteral("NEXT PICTURE"));
+    imgDesno->setToolTip(tr("NEXT PICTURE"));
     Label1 = caption({15, 20}, QString(), childFont(20), plain);  // dark, to stand out on the light grass
     lblRijec = caption({400, 35}, QString(), childFont(28), plain);
     lblRijec->hide();  // there is no word to show before the picture is clicked
@@ -125,9 +125,9 @@ void frmZorbla::createControls() {
     lblSlovoRnd = caption({209, 94}, QStringLiteral("?"), childFont(84), QColor(225, 45, 60), card, 18);
     // The small letter has no card of its own: it lies on the capital's.
     lblMaloSlovo = caption({81, 94}, QString(), childFont(76), QColor(30, 150, 60));
-    lblMaloSlovo->setToolTip(QStringLiteral("malo slovo"));
+    lblMaloSlovo->setToolTip(tr("malo slovo"));
     imgCRT = picture(QStringLiteral(":/design/crt"), {122, 108});
-    Label4 = caption({209, 25}, QStringLiteral("COLOURS"), childFont(22), Qt::white);
+    Label4 = caption({209, 25}, tr("COLOURS"), childFont(22), Qt::white);
     imgCrvena = picture(QStringLiteral(":/design/swatch_red"), {70, 45});
     imgZuta = picture(QStringLiteral(":/design/swatch_yellow"), {70, 45});
     imgSmeda = picture(QStringLiteral(":/design/swatch_brown"), {70, 45});
@@ -135,17 +135,17 @@ void frmZorbla::createControls() {
     imgPlava = picture(QStringLiteral(":/design/swatch_blue"), {70, 45});
     imgNarandasta = picture(QStringLiteral(":/design/swatch_orange"), {70, 45});
     imgIzlaz = exitDoor(this, {0, 0});
-    imgIzlaz->setToolTip(QStringLiteral("IZLAZ"));
+    imgIzlaz->setToolTip(tr("IZLAZ"));
     imgDice = picture(QStringLiteral(":/design/dice"), {65, 66});
     imgPisanjeSlova = picture(QStringLiteral(":/design/b_picture"), {104, 69});
-    lblPogodiSLovo = caption({123, 33}, QStringLiteral("GUESS?"), childFont(22), QColor(120, 40, 140),
+    lblPogodiSLovo = caption({123, 33}, tr("GUESS?"), childFont(22), QColor(120, 40, 140),
                              QColor(255, 215, 60), 10);
 
     MMControl1 = new MMControl(this);
-    const char* mediaCaptions[3] = {"RECORD", "STOP", "SPEAK"};
+    const QString mediaCaptions[3] = {tr("RECORD"), tr("STOP"), tr("SPEAK")};
     const QSize mediaSizes[3] = {{65, 15}, {40, 15}, {55, 15}};
     for (int i = 0; i < 3; ++i)
-        Label5[size_t(i)] = caption(mediaSizes[i], QString::fromLatin1(mediaCaptions[i]), childFont(13), Qt::white);
+        Label5[size_t(i)] = caption(mediaSizes[i], mediaCaptions[i], childFont(13), Qt::white);
 
     recordingLight_ = new RecordingLight(this);
     alphabetAniGIF = new AniGIF(this);
@@ -265,7 +265,7 @@ std::optional<WordTableError> frmZorbla::Form_Load() {
     imgDesno->hide();
     broj_slike_ = 1;
     // 8. Caption, 9. tile captions.
-    setWindowTitle(QStringLiteral("Zorbla - "));
+    setWindowTitle(tr("Zorbla - "));
     for (int i = 0; i < 26; ++i)
         Label_[size_t(i)]->setText(tablica_.capitalLetter(i));
     // The window hears every key, whichever of its controls has the focus.
@@ -550,7 +550,7 @@ void frmZorbla::readWordTableAgain() {
         const QString message = error->message();
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));
         QMessageBox::warning(this, QStringLiteral("Zorbla"),
-                             QStringLiteral("The word table could not be read again, so the words read "
+                             tr("The word table could not be read again, so the words read "
                                             "before stay in use.\n\n%1")
                                  .arg(message));
     }

@@ -128,7 +128,7 @@ void frmZorbla::lblPogodiSLovo_Click() {
             delete igra;
             // The game does not open, and the main window carries on as before.
             setEnabled(true);
-            QMessageBox::warning(this, QStringLiteral("Missing letter"), error->message());
+            QMessageBox::warning(this, frmRijeci::tr("Missing letter"), error->message());
             return;
         }
         frmRijeci_ = igra;

@@ -58,11 +58,11 @@ MMControl::MMControl(QWidget* parent) : QWidget(parent) {
     record_ = new QToolButton(this);
     const Glyph glyphs[] = {Glyph::Play, Glyph::Stop, Glyph::Record};
     QToolButton* buttons[] = {play_, stop_, record_};
-    const char* names[] = {"Play", "Stop", "Record"};
+    const QString names[] = {tr("Play"), tr("Stop"), tr("Record")};
     for (int i = 0; i < 3; ++i) {
         buttons[i]->setIcon(glyphIcon(glyphs[i]));
-        buttons[i]->setToolTip(QString::fromLatin1(names[i]));
-        buttons[i]->setAccessibleName(QString::fromLatin1(names[i]));
+        buttons[i]->setToolTip(names[i]);
+        buttons[i]->setAccessibleName(names[i]);
         buttons[i]->setFocusPolicy(Qt::NoFocus);
     }
     layOutButtons();

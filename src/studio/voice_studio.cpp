@@ -42,40 +42,46 @@ QList<Entry> entries(const WordTable& table) {
     QList<Entry> list;
     for (int i = 0; i < 26; ++i) {
         const QString letter = table.capitalLetter(i);
-        list << Entry{pack::letterSound(i), QStringLiteral("Letter %1").arg(letter), pack::letterPicture(i, 1)};
+        list << Entry{pack::letterSound(i), VoiceStudio::tr("Letter %1").arg(letter), pack::letterPicture(i, 1)};
         for (int p = 1; p <= 4; ++p)
             list << Entry{pack::letterWordSound(i, p), QStringLiteral("%1 - %2").arg(letter, table.cell(1 + i, p)),
                           pack::letterPicture(i, p)};
     }
     for (int k = 1; k <= 10; ++k) {
-        list << Entry{pack::numberSound(k), QStringLiteral("Number %1").arg(k), pack::numberPicture(k, 1)};
+        list << Entry{pack::numberSound(k), VoiceStudio::tr("Number %1").arg(k), pack::numberPicture(k, 1)};
         for (int p = 1; p <= 4; ++p)
             list << Entry{pack::numberWordSound(k, p), QStringLiteral("%1 - %2").arg(k).arg(table.cell(30 + k, p)),
                           pack::numberPicture(k, p)};
     }
-    static const QHash<QString, QString> said = {
-        {QStringLiteral("lower_case"), QStringLiteral("\"small letter\", before a small letter")},
-        {QStringLiteral("colours"), QStringLiteral("the word COLOURS")},
-        {QStringLiteral("alphabet"), QStringLiteral("the title picture")},
-        {QStringLiteral("spider"), QStringLiteral("the spider")},
-        {QStringLiteral("star"), QStringLiteral("the star")},
-        {QStringLiteral("ops"), QStringLiteral("a click on the sky")},
-        {QStringLiteral("izlaz"), QStringLiteral("goodbye, at the door")},
-        {QStringLiteral("press_letter"), QStringLiteral("the letter game: press this letter")},
-        {QStringLiteral("missing_letter"), QStringLiteral("the guessing game: which letter is missing")},
-        {QStringLiteral("guess_number"), QStringLiteral("the counting game: how many")},
-        {QStringLiteral("draw"), QStringLiteral("the drawing board")},
-        {QStringLiteral("write_letter"), QStringLiteral("the letter pad")},
-        {QStringLiteral("yes_correct"), QStringLiteral("a right answer")},
-        {QStringLiteral("no_wrong"), QStringLiteral("a wrong answer")},
-        {QStringLiteral("alphabet_song"), QStringLiteral("the alphabet blocks' song")},
-        {QStringLiteral("boing"), QStringLiteral("the boing")}};
+    const QHash<QString, QString> said = {
+        {QStringLiteral("lower_case"), VoiceStudio::tr("\"small letter\", before a small letter")},
+        {QStringLiteral("colours"), VoiceStudio::tr("the word COLOURS")},
+        {QStringLiteral("alphabet"), VoiceStudio::tr("the title picture")},
+        {QStringLiteral("spider"), VoiceStudio::tr("the spider")},
+        {QStringLiteral("star"), VoiceStudio::tr("the star")},
+        {QStringLiteral("ops"), VoiceStudio::tr("a click on the sky")},
+        {QStringLiteral("izlaz"), VoiceStudio::tr("goodbye, at the door")},
+        {QStringLiteral("press_letter"), VoiceStudio::tr("the letter game: press this letter")},
+        {QStringLiteral("missing_letter"), VoiceStudio::tr("the guessing game: which letter is missing")},
+        {QStringLiteral("guess_number"), VoiceStudio::tr("the counting game: how many")},
+        {QStringLiteral("draw"), VoiceStudio::tr("the drawing board")},
+        {QStringLiteral("write_letter"), VoiceStudio::tr("the letter pad")},
+        {QStringLiteral("yes_correct"), VoiceStudio::tr("a right answer")},
+        {QStringLiteral("no_wrong"), VoiceStudio::tr("a wrong answer")},
+        {QStringLiteral("alphabet_song"), VoiceStudio::tr("the alphabet blocks' song")},
+        {QStringLiteral("boing"), VoiceStudio::tr("the boing")},
+        {QLatin1String(pack::red), VoiceStudio::tr("the colour red")},
+        {QLatin1String(pack::orange), VoiceStudio::tr("the colour orange")},
+        {QLatin1String(pack::blue), VoiceStudio::tr("the colour blue")},
+        {QLatin1String(pack::brown), VoiceStudio::tr("the colour brown")},
+        {QLatin1String(pack::green), VoiceStudio::tr("the colour green")},
+        {QLatin1String(pack::yellow), VoiceStudio::tr("the colour yellow")}};
     QStringList others;
     for (const char* stem : pack::kPrompts)
         others << QLatin1String(stem);
     others << QLatin1String(pack::alphabetSong) << QLatin1String(pack::boing);
     for (const QString& stem : others)
-        list << Entry{pack::sound(stem.toLatin1().constData()), said.value(stem, QStringLiteral("the colour %1").arg(stem)),
+        list << Entry{pack::sound(stem.toLatin1().constData()), said.value(stem, stem),
                       QString()};
     return list;
 }
@@ -103,7 +109,7 @@ int peakOf(const level::Samples& s, size_t from = 0) {
 }  // namespace
 
 VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Zorbla - Voices"));
+    setWindowTitle(tr("Zorbla - Voices"));
     resize(940, 660);
     list = new QListWidget(this);
     list->setMinimumWidth(330);
@@ -115,7 +121,7 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     word->setFont(childFont(34));
     word->setAlignment(Qt::AlignCenter);
     word->setWordWrap(true);
-    light = new QLabel(QStringLiteral("RECORDING"), this);
+    light = new QLabel(tr("RECORDING"), this);
     light->setObjectName(QStringLiteral("recordingLight"));
     light->setAlignment(Qt::AlignCenter);
     light->setFont(childFont(26));
@@ -128,13 +134,13 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     message = new QLabel(this);
     message->setWordWrap(true);
     message->setFont(childFont(18, false));
-    auto* keys = new QLabel(QStringLiteral("Space: record, and Space again to stop. The take plays back at once.\n"
+    auto* keys = new QLabel(tr("Space: record, and Space again to stop. The take plays back at once.\n"
                                            "Enter: keep it in place of the sound.  Escape: throw it away.\n"
                                            "Up and Down: the next sound.  R: put the pack's sound back."),
                             this);
     keys->setStyleSheet(QStringLiteral("color: #555;"));
-    restoreButton = new QPushButton(QStringLiteral("Put this sound back"), this);
-    restoreAllButton = new QPushButton(QStringLiteral("Put all sounds back..."), this);
+    restoreButton = new QPushButton(tr("Put this sound back"), this);
+    restoreAllButton = new QPushButton(tr("Put all sounds back..."), this);
     for (QPushButton* b : {restoreButton, restoreAllButton})
         b->setFocusPolicy(Qt::NoFocus);  // the keys stay with the list
 
@@ -162,7 +168,7 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     connect(&take_, &WavDevice::recordingStopped, this, [this] {
         if (stage_ == Stage::Recording && take_.problem() == SoundProblem::ServerGone) {
             setStage(Stage::Choosing);
-            refuseTake(QStringLiteral("The sound server went away during the take, so it was thrown away and the "
+            refuseTake(tr("The sound server went away during the take, so it was thrown away and the "
                                       "sound stays as it was. Press Space to record again when sound is back."));
         }
     });
@@ -179,7 +185,7 @@ VoiceStudio::~VoiceStudio() { take_.shutdown(); }
 std::optional<QString> VoiceStudio::load() {
     lock_ = std::make_unique<QLockFile>(QDir::current().filePath(QStringLiteral(".zorbla-voices.lock")));
     if (!lock_->tryLock(0))
-        return QStringLiteral("Another voice studio has the folder %1 open. Close it first.")
+        return tr("Another voice studio has the folder %1 open. Close it first.")
             .arg(QDir::toNativeSeparators(QDir::currentPath()));
     WordTable table;
     if (auto error = WordTableReader::read(table))
@@ -194,7 +200,7 @@ std::optional<QString> VoiceStudio::load() {
     }
     select(0);
     list->setFocus();
-    say(QStringLiteral("Choose a sound and press Space to record your own voice for it."));
+    say(tr("Choose a sound and press Space to record your own voice for it."));
     return std::nullopt;
 }
 
@@ -218,15 +224,15 @@ void VoiceStudio::showSelected() {
     const QPixmap pix = file.isEmpty() ? QPixmap() : QPixmap(resolvePath(file));
     picture->setPixmap(pix);
     picture->setVisible(!pix.isNull());
-    word->setText(item->text().section(QStringLiteral(" (family's voice)"), 0, 0));
+    word->setText(item->text().section(tr(" (family's voice)"), 0, 0));
     restoreButton->setEnabled(originals::isKept(resolvePath(selectedSound())));
 }
 
 void VoiceStudio::markOwn(int row) {
     QListWidgetItem* item = list->item(row);
     const bool own = originals::isKept(resolvePath(sounds_[row]));
-    const QString base = item->text().section(QStringLiteral(" (family's voice)"), 0, 0);
-    item->setText(own ? base + QStringLiteral(" (family's voice)") : base);
+    const QString base = item->text().section(tr(" (family's voice)"), 0, 0);
+    item->setText(own ? base + tr(" (family's voice)") : base);
     QFont f = item->font();
     f.setBold(own);
     item->setFont(f);
@@ -282,15 +288,15 @@ void VoiceStudio::startRecording() {
     take_.record();
     if (!take_.isRecording()) {
         if (take_.problem() == SoundProblem::NoMicrophone)
-            refuseTake(QStringLiteral("There is no microphone. Plug one in, or choose it in the desktop's sound "
+            refuseTake(tr("There is no microphone. Plug one in, or choose it in the desktop's sound "
                                       "settings, and press Space again. No sound was changed."));
         else
-            refuseTake(QStringLiteral("Nothing can be recorded: there is no sound server. No sound was changed. "
+            refuseTake(tr("Nothing can be recorded: there is no sound server. No sound was changed. "
                                       "Press Space again once the computer's sound works."));
         return;
     }
     setStage(Stage::Recording);
-    say(QStringLiteral("Recording... say the word now, then press Space."));
+    say(tr("Recording... say the word now, then press Space."));
 }
 
 // A take that cannot be used goes, and the parent is told why.
@@ -308,18 +314,18 @@ void VoiceStudio::stopRecording() {
     const int peak = peakOf(s);
     const auto clipped = std::count_if(s.begin(), s.end(), [](qint16 v) { return std::abs(int(v)) >= kClipped; });
     if (peak < kHeard) {
-        refuseTake(QStringLiteral("Nothing was heard. Speak a little closer to the microphone and press Space again."));
+        refuseTake(tr("Nothing was heard. Speak a little closer to the microphone and press Space again."));
         return;
     }
     if (clipped > qsizetype(s.size() / 1000)) {
-        refuseTake(QStringLiteral("That was too loud: the sound was cut off. Speak a little further from the "
+        refuseTake(tr("That was too loud: the sound was cut off. Speak a little further from the "
                                   "microphone and press Space again."));
         return;
     }
     setStage(Stage::Listening);
     take_.rewind();
     take_.play();
-    say(QStringLiteral("Listen. Enter keeps it in place of the sound, Escape throws it away."));
+    say(tr("Listen. Enter keeps it in place of the sound, Escape throws it away."));
 }
 
 void VoiceStudio::keepTake() {
@@ -336,12 +342,12 @@ void VoiceStudio::keepTake() {
     const QString target = resolvePath(sounds_[row]);
     QString error;
     if (!originals::keep(target, &error) || !writeWav(target, kept, &error)) {
-        say(QStringLiteral("The take could not be kept, and the sound stays as it was: %1").arg(error), true);
+        say(tr("The take could not be kept, and the sound stays as it was: %1").arg(error), true);
         return;
     }
     markOwn(row);
     emit takeKept(sounds_[row]);
-    say(QStringLiteral("Kept: \"%1\" now speaks with your voice.").arg(word->text()));
+    say(tr("Kept: \"%1\" now speaks with your voice.").arg(word->text()));
     if (row + 1 < list->count())
         select(row + 1);
 }
@@ -352,7 +358,7 @@ void VoiceStudio::throwAway() {
     take_.stop();
     take_.close();
     setStage(Stage::Choosing);
-    say(QStringLiteral("Thrown away: the sound stays as it was."));
+    say(tr("Thrown away: the sound stays as it was."));
 }
 
 void VoiceStudio::restoreSelected() {
@@ -361,17 +367,17 @@ void VoiceStudio::restoreSelected() {
         return;
     const QString target = resolvePath(sounds_[row]);
     if (!originals::isKept(target)) {
-        say(QStringLiteral("This sound is still the pack's own."));
+        say(tr("This sound is still the pack's own."));
         return;
     }
     QString error;
     if (!originals::restore(target, &error)) {
-        say(QStringLiteral("The pack's sound could not be put back: %1").arg(error), true);
+        say(tr("The pack's sound could not be put back: %1").arg(error), true);
         return;
     }
     markOwn(row);
     showSelected();
-    say(QStringLiteral("The pack's sound is back."));
+    say(tr("The pack's sound is back."));
 }
 
 void VoiceStudio::restoreAll() {
@@ -381,11 +387,11 @@ void VoiceStudio::restoreAll() {
     for (const QString& s : sounds_)
         own += originals::isKept(resolvePath(s));
     if (own == 0) {
-        say(QStringLiteral("Every sound is still the pack's own."));
+        say(tr("Every sound is still the pack's own."));
         return;
     }
-    if (QMessageBox::question(this, QStringLiteral("Zorbla - Voices"),
-                              QStringLiteral("Put back the pack's own sound in place of all %1 recorded by the family?")
+    if (QMessageBox::question(this, tr("Zorbla - Voices"),
+                              tr("Put back the pack's own sound in place of all %1 recorded by the family?")
                                   .arg(own)) != QMessageBox::Yes)
         return;
     QStringList failed;
@@ -398,9 +404,9 @@ void VoiceStudio::restoreAll() {
     }
     showSelected();
     if (failed.isEmpty())
-        say(QStringLiteral("Every sound is the pack's own again."));
+        say(tr("Every sound is the pack's own again."));
     else
-        say(QStringLiteral("%1 sounds could not be put back: %2").arg(failed.size()).arg(failed.first()), true);
+        say(tr("%1 sounds could not be put back: %2").arg(failed.size()).arg(failed.first()), true);
 }
 
 void VoiceStudio::say(const QString& text, bool fault) {

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QResource>
 #include <QVariant>
@@ -62,6 +63,12 @@ void setDesignPicture(QLabel* label, const QString& stem) {
         label->setPixmap(QPixmap::fromImage(designPicture(stem)));
     else
         label->setPixmap(QPixmap(stem + QStringLiteral(".png")));
+}
+
+QString inProgramLanguage(const QString& stem) {
+    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    const QString own = stem + QLatin1Char('-') + language;
+    return QResource(own + QStringLiteral(".png")).isValid() ? own : stem;
 }
 
 void sharpenPictures(QWidget& window, double deviceScale) {

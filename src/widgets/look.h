@@ -26,6 +26,10 @@ QCursor pointer(Pointer which);
 // that sharpenPictures() can put it in again at twice the size.
 void setDesignPicture(QLabel* label, const QString& stem);
 
+// A design picture that carries a word has one per edition ("button_first-hr"): the one of
+// the language the program speaks, else the stem itself.
+QString inProgramLanguage(const QString& stem);
+
 // Every window picture of the window at twice its size where the window is drawn
 // larger than its design (deviceScale: its scale times the screen's pixel ratio).
 void sharpenPictures(QWidget& window, double deviceScale);

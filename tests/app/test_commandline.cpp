@@ -3,8 +3,15 @@
 #include <QTest>
 
 #include "app/commandline.h"
+#include "app/edition.h"
 
 using zorbla::CommandLine;
+
+namespace {
+
+CommandLine read(const QStringList& args) { return zorbla::readCommandLine(args, zorbla::knownEditions()); }
+
+}  // namespace
 
 // The program's command line: the parser alone, then the real program.
 class TestCommandLine : public QObject {
@@ -22,6 +29,9 @@ class TestCommandLine : public QObject {
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
         env.remove("QT_QPA_PLATFORM");
+        for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(v);
+        env.insert("LANG", "C.UTF-8");
         if (!platform.isEmpty())
             env.insert("QT_QPA_PLATFORM", platform);
         p.setProcessEnvironment(env);
@@ -55,21 +65,33 @@ private slots:
         QTest::newRow("help and a file") << QStringList{"zorbla", "--help", "x"} << int(CommandLine::Refuse);
         QTest::newRow("a value for --version") << QStringList{"zorbla", "--version=2"} << int(CommandLine::Refuse);
         QTest::newRow("an empty argument") << QStringList{"zorbla", ""} << int(CommandLine::Refuse);
+        QTest::newRow("an edition") << QStringList{"zorbla", "--language", "hr"} << int(CommandLine::Run);
+        QTest::newRow("--language=es") << QStringList{"zorbla", "--language=es"} << int(CommandLine::Run);
+        QTest::newRow("no such edition") << QStringList{"zorbla", "--language", "xx"} << int(CommandLine::Refuse);
+        QTest::newRow("--language alone") << QStringList{"zorbla", "--language"} << int(CommandLine::Refuse);
     }
     void theParserAlone() {
         QFETCH(QStringList, args);
         QFETCH(int, action);
-        QCOMPARE(int(zorbla::readCommandLine(args).action), action);
+        QCOMPARE(int(read(args).action), action);
     }
 
     void theLockedStart() {
-        QVERIFY(zorbla::readCommandLine({"zorbla", "--kiosk"}).kiosk);
-        QCOMPARE(zorbla::readCommandLine({"zorbla", "--kiosk"}).action, CommandLine::Run);
-        QVERIFY(!zorbla::readCommandLine({"zorbla"}).kiosk);
-        QVERIFY(zorbla::readCommandLine({"zorbla", "--help"}).text.contains("--kiosk"));
-        QVERIFY(zorbla::readCommandLine({"zorbla", "--voices"}).voices);
-        QVERIFY(zorbla::readCommandLine({"zorbla", "--help"}).text.contains("--voices"));
-        QCOMPARE(zorbla::readCommandLine({"zorbla", "--voices", "--kiosk"}).action, CommandLine::Refuse);
+        QVERIFY(read({"zorbla", "--kiosk"}).kiosk);
+        QCOMPARE(read({"zorbla", "--kiosk"}).action, CommandLine::Run);
+        QVERIFY(!read({"zorbla"}).kiosk);
+        QVERIFY(read({"zorbla", "--help"}).text.contains("--kiosk"));
+        QVERIFY(read({"zorbla", "--voices"}).voices);
+        QVERIFY(read({"zorbla", "--help"}).text.contains("--voices"));
+        QCOMPARE(read({"zorbla", "--voices", "--kiosk"}).action, CommandLine::Refuse);
+    }
+
+    // A code that is not installed is refused with the list of those that are.
+    void aWrongEditionNamesTheInstalledOnes() {
+        const CommandLine c = zorbla::readCommandLine({"zorbla", "--language", "es"}, {"en", "hr"});
+        QCOMPARE(c.action, CommandLine::Refuse);
+        QVERIFY2(c.text.contains("en (English), hr (hrvatski)"), qPrintable(c.text));
+        QVERIFY(read({"zorbla", "--help"}).text.contains("--language"));
     }
 
     void onlySingleDashWordsMayBeQts() {

@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/edition.h"
 #include "app/workfolder.h"
 
 using zorbla::chooseWorkFolder;
@@ -36,7 +38,7 @@ private slots:
         QDir(root_.path()).removeRecursively();
         QDir().mkpath(root_.path());
         bin_ = root_.filePath("prefix/bin");
-        pack_ = root_.filePath("prefix/share/zorbla");
+        pack_ = root_.filePath("prefix/share/zorbla/en");
         user_ = root_.filePath("home/.local/share/zorbla");
         start_ = root_.filePath("start");
         QDir().mkpath(bin_);
@@ -125,7 +127,7 @@ private slots:
 
     void aPackWithoutTableIsNoPack() {
         QFile::remove(pack_ + "/text.txt");
-        QVERIFY(zorbla::installedPack(bin_).isEmpty());
+        QVERIFY(zorbla::installedPack(bin_, "en").isEmpty());
         QCOMPARE(chooseWorkFolder(start_, bin_, user_).path, start_);
     }
 
@@ -141,6 +143,60 @@ private slots:
         QFile copy(user_ + "/sounds/a.wav");
         QVERIFY(copy.permissions() & QFileDevice::WriteOwner);
         QVERIFY(copy.open(QIODevice::WriteOnly));
+    }
+
+    // Each edition has a folder of its own; English keeps the one it always had, with what
+    // the family recorded there.
+    void eachEditionHasItsOwnFolder() {
+        const QString croatian = root_.filePath("prefix/share/zorbla/hr");
+        writeFile(croatian + "/text.txt", "01 AUTO,AVION,ANANAS,ALAT.\r\n");
+        writeFile(croatian + "/sounds/a.wav", "RIFF-a-hr");
+        writeFile(user_ + "/sounds/a.wav", "RIFF-the-child-said-a");
+        QCOMPARE(zorbla::installedEditions(bin_), QStringList({"en", "hr"}));
+
+        const auto hr = chooseWorkFolder(start_, bin_, zorbla::userFolderOf(user_, "hr"), "hr");
+        QCOMPARE(hr.path, user_ + "/hr");
+        QCOMPARE(hr.pack, QDir::cleanPath(croatian));
+        QCOMPARE(readFile(user_ + "/hr/sounds/a.wav"), QByteArray("RIFF-a-hr"));
+        QCOMPARE(readFile(user_ + "/hr/text.txt"), QByteArray("01 AUTO,AVION,ANANAS,ALAT.\r\n"));
+
+        const auto en = chooseWorkFolder(start_, bin_, zorbla::userFolderOf(user_, "en"), "en");
+        QCOMPARE(en.path, user_);
+        QCOMPARE(readFile(user_ + "/sounds/a.wav"), QByteArray("RIFF-the-child-said-a"));
+        QCOMPARE(readFile(user_ + "/text.txt"), QByteArray("01 APPLE,ANT,ANCHOR,AIRPLANE.\r\n"));
+        // Started inside another edition's pack, it is not written to either.
+        QCOMPARE(chooseWorkFolder(croatian, bin_, user_, "en").path, user_);
+    }
+
+    void theDesktopsLanguageChoosesTheEdition_data() {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("edition");
+        const QStringList all = {"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG="};
+        QTest::newRow("nothing set") << QStringList{} << "en";
+        QTest::newRow("LANG hr_HR.UTF-8") << QStringList{"LANG=hr_HR.UTF-8"} << "hr";
+        QTest::newRow("LANG de_AT") << QStringList{"LANG=de_AT"} << "de";
+        QTest::newRow("LANG fr_CA.UTF-8") << QStringList{"LANG=fr_CA.UTF-8"} << "fr";
+        QTest::newRow("LANG es_MX.UTF-8@euro") << QStringList{"LANG=es_MX.UTF-8@euro"} << "es";
+        QTest::newRow("no edition: Italian") << QStringList{"LANG=it_IT.UTF-8"} << "en";
+        QTest::newRow("LC_MESSAGES before LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_MESSAGES=fr_FR.UTF-8"} << "fr";
+        QTest::newRow("LC_ALL before LC_MESSAGES")
+            << QStringList{"LC_ALL=es_ES.UTF-8", "LC_MESSAGES=fr_FR.UTF-8"} << "es";
+        QTest::newRow("LANGUAGE first") << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=hr:de"} << "hr";
+        QTest::newRow("LANGUAGE's first edition") << QStringList{"LANG=en_US.UTF-8", "LANGUAGE=it:fr"} << "fr";
+        QTest::newRow("LANGUAGE under a C locale") << QStringList{"LANG=C.UTF-8", "LANGUAGE=hr"} << "en";
+        QTest::newRow("an edition not installed") << QStringList{"LANG=sv_SE.UTF-8", "LANGUAGE=es:sv"} << "en";
+    }
+    void theDesktopsLanguageChoosesTheEdition() {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, edition);
+        QProcessEnvironment env;
+        for (const QString& e : environment)
+            env.insert(e.section('=', 0, 0), e.section('=', 1));
+        // Spanish is not installed in the last row.
+        const QStringList installed = QTest::currentDataTag() == QByteArray("an edition not installed")
+                                          ? QStringList{"en", "hr", "de", "fr"}
+                                          : zorbla::knownEditions();
+        QCOMPARE(zorbla::desktopEdition(env, installed), edition);
     }
 
     void aUserFolderThatCannotBeMadeLeavesTheStartFolder() {

@@ -5,10 +5,13 @@
 #include "pictures/rawimage.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 
 namespace ag {
@@ -697,7 +700,43 @@ QList<char32_t> designEmoji()
     return {kPalette, kLaugh, kDoor, kStar, kApple, kPencil};
 }
 
-QList<DesignItem> designItems()
+// The translation of a word of the program's own, from translations/zorbla_<language>.ts;
+// the word itself where there is none.
+QString translatedWord(const QString &translations, const QString &language, const char *context, const char *word)
+{
+    QFile file(QStringLiteral("%1/zorbla_%2.ts").arg(translations, language));
+    if (!file.open(QIODevice::ReadOnly))
+        return QLatin1String(word);
+    QXmlStreamReader xml(&file);
+    QString inContext, source;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            inContext = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && inContext == QLatin1String(context) &&
+                 source == QLatin1String(word) && xml.attributes().value(QLatin1String("type")).isEmpty()) {
+            const QString t = xml.readElementText();
+            if (!t.isEmpty())
+                return t;
+        }
+    }
+    return QLatin1String(word);
+}
+
+// The faces of the missing-letter game's two buttons: its word with the first letter
+// hidden, and with the fourth (or the last of a shorter word).
+QString hideLetter(const QString &word, int at)
+{
+    QString hidden = word;
+    if (!hidden.isEmpty())
+        hidden[std::min<qsizetype>(at, hidden.size() - 1)] = QLatin1Char('_');
+    return hidden;
+}
+
+QList<DesignItem> designItems(const QString &translations)
 {
     QList<DesignItem> items;
     // The background for each shape of screen: 4:3 (the design's), 16:10, 16:9 and 21:9.
@@ -758,8 +797,14 @@ QList<DesignItem> designItems()
         pngs(QStringLiteral("numeral_%1").arg(k),
              [k](const EmojiAtlas &) { return keyTile(50, 40, QColor(200, 204, 212), QString::number(k)); });
     pngs(QStringLiteral("check"), [](const EmojiAtlas &) { return check(); });
-    pngs(QStringLiteral("button_first"), [](const EmojiAtlas &) { return button(QStringLiteral("_ICTURE")); });
-    pngs(QStringLiteral("button_any"), [](const EmojiAtlas &) { return button(QStringLiteral("PIC_URE")); });
+    // The button faces with the word in each edition's language (button_first-hr.png).
+    for (const char *language : {"", "hr", "de", "fr", "es"}) {
+        const QString suffix = *language ? QStringLiteral("-") + QLatin1String(language) : QString();
+        const QString word = *language ? translatedWord(translations, QLatin1String(language), "PictureButtons", "PICTURE")
+                                       : QStringLiteral("PICTURE");
+        pngs(QStringLiteral("button_first") + suffix, [word](const EmojiAtlas &) { return button(hideLetter(word, 0)); });
+        pngs(QStringLiteral("button_any") + suffix, [word](const EmojiAtlas &) { return button(hideLetter(word, 3)); });
+    }
     pngs(QStringLiteral("cursor_palette"), paletteCursor);
     pngs(QStringLiteral("cursor_pencil"), [](const EmojiAtlas &) { return pencilCursor(); });
     items << png(QStringLiteral("bear.png"), [](const EmojiAtlas &) { return bearImage(Mood::Neutral); })

@@ -15,7 +15,9 @@ struct DesignItem {
     std::function<QByteArray(const EmojiAtlas &, QString *error)> make;
 };
 
-QList<DesignItem> designItems();
+// translations: the folder of the program's .ts files, for the words drawn on pictures
+// in the other editions' languages.
+QList<DesignItem> designItems(const QString &translations);
 QList<char32_t> designEmoji();
 
 QByteArray pngBytes(const QImage &img);

@@ -336,7 +336,7 @@ int generatePack(const PackOptions &o)
             pictures.append(gifJob(file(pack::letterAnimation(l, p + 1)), [pic, l, atlas] { return letterAnimation(pic, l, *atlas); }));
         }
     if (!o.designDir.isEmpty())
-        for (const DesignItem &d : designItems()) {
+        for (const DesignItem &d : designItems(o.assetsDir + QStringLiteral("/../translations"))) {
             const QString path = o.designDir + QLatin1Char('/') + d.name;
             pictures.append([d, path, atlas] {
                 QString e;

@@ -35,7 +35,7 @@ void setBackground(QWidget* w, const QColor& colour) {
 QColor frmCrtanje::paleta(int k) { return QColor(kPaleta[k & 15]); }
 
 frmCrtanje::frmCrtanje(GameStart given) : DrawingWindow(std::move(given)) {
-    setWindowTitle(QStringLiteral("Drawing"));
+    setWindowTitle(tr("Drawing"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Every move sets the pen, not only moves with a button held.
     setMouseTracking(true);
@@ -81,7 +81,7 @@ void frmCrtanje::createControls() {
     lblPromjenaPozadine = new ClickLabel(this);
     lblPromjenaPozadine->setObjectName(QStringLiteral("lblPromjenaPozadine"));
     lblPromjenaPozadine->setGeometry(608, 8, 153, 33);
-    lblPromjenaPozadine->setText(QStringLiteral("Change background color (erase)"));
+    lblPromjenaPozadine->setText(tr("Change background color (erase)"));
     lblPromjenaPozadine->setAlignment(Qt::AlignCenter);
     lblPromjenaPozadine->setWordWrap(true);
     lblPromjenaPozadine->setAutoFillBackground(true);

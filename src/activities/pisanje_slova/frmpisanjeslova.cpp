@@ -15,7 +15,7 @@
 namespace zorbla {
 
 frmPisanjeSlova::frmPisanjeSlova(GameStart given) : DrawingWindow(std::move(given)) {
-    setWindowTitle(QStringLiteral("Drawing letter"));
+    setWindowTitle(tr("Drawing letter"));
     setFixedSize(317, 243);
     // In the middle of the screen, where the child is looking.
     move(screen()->availableGeometry().center() - rect().center());

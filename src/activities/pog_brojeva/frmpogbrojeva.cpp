@@ -30,7 +30,7 @@ void loadInto(ClickLabel* label, const QString& file, double deviceScale) {
 }  // namespace
 
 frmPogBrojeva::frmPogBrojeva(GameStart given) : ActivityWindow(std::move(given)) {
-    setWindowTitle(QStringLiteral("Guess number"));
+    setWindowTitle(tr("Guess number"));
     setFixedSize(573, 467);
     // In the middle of the screen, where the child is looking.
     move(screen()->availableGeometry().center() - rect().center());

@@ -37,7 +37,7 @@ bool imaZnak(const QString& rijec) {
 }  // namespace
 
 frmRijeci::frmRijeci(GameStart given) : ActivityWindow(std::move(given)) {
-    setWindowTitle(QStringLiteral("Missing letter"));
+    setWindowTitle(tr("Missing letter"));
     setFixedSize(531, 502);
     move(screen()->availableGeometry().center() - rect().center());
     // Every key comes to the window itself: none of its controls takes the focus.
@@ -48,6 +48,10 @@ frmRijeci::frmRijeci(GameStart given) : ActivityWindow(std::move(given)) {
 // Stopping a sound lets the sound system run pending events, so it is done while the
 // window is still whole rather than among its children's destruction.
 frmRijeci::~frmRijeci() { MMControl1->device().shutdown(); }
+
+// The word on the faces of the two buttons, drawn by the pack generator in each
+// edition's language from this translation.
+[[maybe_unused]] constexpr const char* kButtonWord = QT_TRANSLATE_NOOP("PictureButtons", "PICTURE");
 
 void frmRijeci::createControls() {
     const QCursor smiley = pointer(Pointer::Smiley);
@@ -60,9 +64,9 @@ void frmRijeci::createControls() {
         b->setCursor(smiley);
         return b;
     };
-    imgButton1 = button("imgButton1", QStringLiteral(":/design/button_first"), 16);
+    imgButton1 = button("imgButton1", inProgramLanguage(QStringLiteral(":/design/button_first")), 16);
     connect(imgButton1, &ClickLabel::clicked, this, &frmRijeci::imgButton1_Click);
-    imgButton2 = button("imgButton2", QStringLiteral(":/design/button_any"), 72);
+    imgButton2 = button("imgButton2", inProgramLanguage(QStringLiteral(":/design/button_any")), 72);
     connect(imgButton2, &ClickLabel::clicked, this, &frmRijeci::imgButton2_Click);
 
     img1 = new QLabel(this);

@@ -15,7 +15,7 @@
 namespace zorbla {
 
 frmText::frmText(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Word change"));
+    setWindowTitle(tr("Word change"));
     setFixedSize(499, 588);
     setModal(true);
     RichTextBox1 = new QPlainTextEdit(this);
@@ -25,9 +25,9 @@ frmText::frmText(QWidget* parent) : QDialog(parent) {
     font.setPixelSize(11);
     font.setBold(true);
     RichTextBox1->setFont(font);
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
+    cmdSave = new QPushButton(tr("Save"), this);
     cmdSave->setGeometry(8, 560, 85, 21);
-    cmdOdustani = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdOdustani = new QPushButton(tr("Cancel"), this);
     cmdOdustani->setGeometry(128, 560, 85, 21);
     // Neither button answers Enter; Escape does not close the window either.
     for (QPushButton* b : {cmdSave, cmdOdustani}) {
@@ -45,16 +45,16 @@ bool frmText::Form_Load() {
     const QString name = QFileInfo(path_).fileName();
     QFile file(path_);
     if (QFileInfo(path_).size() > WordTableReader::kMaxFileSize) {
-        tell(QStringLiteral("%1 is far too large for a word table, so it is not opened.").arg(name));
+        tell(tr("%1 is far too large for a word table, so it is not opened.").arg(name));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        tell(QStringLiteral("%1 cannot be opened: %2").arg(name, file.errorString()));
+        tell(tr("%1 cannot be opened: %2").arg(name, file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        tell(QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString()));
+        tell(tr("%1 cannot be read: %2").arg(name, file.errorString()));
         return false;
     }
     QString text = decodeText(bytes, &encoding_);
@@ -75,7 +75,7 @@ void frmText::cmdSave_Click() {
             QTextCursor cursor(block);
             RichTextBox1->setTextCursor(cursor);
         }
-        tell(QStringLiteral("Nothing was saved. %1\n\nMend the line and press Save again, or press Cancel "
+        tell(tr("Nothing was saved. %1\n\nMend the line and press Save again, or press Cancel "
                             "to keep the file as it was.")
                  .arg(error->message()));
         return;
@@ -86,7 +86,7 @@ void frmText::cmdSave_Click() {
     qsizetype bad = -1;
     if (!encodeText(withCrLf, encoding_, &bytes, &bad)) {
         const qsizetype line = withCrLf.left(bad).count('\n') + 1;
-        tell(QStringLiteral("Nothing was saved. %1, line %2: the character \"%3\" cannot be stored in this "
+        tell(tr("Nothing was saved. %1, line %2: the character \"%3\" cannot be stored in this "
                             "file, which is written in the Windows-1250 code page.")
                  .arg(name)
                  .arg(line)
@@ -95,7 +95,7 @@ void frmText::cmdSave_Click() {
     }
     QSaveFile out(path_);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        tell(QStringLiteral("%1 could not be saved: %2. The file on disk is as it was.").arg(name, out.errorString()));
+        tell(tr("%1 could not be saved: %2. The file on disk is as it was.").arg(name, out.errorString()));
         return;
     }
     accept();

@@ -10,7 +10,7 @@
 namespace zorbla {
 
 frmUnosRijeci::frmUnosRijeci(GameStart given) : QuizWindow(std::move(given)) {
-    setWindowTitle(QStringLiteral("Write the right word"));
+    setWindowTitle(tr("Write the right word"));
     setFixedSize(391, 179);
     // In the middle of the screen, where the child is looking.
     move(screen()->availableGeometry().center() - rect().center());
@@ -27,7 +27,7 @@ void frmUnosRijeci::createControls() {
         return l;
     };
     Label1 = label("Label1", {72, 16, 241, 25}, Qt::AlignHCenter);
-    fitText(Label1, QStringLiteral("Enter the requested word"), 20, true);
+    fitText(Label1, tr("Enter the requested word"), 20, true);
 
     createAnswerControls({24, 64, 345, 37}, 176);
     txtUnosSlova->setFont(childFont(26, true));
@@ -35,12 +35,12 @@ void frmUnosRijeci::createControls() {
 
     // One sentence read left to right: "This word has", the number, "letters".
     Label2 = label("Label2", {24, 112, 81, 17}, Qt::AlignRight);
-    fitText(Label2, QStringLiteral("This word has"), 12, true);
+    fitText(Label2, tr("This word has"), 12, true);
     Label3 = label("Label3", {112, 108, 25, 17}, Qt::AlignHCenter);
     Label3->setFont(childFont(15, true));
     Label3->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
     Label4 = label("Label4", {144, 112, 57, 17}, Qt::AlignLeft);
-    fitText(Label4, QStringLiteral("letters"), 12, true);
+    fitText(Label4, tr("letters"), 12, true);
 }
 
 void frmUnosRijeci::Form_Load() {

@@ -10,7 +10,7 @@
 namespace zorbla {
 
 frmUnosSlova::frmUnosSlova(GameStart given) : QuizWindow(std::move(given)) {
-    setWindowTitle(QStringLiteral("Press keyboard"));
+    setWindowTitle(tr("Press keyboard"));
     setFixedSize(249, 177);
     // In the middle of the screen, where the child is looking.
     move(screen()->availableGeometry().center() - rect().center());
@@ -24,7 +24,7 @@ void frmUnosSlova::createControls() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(16, 16, 129, 25);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    fitText(Label1, QStringLiteral("Press keyboard:"), 18, true);
+    fitText(Label1, tr("Press keyboard:"), 18, true);
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));

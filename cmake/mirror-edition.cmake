@@ -1,0 +1,40 @@
+# Lays out an edition as it is installed: TO/<file> for each file of FROM, a hard link
+# where it is the edition's own, and a link to ../en/<file> where the English edition has
+# the very same bytes under the same name, so that a picture shared by two editions is
+# stored once.
+#   cmake -DFROM=data-hr -DENGLISH=data -DTO=editions/hr -P mirror-edition.cmake
+file(REMOVE_RECURSE ${TO})
+file(GLOB_RECURSE files RELATIVE ${FROM} ${FROM}/*)
+set(shared 0)
+foreach(f ${files})
+  if(f MATCHES "^\\.")
+    continue()  # the generator's stamp and other dot files are not part of the edition
+  endif()
+  get_filename_component(dir ${TO}/${f} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  set(same FALSE)
+  if(ENGLISH AND EXISTS ${ENGLISH}/${f})
+    file(SHA1 ${FROM}/${f} own)
+    file(SHA1 ${ENGLISH}/${f} english)
+    if(own STREQUAL english)
+      set(same TRUE)
+    endif()
+  endif()
+  if(same)
+    # From share/zorbla/<edition>/<folder>/<file> up to share/zorbla/en/.
+    string(REGEX REPLACE "[^/]+" ".." up ${f})
+    string(REGEX REPLACE "/?\\.\\.$" "" up ${up})
+    if(up STREQUAL "")
+      set(target ../en/${f})
+    else()
+      set(target ${up}/../en/${f})
+    endif()
+    file(CREATE_LINK ${target} ${TO}/${f} SYMBOLIC)
+    math(EXPR shared "${shared} + 1")
+  else()
+    file(CREATE_LINK ${FROM}/${f} ${TO}/${f} COPY_ON_ERROR)
+  endif()
+endforeach()
+if(ENGLISH)
+  message(STATUS "${TO}: ${shared} files shared with the English edition")
+endif()
