@@ -80,7 +80,8 @@ set(CPACK_PACKAGE_NAME zorbla)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Zorbla")
 set(CPACK_PACKAGE_CONTACT "Zorbla developers <zorbla@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "alphabet, numbers and colours for young children")
+# Each package's description is its summary line and then its text.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY IGNORE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -89,14 +90,14 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME zorbla)
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "alphabet, numbers and colours for young children
- Zorbla fills the screen with the letters, the numbers 1 to 10 and six colours.
- A child of three to six clicks a letter and hears it, sees pictures with their
- words, plays little games and can record their own voice. All words come from one
- plain text file, so it can be used in any language.
- .
- This package holds the program and its English edition; the Croatian, German,
- French and Spanish editions are the packages zorbla-hr, zorbla-de, zorbla-fr and
- zorbla-es.")
+Zorbla fills the screen with the letters, the numbers 1 to 10 and six colours.
+A child of three to six clicks a letter and hears it, sees pictures with their
+words, plays little games and can record their own voice. All words come from one
+plain text file, so it can be used in any language.
+
+This package holds the program and its English edition; the Croatian, German,
+French and Spanish editions are the packages zorbla-hr, zorbla-de, zorbla-fr and
+zorbla-es.")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PROGRAM_PACKAGE_SHLIBDEPS ON)
@@ -124,8 +125,9 @@ foreach(lang ${ZORBLA_EDITIONS})
   set(CPACK_DEBIAN_${component}_PACKAGE_ARCHITECTURE all)
   set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "zorbla (= ${PROJECT_VERSION})")
   set(CPACK_DEBIAN_${component}_DESCRIPTION "${name} edition of Zorbla
- The letter tiles, words, pictures and spoken sounds of Zorbla in ${name}.
- With it installed, Zorbla starts in ${name} on a ${name} desktop; zorbla
- --language ${lang}, or the menu entry's ${name} action, starts it anywhere.")
+The letter tiles, words, pictures and spoken sounds of Zorbla in ${name}.
+With it installed, Zorbla starts in ${name} on a ${name} desktop; the
+command zorbla --language ${lang}, or the menu entry's ${name} action,
+starts it anywhere.")
 endforeach()
 include(CPack)

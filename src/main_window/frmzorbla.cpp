@@ -83,7 +83,11 @@ void frmZorbla::createControls() {
         auto* l = new ClickLabel(this);
         l->resize(size);
         l->setText(text);
-        l->setFont(font);
+        // A caption in a longer language is made smaller to fit rather than cut.
+        QFont fitting = font;
+        while (fitting.pixelSize() > 6 && QFontMetrics(fitting).horizontalAdvance(text) > size.width())
+            fitting.setPixelSize(fitting.pixelSize() - 1);
+        l->setFont(fitting);
         l->setAlignment(Qt::AlignCenter);
         l->setColours(colour, fill, radius);
         return l;

@@ -24,12 +24,13 @@ constexpr quint32 kTransparent = 0xFF000000u; // never a real 0xRRGGBB value
 std::vector<quint32> flatten(const QImage &src, const GifOptions &opt)
 {
     const QImage img = src.convertToFormat(QImage::Format_ARGB32);
-    std::vector<quint32> px(size_t(img.width()) * img.height());
+    const int width = img.width(), height = img.height();
+    std::vector<quint32> px(size_t(width) * size_t(height));
     const int mr = opt.matte.red(), mg = opt.matte.green(), mb = opt.matte.blue();
     size_t k = 0;
-    for (int y = 0; y < img.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x, ++k) {
+        for (int x = 0; x < width; ++x, ++k) {
             const QRgb c = line[x];
             const int a = qAlpha(c);
             if (!opt.transparent || a == 255) {
@@ -84,10 +85,18 @@ QByteArray encodeGif(const QList<GifFrame> &frames, const GifOptions &opt, QStri
     } else {
         sample = {0, n / 4, n / 2, (3 * n) / 4, n - 1};
     }
-    for (int i : sample)
-        for (quint32 p : pixels[i])
-            if (p != kTransparent)
-                ++hist[p];
+    // Counted a run at a time: a picture is mostly runs of one colour.
+    for (int i : sample) {
+        const std::vector<quint32> &frame = pixels[size_t(i)];
+        for (size_t k = 0; k < frame.size();) {
+            size_t end = k + 1;
+            while (end < frame.size() && frame[end] == frame[k])
+                ++end;
+            if (frame[k] != kTransparent)
+                hist[frame[k]] += quint32(end - k);
+            k = end;
+        }
+    }
     const int first = opt.transparent ? 1 : 0;
     ColorMapper mapper(medianCut(hist, 256 - first), first);
 

@@ -11,12 +11,18 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 #ifndef ZORBLA_ASSETS_DIR
 #define ZORBLA_ASSETS_DIR "assets"
 #endif
 
 int main(int argc, char **argv)
 {
+    // Pictures of megabytes are made and dropped by the hundred: memory kept for the next
+    // one, rather than given back and cleared again by the system each time.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
     // No display is needed: pictures are drawn into images.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

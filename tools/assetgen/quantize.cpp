@@ -7,9 +7,10 @@ namespace ag {
 void addToHistogram(const QImage &image, Histogram *hist, bool skipTransparent)
 {
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < img.height(); ++y) {
+    const int width = img.width(), height = img.height();
+    for (int y = 0; y < height; ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (skipTransparent && qAlpha(line[x]) < 128)
                 continue;
             ++(*hist)[line[x] & 0xFFFFFF];
@@ -135,31 +136,35 @@ std::vector<quint32> medianCut(const Histogram &hist, int maxColors)
 ColorMapper::ColorMapper(std::vector<quint32> palette, int firstIndex)
     : m_palette(std::move(palette)), m_first(firstIndex)
 {
+    // The channels apart, so that the distances to every entry are worked out side by side.
+    for (quint32 p : m_palette) {
+        m_r.push_back(int((p >> 16) & 0xFF));
+        m_g.push_back(int((p >> 8) & 0xFF));
+        m_b.push_back(int(p & 0xFF));
+    }
+    m_d.resize(m_palette.size());
 }
 
 int ColorMapper::map(quint32 rgb)
 {
     rgb &= 0xFFFFFF;
-    auto it = m_cache.find(rgb);
-    if (it != m_cache.end())
-        return it->second;
+    // A colour met again is most often met again soon: one slot per colour's hash.
+    Slot &slot = m_slots[(rgb * 2654435761u) >> (32 - kSlotBits)];
+    if (slot.rgb == rgb)
+        return slot.index;
     const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-    int best = 0;
-    int bestD = INT32_MAX;
-    for (int i = 0; i < int(m_palette.size()); ++i) {
-        const quint32 p = m_palette[i];
-        const int dr = r - int((p >> 16) & 0xFF), dg = g - int((p >> 8) & 0xFF), db = b - int(p & 0xFF);
+    const size_t n = m_palette.size();
+    int nearest = INT32_MAX;
+    for (size_t i = 0; i < n; ++i) {
+        const int dr = r - m_r[i], dg = g - m_g[i], db = b - m_b[i];
         // Eyes care more for green than blue.
-        const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-        if (d < bestD) {
-            bestD = d;
-            best = i;
-            if (d == 0)
-                break;
-        }
+        m_d[i] = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+        nearest = std::min(nearest, m_d[i]);
     }
-    m_cache.emplace(rgb, best + m_first);
-    return best + m_first;
+    // The first of the nearest.
+    const int best = int(std::find(m_d.begin(), m_d.end(), nearest) - m_d.begin());
+    slot = {rgb, (n > 0 ? best : 0) + m_first};
+    return slot.index;
 }
 
 } // namespace ag

@@ -26,8 +26,15 @@ public:
 
 private:
     std::vector<quint32> m_palette;
+    std::vector<int> m_r, m_g, m_b;
+    std::vector<int> m_d;  // the distances to each entry, worked out for one colour
     int m_first;
-    std::unordered_map<quint32, int> m_cache;
+    struct Slot {
+        quint32 rgb = 0xFFFFFFFFu;  // no colour: colours have eight bits a channel
+        int index = 0;
+    };
+    static constexpr int kSlotBits = 15;
+    std::vector<Slot> m_slots = std::vector<Slot>(size_t(1) << kSlotBits);
 };
 
 } // namespace ag
