@@ -63,8 +63,8 @@ public:
         QElapsedTimer clock;
         clock.start();
         pa_threaded_mainloop_lock(loop_);
-        pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(sound.sampleRate), uint8_t(sound.channels)};
-        pa_stream* stream = pa_stream_new(context_, "floor", &spec, nullptr);
+        pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(sound.sampleRate), uint8_t(sound.channels)};
+        pa_stream* stream = pa_stream_new(context_, "floor", &format, nullptr);
         pa_stream_set_write_callback(
             stream,
             [](pa_stream* s, size_t bytes, void* p) {

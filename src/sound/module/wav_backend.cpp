@@ -212,7 +212,7 @@ private:
     void takeRecordedData();
     void endRecording();
     SoundProblem askForMicrophone(pa_context* context);
-    pa_sample_spec spec() const;
+    pa_sample_spec sampleFormat() const;
     pa_channel_map channelMap() const;
 
     PulseClient& client_ = PulseClient::instance();
@@ -247,7 +247,7 @@ PulseWavBackend::~PulseWavBackend() { shutdown(); }
 // Every stream goes at once, holding the lock, so no news of it comes afterwards.
 void PulseWavBackend::shutdown() { close(); }
 
-pa_sample_spec PulseWavBackend::spec() const {
+pa_sample_spec PulseWavBackend::sampleFormat() const {
     pa_sample_spec s{};
     s.format = PA_SAMPLE_S16LE;
     s.rate = uint32_t(sound_.sampleRate);
@@ -320,7 +320,7 @@ void PulseWavBackend::play() {
     const qint64 total = sound_.frames();
     if (position_ >= total)
         return;
-    const pa_sample_spec s = spec();
+    const pa_sample_spec s = sampleFormat();
     if (!pa_sample_spec_valid(&s))
         return;
     pa_context* context = client_.connection();
@@ -489,7 +489,7 @@ void PulseWavBackend::record() {
         return;
     stop();
     recordingLost_ = false;
-    const pa_sample_spec s = spec();
+    const pa_sample_spec s = sampleFormat();
     if (!pa_sample_spec_valid(&s))
         return;
     pa_context* context = client_.connection();
