@@ -1,7 +1,7 @@
 #include <QMessageBox>
-#include <QRandomGenerator>
 #include <QWindow>
 
+#include "activities/chance.h"
 #include "activities/crtanje/frmcrtanje.h"
 #include "activities/pisanje_slova/frmpisanjeslova.h"
 #include "activities/pog_brojeva/frmpogbrojeva.h"
@@ -112,7 +112,7 @@ void frmZorbla::lblSlovoRnd_Click() {
     setEnabled(false);
     slovo_wav = pack::sound(pack::pressLetter);
     govor_brojke();
-    const int c = 65 + int(QRandomGenerator::global()->bounded(26));
+    const int c = 65 + randomBelow(26);
     lblSlovoRnd->setText(QString(QChar(c)));
     GameStart start = gameStart();
     start.letter = lblSlovoRnd->text();

@@ -2,9 +2,9 @@
 
 #include <QCursor>
 #include <QPixmap>
-#include <QRandomGenerator>
 #include <QScreen>
 
+#include "activities/chance.h"
 #include "files/pack.h"
 #include "widgets/clicklabel.h"
 #include "pictures/rawimage.h"
@@ -92,9 +92,7 @@ void frmPogBrojeva::Form_Load() {
     // plays the announcement, so nothing is said here.
 }
 
-// One generator for the whole program, seeded once by the system: reseeding from the
-// clock at every turn would give the same count to two quick turns.
-void frmPogBrojeva::izvuci_broj() { broj = int(QRandomGenerator::global()->bounded(10)) + 1; }
+void frmPogBrojeva::izvuci_broj() { broj = randomBelow(10) + 1; }
 
 void frmPogBrojeva::img_Click(int k) {
     const bool tocno = broj == k;

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
-#include <QRandomGenerator>
 #include <QScreen>
 
 #include <vector>
@@ -17,15 +16,14 @@
 #include "widgets/look.h"
 #include "sound/mmcontrol.h"
 #include "placement/module1.h"
+#include "activities/chance.h"
 #include "files/paths.h"
 
 namespace zorbla {
 
 namespace {
 
-// Uniform over 0 .. n-1. One generator for the whole program, seeded once by the system:
-// reseeding from the clock at each draw gives the same number to two quick clicks.
-int bounded(int n) { return int(QRandomGenerator::global()->bounded(n)); }
+int bounded(int n) { return randomBelow(n); }
 
 bool imaZnak(const QString& rijec) {
     for (QChar c : rijec)
