@@ -163,7 +163,94 @@ Optionen:
     </message>
 </context>
 <context>
-    <name>zorbla::MMControl</name>
+    <name>zorbla::CountingGame</name>
+    <message>
+        <source>Guess number</source>
+        <translation>Zahl raten</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::DrawingBoard</name>
+    <message>
+        <source>Drawing</source>
+        <translation>Malen</translation>
+    </message>
+    <message>
+        <source>Change background color (erase)</source>
+        <translation>Hintergrundfarbe ändern (löschen)</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::KeyQuiz</name>
+    <message>
+        <source>Press keyboard</source>
+        <translation>Taste drücken</translation>
+    </message>
+    <message>
+        <source>Press keyboard:</source>
+        <translation>Taste drücken:</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::LetterPad</name>
+    <message>
+        <source>Drawing letter</source>
+        <translation>Buchstaben malen</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MainWindow</name>
+    <message>
+        <source>PREVIOUS PICTURE</source>
+        <translation>VORHERIGES BILD</translation>
+    </message>
+    <message>
+        <source>NEXT PICTURE</source>
+        <translation>NÄCHSTES BILD</translation>
+    </message>
+    <message>
+        <source>malo slovo</source>
+        <translation>Kleinbuchstabe</translation>
+    </message>
+    <message>
+        <source>COLOURS</source>
+        <translation>FARBEN</translation>
+    </message>
+    <message>
+        <source>IZLAZ</source>
+        <translation>AUSGANG</translation>
+    </message>
+    <message>
+        <source>GUESS?</source>
+        <translation>RATEN?</translation>
+    </message>
+    <message>
+        <source>RECORD</source>
+        <translation>AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>SPEAK</source>
+        <translation>SPRICH</translation>
+    </message>
+    <message>
+        <source>Zorbla - </source>
+        <translation>Zorbla - </translation>
+    </message>
+    <message>
+        <source>The word table could not be read again, so the words read before stay in use.
+
+%1</source>
+        <translation>Die Worttabelle konnte nicht erneut gelesen werden, daher bleiben die zuvor gelesenen Wörter in Gebrauch.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MediaControl</name>
     <message>
         <source>Play</source>
         <translation>Abspielen</translation>
@@ -175,6 +262,13 @@ Optionen:
     <message>
         <source>Record</source>
         <translation>Aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MissingLetterGame</name>
+    <message>
+        <source>Missing letter</source>
+        <translation>Fehlender Buchstabe</translation>
     </message>
 </context>
 <context>
@@ -381,39 +475,7 @@ Pfeil auf und ab: nächster Ton.  R: Originalton wiederherstellen.</translation>
     </message>
 </context>
 <context>
-    <name>zorbla::frmCrtanje</name>
-    <message>
-        <source>Drawing</source>
-        <translation>Malen</translation>
-    </message>
-    <message>
-        <source>Change background color (erase)</source>
-        <translation>Hintergrundfarbe ändern (löschen)</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPisanjeSlova</name>
-    <message>
-        <source>Drawing letter</source>
-        <translation>Buchstaben malen</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPogBrojeva</name>
-    <message>
-        <source>Guess number</source>
-        <translation>Zahl raten</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmRijeci</name>
-    <message>
-        <source>Missing letter</source>
-        <translation>Fehlender Buchstabe</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmText</name>
+    <name>zorbla::WordEditor</name>
     <message>
         <source>Word change</source>
         <translation>Wörter bearbeiten</translation>
@@ -456,7 +518,7 @@ Bitte die Zeile berichtigen und erneut auf „Speichern“ klicken, oder auf „
     </message>
 </context>
 <context>
-    <name>zorbla::frmUnosRijeci</name>
+    <name>zorbla::WordQuiz</name>
     <message>
         <source>Write the right word</source>
         <translation>Das richtige Wort schreiben</translation>
@@ -472,68 +534,6 @@ Bitte die Zeile berichtigen und erneut auf „Speichern“ klicken, oder auf „
     <message>
         <source>letters</source>
         <translation>Buchstaben</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmUnosSlova</name>
-    <message>
-        <source>Press keyboard</source>
-        <translation>Taste drücken</translation>
-    </message>
-    <message>
-        <source>Press keyboard:</source>
-        <translation>Taste drücken:</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmZorbla</name>
-    <message>
-        <source>PREVIOUS PICTURE</source>
-        <translation>VORHERIGES BILD</translation>
-    </message>
-    <message>
-        <source>NEXT PICTURE</source>
-        <translation>NÄCHSTES BILD</translation>
-    </message>
-    <message>
-        <source>malo slovo</source>
-        <translation>Kleinbuchstabe</translation>
-    </message>
-    <message>
-        <source>COLOURS</source>
-        <translation>FARBEN</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>AUSGANG</translation>
-    </message>
-    <message>
-        <source>GUESS?</source>
-        <translation>RATEN?</translation>
-    </message>
-    <message>
-        <source>RECORD</source>
-        <translation>AUFNEHMEN</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOPP</translation>
-    </message>
-    <message>
-        <source>SPEAK</source>
-        <translation>SPRICH</translation>
-    </message>
-    <message>
-        <source>Zorbla - </source>
-        <translation>Zorbla - </translation>
-    </message>
-    <message>
-        <source>The word table could not be read again, so the words read before stay in use.
-
-%1</source>
-        <translation>Die Worttabelle konnte nicht erneut gelesen werden, daher bleiben die zuvor gelesenen Wörter in Gebrauch.
-
-%1</translation>
     </message>
 </context>
 </TS>

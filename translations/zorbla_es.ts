@@ -166,7 +166,94 @@ Opciones:
     </message>
 </context>
 <context>
-    <name>zorbla::MMControl</name>
+    <name>zorbla::CountingGame</name>
+    <message>
+        <source>Guess number</source>
+        <translation>Adivina el número</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::DrawingBoard</name>
+    <message>
+        <source>Drawing</source>
+        <translation>Dibujo</translation>
+    </message>
+    <message>
+        <source>Change background color (erase)</source>
+        <translation>Cambiar el color de fondo (borrar)</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::KeyQuiz</name>
+    <message>
+        <source>Press keyboard</source>
+        <translation>Pulsa la tecla</translation>
+    </message>
+    <message>
+        <source>Press keyboard:</source>
+        <translation>Pulsa la tecla:</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::LetterPad</name>
+    <message>
+        <source>Drawing letter</source>
+        <translation>Dibuja la letra</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MainWindow</name>
+    <message>
+        <source>PREVIOUS PICTURE</source>
+        <translation>IMAGEN ANTERIOR</translation>
+    </message>
+    <message>
+        <source>NEXT PICTURE</source>
+        <translation>IMAGEN SIGUIENTE</translation>
+    </message>
+    <message>
+        <source>malo slovo</source>
+        <translation>letra minúscula</translation>
+    </message>
+    <message>
+        <source>COLOURS</source>
+        <translation>COLORES</translation>
+    </message>
+    <message>
+        <source>IZLAZ</source>
+        <translation>SALIDA</translation>
+    </message>
+    <message>
+        <source>GUESS?</source>
+        <translation>¿ADIVINA?</translation>
+    </message>
+    <message>
+        <source>RECORD</source>
+        <translation>GRABA</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>PARA</translation>
+    </message>
+    <message>
+        <source>SPEAK</source>
+        <translation>HABLA</translation>
+    </message>
+    <message>
+        <source>Zorbla - </source>
+        <translation>Zorbla - </translation>
+    </message>
+    <message>
+        <source>The word table could not be read again, so the words read before stay in use.
+
+%1</source>
+        <translation>No se pudo volver a leer la tabla de palabras, así que se siguen usando las palabras leídas antes.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MediaControl</name>
     <message>
         <source>Play</source>
         <translation>Reproducir</translation>
@@ -178,6 +265,13 @@ Opciones:
     <message>
         <source>Record</source>
         <translation>Grabar</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MissingLetterGame</name>
+    <message>
+        <source>Missing letter</source>
+        <translation>La letra que falta</translation>
     </message>
 </context>
 <context>
@@ -384,39 +478,7 @@ Arriba y Abajo: otro sonido.  R: restaurar el sonido original.</translation>
     </message>
 </context>
 <context>
-    <name>zorbla::frmCrtanje</name>
-    <message>
-        <source>Drawing</source>
-        <translation>Dibujo</translation>
-    </message>
-    <message>
-        <source>Change background color (erase)</source>
-        <translation>Cambiar el color de fondo (borrar)</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPisanjeSlova</name>
-    <message>
-        <source>Drawing letter</source>
-        <translation>Dibuja la letra</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPogBrojeva</name>
-    <message>
-        <source>Guess number</source>
-        <translation>Adivina el número</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmRijeci</name>
-    <message>
-        <source>Missing letter</source>
-        <translation>La letra que falta</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmText</name>
+    <name>zorbla::WordEditor</name>
     <message>
         <source>Word change</source>
         <translation>Cambiar palabras</translation>
@@ -459,7 +521,7 @@ Corrige la línea y pulsa Guardar otra vez, o pulsa Cancelar para dejar el archi
     </message>
 </context>
 <context>
-    <name>zorbla::frmUnosRijeci</name>
+    <name>zorbla::WordQuiz</name>
     <message>
         <source>Write the right word</source>
         <translation>Escribe la palabra correcta</translation>
@@ -475,68 +537,6 @@ Corrige la línea y pulsa Guardar otra vez, o pulsa Cancelar para dejar el archi
     <message>
         <source>letters</source>
         <translation>letras</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmUnosSlova</name>
-    <message>
-        <source>Press keyboard</source>
-        <translation>Pulsa la tecla</translation>
-    </message>
-    <message>
-        <source>Press keyboard:</source>
-        <translation>Pulsa la tecla:</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmZorbla</name>
-    <message>
-        <source>PREVIOUS PICTURE</source>
-        <translation>IMAGEN ANTERIOR</translation>
-    </message>
-    <message>
-        <source>NEXT PICTURE</source>
-        <translation>IMAGEN SIGUIENTE</translation>
-    </message>
-    <message>
-        <source>malo slovo</source>
-        <translation>letra minúscula</translation>
-    </message>
-    <message>
-        <source>COLOURS</source>
-        <translation>COLORES</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>SALIDA</translation>
-    </message>
-    <message>
-        <source>GUESS?</source>
-        <translation>¿ADIVINA?</translation>
-    </message>
-    <message>
-        <source>RECORD</source>
-        <translation>GRABA</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>PARA</translation>
-    </message>
-    <message>
-        <source>SPEAK</source>
-        <translation>HABLA</translation>
-    </message>
-    <message>
-        <source>Zorbla - </source>
-        <translation>Zorbla - </translation>
-    </message>
-    <message>
-        <source>The word table could not be read again, so the words read before stay in use.
-
-%1</source>
-        <translation>No se pudo volver a leer la tabla de palabras, así que se siguen usando las palabras leídas antes.
-
-%1</translation>
     </message>
 </context>
 </TS>

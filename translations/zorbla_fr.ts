@@ -166,7 +166,94 @@ Options :
     </message>
 </context>
 <context>
-    <name>zorbla::MMControl</name>
+    <name>zorbla::CountingGame</name>
+    <message>
+        <source>Guess number</source>
+        <translation>Devine le nombre</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::DrawingBoard</name>
+    <message>
+        <source>Drawing</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Change background color (erase)</source>
+        <translation>Changer le fond (effacer)</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::KeyQuiz</name>
+    <message>
+        <source>Press keyboard</source>
+        <translation>Appuie sur la touche</translation>
+    </message>
+    <message>
+        <source>Press keyboard:</source>
+        <translation>Appuie sur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::LetterPad</name>
+    <message>
+        <source>Drawing letter</source>
+        <translation>Trace la lettre</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MainWindow</name>
+    <message>
+        <source>PREVIOUS PICTURE</source>
+        <translation>IMAGE PRÉCÉDENTE</translation>
+    </message>
+    <message>
+        <source>NEXT PICTURE</source>
+        <translation>IMAGE SUIVANTE</translation>
+    </message>
+    <message>
+        <source>malo slovo</source>
+        <translation>lettre minuscule</translation>
+    </message>
+    <message>
+        <source>COLOURS</source>
+        <translation>COULEURS</translation>
+    </message>
+    <message>
+        <source>IZLAZ</source>
+        <translation>SORTIE</translation>
+    </message>
+    <message>
+        <source>GUESS?</source>
+        <translation>DEVINE&#xa0;?</translation>
+    </message>
+    <message>
+        <source>RECORD</source>
+        <translation>ENREG.</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>SPEAK</source>
+        <translation>ÉCOUTE</translation>
+    </message>
+    <message>
+        <source>Zorbla - </source>
+        <translation>Zorbla - </translation>
+    </message>
+    <message>
+        <source>The word table could not be read again, so the words read before stay in use.
+
+%1</source>
+        <translation>La table des mots n&apos;a pas pu être relue&#xa0;; les mots lus auparavant restent donc utilisés.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MediaControl</name>
     <message>
         <source>Play</source>
         <translation>Écouter</translation>
@@ -178,6 +265,13 @@ Options :
     <message>
         <source>Record</source>
         <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MissingLetterGame</name>
+    <message>
+        <source>Missing letter</source>
+        <translation>Lettre manquante</translation>
     </message>
 </context>
 <context>
@@ -384,39 +478,7 @@ Flèches haut et bas&#xa0;: changer de son.  R&#xa0;: rétablir le son d&apos;or
     </message>
 </context>
 <context>
-    <name>zorbla::frmCrtanje</name>
-    <message>
-        <source>Drawing</source>
-        <translation>Dessin</translation>
-    </message>
-    <message>
-        <source>Change background color (erase)</source>
-        <translation>Changer le fond (effacer)</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPisanjeSlova</name>
-    <message>
-        <source>Drawing letter</source>
-        <translation>Trace la lettre</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPogBrojeva</name>
-    <message>
-        <source>Guess number</source>
-        <translation>Devine le nombre</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmRijeci</name>
-    <message>
-        <source>Missing letter</source>
-        <translation>Lettre manquante</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmText</name>
+    <name>zorbla::WordEditor</name>
     <message>
         <source>Word change</source>
         <translation>Modifier les mots</translation>
@@ -459,7 +521,7 @@ Corrigez la ligne et appuyez de nouveau sur Enregistrer, ou appuyez sur Annuler 
     </message>
 </context>
 <context>
-    <name>zorbla::frmUnosRijeci</name>
+    <name>zorbla::WordQuiz</name>
     <message>
         <source>Write the right word</source>
         <translation>Écris le bon mot</translation>
@@ -475,68 +537,6 @@ Corrigez la ligne et appuyez de nouveau sur Enregistrer, ou appuyez sur Annuler 
     <message>
         <source>letters</source>
         <translation>lettres</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmUnosSlova</name>
-    <message>
-        <source>Press keyboard</source>
-        <translation>Appuie sur la touche</translation>
-    </message>
-    <message>
-        <source>Press keyboard:</source>
-        <translation>Appuie sur&#xa0;:</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmZorbla</name>
-    <message>
-        <source>PREVIOUS PICTURE</source>
-        <translation>IMAGE PRÉCÉDENTE</translation>
-    </message>
-    <message>
-        <source>NEXT PICTURE</source>
-        <translation>IMAGE SUIVANTE</translation>
-    </message>
-    <message>
-        <source>malo slovo</source>
-        <translation>lettre minuscule</translation>
-    </message>
-    <message>
-        <source>COLOURS</source>
-        <translation>COULEURS</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>SORTIE</translation>
-    </message>
-    <message>
-        <source>GUESS?</source>
-        <translation>DEVINE&#xa0;?</translation>
-    </message>
-    <message>
-        <source>RECORD</source>
-        <translation>ENREG.</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOP</translation>
-    </message>
-    <message>
-        <source>SPEAK</source>
-        <translation>ÉCOUTE</translation>
-    </message>
-    <message>
-        <source>Zorbla - </source>
-        <translation>Zorbla - </translation>
-    </message>
-    <message>
-        <source>The word table could not be read again, so the words read before stay in use.
-
-%1</source>
-        <translation>La table des mots n&apos;a pas pu être relue&#xa0;; les mots lus auparavant restent donc utilisés.
-
-%1</translation>
     </message>
 </context>
 </TS>

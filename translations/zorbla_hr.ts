@@ -163,7 +163,94 @@ Opcije:
     </message>
 </context>
 <context>
-    <name>zorbla::MMControl</name>
+    <name>zorbla::CountingGame</name>
+    <message>
+        <source>Guess number</source>
+        <translation>Pogodi broj</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::DrawingBoard</name>
+    <message>
+        <source>Drawing</source>
+        <translation>Crtanje</translation>
+    </message>
+    <message>
+        <source>Change background color (erase)</source>
+        <translation>Promijeni boju pozadine (obriši)</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::KeyQuiz</name>
+    <message>
+        <source>Press keyboard</source>
+        <translation>Pritisni tipku</translation>
+    </message>
+    <message>
+        <source>Press keyboard:</source>
+        <translation>Pritisni tipku:</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::LetterPad</name>
+    <message>
+        <source>Drawing letter</source>
+        <translation>Pisanje slova</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MainWindow</name>
+    <message>
+        <source>PREVIOUS PICTURE</source>
+        <translation>PRETHODNA SLIKA</translation>
+    </message>
+    <message>
+        <source>NEXT PICTURE</source>
+        <translation>SLJEDEĆA SLIKA</translation>
+    </message>
+    <message>
+        <source>malo slovo</source>
+        <translation>malo slovo</translation>
+    </message>
+    <message>
+        <source>COLOURS</source>
+        <translation>BOJE</translation>
+    </message>
+    <message>
+        <source>IZLAZ</source>
+        <translation>IZLAZ</translation>
+    </message>
+    <message>
+        <source>GUESS?</source>
+        <translation>POGODI?</translation>
+    </message>
+    <message>
+        <source>RECORD</source>
+        <translation>SNIMI</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STANI</translation>
+    </message>
+    <message>
+        <source>SPEAK</source>
+        <translation>GOVORI</translation>
+    </message>
+    <message>
+        <source>Zorbla - </source>
+        <translation>Zorbla - </translation>
+    </message>
+    <message>
+        <source>The word table could not be read again, so the words read before stay in use.
+
+%1</source>
+        <translation>Tablicu riječi nije bilo moguće ponovno pročitati pa se i dalje koriste prije učitane riječi.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MediaControl</name>
     <message>
         <source>Play</source>
         <translation>Reproduciraj</translation>
@@ -175,6 +262,13 @@ Opcije:
     <message>
         <source>Record</source>
         <translation>Snimi</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::MissingLetterGame</name>
+    <message>
+        <source>Missing letter</source>
+        <translation>Slovo koje nedostaje</translation>
     </message>
 </context>
 <context>
@@ -381,39 +475,7 @@ Strelice gore i dolje: drugi zvuk.  R: vrati zvuk iz paketa.</translation>
     </message>
 </context>
 <context>
-    <name>zorbla::frmCrtanje</name>
-    <message>
-        <source>Drawing</source>
-        <translation>Crtanje</translation>
-    </message>
-    <message>
-        <source>Change background color (erase)</source>
-        <translation>Promijeni boju pozadine (obriši)</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPisanjeSlova</name>
-    <message>
-        <source>Drawing letter</source>
-        <translation>Pisanje slova</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmPogBrojeva</name>
-    <message>
-        <source>Guess number</source>
-        <translation>Pogodi broj</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmRijeci</name>
-    <message>
-        <source>Missing letter</source>
-        <translation>Slovo koje nedostaje</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmText</name>
+    <name>zorbla::WordEditor</name>
     <message>
         <source>Word change</source>
         <translation>Promjena riječi</translation>
@@ -456,7 +518,7 @@ Ispravite redak i ponovno pritisnite Spremi ili pritisnite Odustani da datoteka 
     </message>
 </context>
 <context>
-    <name>zorbla::frmUnosRijeci</name>
+    <name>zorbla::WordQuiz</name>
     <message>
         <source>Write the right word</source>
         <translation>Napiši pravu riječ</translation>
@@ -472,68 +534,6 @@ Ispravite redak i ponovno pritisnite Spremi ili pritisnite Odustani da datoteka 
     <message>
         <source>letters</source>
         <translation>slova</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmUnosSlova</name>
-    <message>
-        <source>Press keyboard</source>
-        <translation>Pritisni tipku</translation>
-    </message>
-    <message>
-        <source>Press keyboard:</source>
-        <translation>Pritisni tipku:</translation>
-    </message>
-</context>
-<context>
-    <name>zorbla::frmZorbla</name>
-    <message>
-        <source>PREVIOUS PICTURE</source>
-        <translation>PRETHODNA SLIKA</translation>
-    </message>
-    <message>
-        <source>NEXT PICTURE</source>
-        <translation>SLJEDEĆA SLIKA</translation>
-    </message>
-    <message>
-        <source>malo slovo</source>
-        <translation>malo slovo</translation>
-    </message>
-    <message>
-        <source>COLOURS</source>
-        <translation>BOJE</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>IZLAZ</translation>
-    </message>
-    <message>
-        <source>GUESS?</source>
-        <translation>POGODI?</translation>
-    </message>
-    <message>
-        <source>RECORD</source>
-        <translation>SNIMI</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STANI</translation>
-    </message>
-    <message>
-        <source>SPEAK</source>
-        <translation>GOVORI</translation>
-    </message>
-    <message>
-        <source>Zorbla - </source>
-        <translation>Zorbla - </translation>
-    </message>
-    <message>
-        <source>The word table could not be read again, so the words read before stay in use.
-
-%1</source>
-        <translation>Tablicu riječi nije bilo moguće ponovno pročitati pa se i dalje koriste prije učitane riječi.
-
-%1</translation>
     </message>
 </context>
 </TS>

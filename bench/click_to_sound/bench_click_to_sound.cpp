@@ -16,7 +16,7 @@
 #include "bench_util.h"
 #include "open_main_window.h"
 #include "widgets/clicklabel.h"
-#include "sound/mmcontrol.h"
+#include "sound/media_control.h"
 #include "sound/wavdevice.h"
 
 namespace {
@@ -114,18 +114,18 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    zorbla::frmZorbla window;
+    zorbla::MainWindow window;
     if (!bench::openMainWindow(window))
         return 1;
 
     QList<QWidget*> targets;
-    for (auto* l : window.Label_)
-        targets << l;
-    for (auto* l : window.LabelBroj_)
-        targets << l;
-    targets << window.imgCrvena << window.imgZuta << window.imgSmeda << window.imgZelena
-            << window.imgPlava << window.imgNarandasta;
-    const zorbla::WavDevice& device = window.MMControl1->device();
+    for (int i = 0; i < 26; ++i)
+        targets << bench::control(window, QStringLiteral("letterTile%1").arg(i));
+    for (int k = 1; k <= 10; ++k)
+        targets << bench::control(window, QStringLiteral("numberTile%1").arg(k));
+    for (const char* colour : {"red", "yellow", "brown", "green", "blue", "orange"})
+        targets << bench::control(window, QStringLiteral("swatch_") + QLatin1String(colour));
+    const zorbla::WavDevice& device = window.mediaControl().device();
 
     std::vector<double> clickMs, floorMs;
     int lost = 0;
@@ -144,7 +144,7 @@ int main(int argc, char* argv[]) {
             ++lost;
         QTest::qWait(20);  // a child's next click comes while the sound still plays
     }
-    window.MMControl1->setCommand(QStringLiteral("Close"));
+    window.mediaControl().setCommand(QStringLiteral("Close"));
 
     std::printf("click to sound, %d clicks over %lld letters, numbers and colours\n", clicks,
                 static_cast<long long>(targets.size()));

@@ -6,13 +6,20 @@
 
 #include <cstdio>
 
-#include "main_window/frmzorbla.h"
+#include "widgets/clicklabel.h"
+#include "main_window/main_window.h"
 
 namespace bench {
 
-inline bool openMainWindow(zorbla::frmZorbla& window) {
+// A control of the window by its name ("letterTile1", "picture", ...).
+template <class T = zorbla::ClickLabel>
+T* control(const QObject& window, const QString& name) {
+    return window.findChild<T*>(name);
+}
+
+inline bool openMainWindow(zorbla::MainWindow& window) {
     QDir::setCurrent(QStringLiteral(ZORBLA_DATA_DIR));
-    if (auto error = window.Form_Load()) {
+    if (auto error = window.load()) {
         std::fprintf(stderr, "%s\n", qPrintable(error->message()));
         return false;
     }

@@ -12,14 +12,14 @@
 #include "bench_util.h"
 #include "open_main_window.h"
 #include "widgets/clicklabel.h"
-#include "sound/mmcontrol.h"
+#include "sound/media_control.h"
 
 int main(int argc, char* argv[]) {
     bench::useTestScreen();
     QApplication app(argc, argv);
     const int clicks = argc > 1 ? std::max(200, atoi(argv[1])) : 2000;
 
-    zorbla::frmZorbla window;
+    zorbla::MainWindow window;
     if (!bench::openMainWindow(window))
         return 1;
 
@@ -41,16 +41,16 @@ int main(int argc, char* argv[]) {
         QWidget* target;
         switch (i % 5) {
         case 0:
-            target = i % 10 == 0 ? static_cast<QWidget*>(window.LabelBroj_[size_t(letter % 10)])
-                                 : static_cast<QWidget*>(window.Label_[size_t(letter % 26)]);
+            target = i % 10 == 0 ? static_cast<QWidget*>(bench::control(window, QStringLiteral("numberTile%1").arg((size_t(letter % 10)) + 1)))
+                                 : static_cast<QWidget*>(bench::control(window, QStringLiteral("letterTile%1").arg(size_t(letter % 26))));
             ++letter;
             break;
         case 1:
         case 3:
-            target = window.img1;  // the picture: its animation and word
+            target = bench::control(window, "picture");  // the picture: its animation and word
             break;
         default:
-            target = window.imgDesno->isVisible() ? window.imgDesno : window.imgLijevo;
+            target = bench::control(window, "nextPicture")->isVisible() ? bench::control(window, "nextPicture") : bench::control(window, "previousPicture");
             break;
         }
         QTest::mouseClick(target, Qt::LeftButton);
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
             std::printf("  after %5d clicks   %7.1f MiB  (%+.1f MiB)\n", i, now, now - floor);
         }
     }
-    window.MMControl1->setCommand(QStringLiteral("Close"));
+    window.mediaControl().setCommand(QStringLiteral("Close"));
     const double last = resident();
     std::printf("  growth after the first 100: %+.1f MiB (goal: at most 2 MiB)\n", last - floor);
     return 0;

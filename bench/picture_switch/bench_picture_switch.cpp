@@ -11,7 +11,7 @@
 #include "bench_util.h"
 #include "open_main_window.h"
 #include "widgets/clicklabel.h"
-#include "sound/mmcontrol.h"
+#include "sound/media_control.h"
 
 namespace {
 
@@ -32,28 +32,28 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int clicks = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
 
-    zorbla::frmZorbla window;
+    zorbla::MainWindow window;
     if (!bench::openMainWindow(window))
         return 1;
     PaintSeen paint;
-    window.img1->installEventFilter(&paint);
+    bench::control(window, "picture")->installEventFilter(&paint);
 
     std::vector<double> switchMs, floorMs;
     int letter = 0;
     for (int i = 0; i < clicks; ++i) {
         // Through the four pictures of a letter and back, then on to the next letter.
         if (i % 6 == 0) {
-            QTest::mouseClick(window.Label_[size_t(letter++ % 26)], Qt::LeftButton);
+            QTest::mouseClick(bench::control(window, QStringLiteral("letterTile%1").arg(size_t(letter++ % 26))), Qt::LeftButton);
             QTest::qWait(5);
         }
         const bool forward = i % 6 < 3;
-        zorbla::ClickLabel* arrow = forward ? window.imgDesno : window.imgLijevo;
+        zorbla::ClickLabel* arrow = forward ? bench::control(window, "nextPicture") : bench::control(window, "previousPicture");
         const QString before = window.shownPicture();
 
         paint.seen = false;
         QElapsedTimer clock;
         clock.start();
-        window.img1->update();
+        bench::control(window, "picture")->update();
         if (bench::waitUntil([&] { return paint.seen; }, 3000))
             floorMs.push_back(bench::msSince(clock));
 
@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    window.MMControl1->setCommand(QStringLiteral("Close"));
+    window.mediaControl().setCommand(QStringLiteral("Close"));
 
     std::printf("picture switch, %d arrow clicks\n", clicks);
     bench::printFigures("arrow click to painted", switchMs);

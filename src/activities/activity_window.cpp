@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 
-#include "placement/module1.h"
+#include "placement/keep_above.h"
 #include "placement/scale.h"
 #include "widgets/look.h"
 
@@ -11,7 +11,7 @@ namespace zorbla {
 ActivityWindow::ActivityWindow(GameStart start) : QWidget(nullptr), start_(std::move(start)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     if (start_.owner)
-        Module1::transientFor(*this, *start_.owner);
+        makeTransientFor(*this, *start_.owner);
 }
 
 void ActivityWindow::unload() {
@@ -38,7 +38,7 @@ void ActivityWindow::showEvent(QShowEvent* event) {
 
 void ActivityWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_)
-        imgIzlaz_Click();
+        leave();
     // The exit steps unload the window themselves; a close that comes after that is done.
     event->accept();
 }

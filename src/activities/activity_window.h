@@ -45,8 +45,8 @@ signals:
 protected:
     // Asks the main window to play a sound.
     void say(const QString& sound, Speech how = Speech::HidesLabels) const;
-    // The window's own way out, run also when the window system closes it.
-    virtual void imgIzlaz_Click() = 0;
+    // The window's own way out (its door), run also when the window system closes it.
+    virtual void leave() = 0;
     void closeEvent(QCloseEvent* event) override;
     // The first time the window is shown it is made as large as the main window's scale.
     void showEvent(QShowEvent* event) override;

@@ -8,20 +8,20 @@
 
 namespace zorbla {
 
-void DrawingWindow::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    crtaj = true;
+void DrawingWindow::buttonDown(int x, int y) {
+    stroking_ = true;
     pen_ = QPoint(x, y);  // nothing is drawn yet: a click leaves no mark
 }
 
-void DrawingWindow::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { crtaj = false; }
+void DrawingWindow::buttonUp() { stroking_ = false; }
 
 void DrawingWindow::lineTo(int x, int y) {
     const QPoint to(x, y);
     // A move that stays on the same point draws no dot either.
-    if (!crtaj || to == pen_)
+    if (!stroking_ || to == pen_)
         return;
     {
-        QPainter painter(&ploca_);
+        QPainter painter(&surface_);
         // On a larger screen the pen is as much wider as everything else.
         painter.setPen(QPen(penColor_, penWidth_ * start().scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawLine(pen_, to);
@@ -34,35 +34,32 @@ void DrawingWindow::lineTo(int x, int y) {
 void DrawingWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), paper_);
-    painter.drawImage(event->rect().topLeft(), ploca_, event->rect());
+    painter.drawImage(event->rect().topLeft(), surface_, event->rect());
 }
 
 // The board only grows: what was drawn stays where it was, and new room shows the
 // background colour.
 void DrawingWindow::resizeEvent(QResizeEvent* event) {
-    const QSize needed = ploca_.size().expandedTo(event->size());
-    if (needed != ploca_.size()) {
+    const QSize needed = surface_.size().expandedTo(event->size());
+    if (needed != surface_.size()) {
         QImage larger(needed, QImage::Format_RGB32);
         larger.fill(paper_);
-        QPainter(&larger).drawImage(0, 0, ploca_);
-        ploca_ = larger;
+        QPainter(&larger).drawImage(0, 0, surface_);
+        surface_ = larger;
     }
     ActivityWindow::resizeEvent(event);
 }
 
 void DrawingWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    Form_MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+    buttonDown(p.x(), p.y());
 }
 
 void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    Form_MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
+    pointerMoved(event->buttons(), p.x(), p.y());
 }
 
-void DrawingWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    Form_MouseUp(event->button(), event->modifiers(), p.x(), p.y());
-}
+void DrawingWindow::mouseReleaseEvent(QMouseEvent*) { buttonUp(); }
 
 }  // namespace zorbla

@@ -17,15 +17,16 @@ class DrawingWindow : public ActivityWindow {
 public:
     using ActivityWindow::ActivityWindow;
 
-    bool crtaj = false;  // a button went down on the surface and is not released yet
+    // A button went down on the surface and is not released yet.
+    bool isStroking() const { return stroking_; }
 
-    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void buttonDown(int x, int y);
     // Sets the pen for this move, then draws if a stroke is going on.
-    virtual void Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y) = 0;
-    void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    virtual void pointerMoved(Qt::MouseButtons buttons, int x, int y) = 0;
+    void buttonUp();
 
     // The surface as drawn on, and the pen.
-    const QImage& ploca() const { return ploca_; }
+    const QImage& surface() const { return surface_; }
     QColor penColor() const { return penColor_; }
     int penWidth() const { return penWidth_; }
 
@@ -39,13 +40,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-    QImage ploca_;
+    QImage surface_;
     QColor paper_ = Qt::white;  // shown where the image does not reach
     QColor penColor_ = Qt::black;
     int penWidth_ = 1;  // a stroke begun with two buttons at once keeps this thin pen
 
 private:
     QPoint pen_;
+    bool stroking_ = false;
 };
 
 }  // namespace zorbla

@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "placement/module1.h"
+#include "placement/keep_above.h"
 #include "widgets/clicklabel.h"
 #include "widgets/look.h"
 
@@ -17,83 +17,83 @@ namespace zorbla {
 QuizWindow::QuizWindow(GameStart given) : ActivityWindow(std::move(given)) {}
 
 void QuizWindow::createAnswerControls(QRect box, int checkLeft) {
-    txtUnosSlova = new QLineEdit(this);
-    txtUnosSlova->setObjectName(QStringLiteral("txtUnosSlova"));
-    txtUnosSlova->setGeometry(box);
+    answerBox_ = new QLineEdit(this);
+    answerBox_->setObjectName(QStringLiteral("answerBox"));
+    answerBox_->setGeometry(box);
     // The box's own menu has nothing for a child.
-    txtUnosSlova->setContextMenuPolicy(Qt::NoContextMenu);
+    answerBox_->setContextMenuPolicy(Qt::NoContextMenu);
 
-    imgOK = new ClickLabel(this);
-    imgOK->setObjectName(QStringLiteral("imgOK"));
-    imgOK->setGeometry(checkLeft, 136, 38, 38);
-    imgOK->setScaledContents(true);
-    setDesignPicture(imgOK, QStringLiteral(":/design/check"));
-    imgOK->setCursor(pointer(Pointer::Smiley));
-    connect(imgOK, &ClickLabel::clicked, this, &QuizWindow::imgOK_Click);
+    checkMark_ = new ClickLabel(this);
+    checkMark_->setObjectName(QStringLiteral("checkMark"));
+    checkMark_->setGeometry(checkLeft, 136, 38, 38);
+    checkMark_->setScaledContents(true);
+    setDesignPicture(checkMark_, QStringLiteral(":/design/check"));
+    checkMark_->setCursor(pointer(Pointer::Smiley));
+    connect(checkMark_, &ClickLabel::clicked, this, &QuizWindow::confirm);
 
-    imgIzlaz = exitDoor(this, {8, 136});
-    connect(imgIzlaz, &ClickLabel::clicked, this, &QuizWindow::imgIzlaz_Click);
+    door_ = exitDoor(this, {8, 136});
+    connect(door_, &ClickLabel::clicked, this, &QuizWindow::leave);
 }
 
 void QuizWindow::openQuiz() {
-    Module1::uvijek_na_vrhu(*this);
+    keepAbove(*this);
     show();  // the launcher gives it the keyboard
-    txtUnosSlova->setFocus();
+    answerBox_->setFocus();
 }
 
-void QuizWindow::imgOK_Click() {
+void QuizWindow::confirm() {
     if (isUnloaded())
         return;
-    if (potvrda_) {
+    if (judging_) {
         // Reached only by a click that was not held back; it still waits its turn.
-        josJedna_ = true;
+        confirmAgain_ = true;
         return;
     }
-    potvrda_ = true;
-    bool zatvoren = false;
+    judging_ = true;
+    bool closed = false;
     do {
-        josJedna_ = false;
-        const bool tocno = provjeri();
-        pauza(kPrvaPauzaMs);
-        if (!tocno) {
-            ponovo();
+        confirmAgain_ = false;
+        const bool right = judge();
+        pause(kAnswerPauseMs);
+        if (!right) {
+            tryAgain();
             continue;
         }
-        pauza(kDrugaPauzaMs);
+        pause(kClosePauseMs);
         // No exit sound: the praise is still playing.
         emit done(Ending::Quiet);
-        zatvoren = true;
-    } while (josJedna_ && !zatvoren && !izlazKasnije_);
-    potvrda_ = false;
-    josJedna_ = false;
-    if (izlazKasnije_ && !zatvoren)
-        imgIzlaz_Click();
+        closed = true;
+    } while (confirmAgain_ && !closed && !leaveAfterwards_);
+    judging_ = false;
+    confirmAgain_ = false;
+    if (leaveAfterwards_ && !closed)
+        leave();
 }
 
-void QuizWindow::imgIzlaz_Click() {
+void QuizWindow::leave() {
     if (isUnloaded())
         return;
-    if (potvrda_) {
+    if (judging_) {
         // Unloading inside the pause would delete the window under the running answer.
-        izlazKasnije_ = true;
+        leaveAfterwards_ = true;
         return;
     }
     emit done(Ending::ExitSound);
 }
 
 void QuizWindow::closeEvent(QCloseEvent* event) {
-    if (potvrda_ && !isUnloaded()) {
-        izlazKasnije_ = true;
+    if (judging_ && !isUnloaded()) {
+        leaveAfterwards_ = true;
         event->ignore();
         return;
     }
     ActivityWindow::closeEvent(event);
 }
 
-void QuizWindow::pauza(int ms) {
-    QEventLoop petlja;
-    QTimer::singleShot(ms, &petlja, &QEventLoop::quit);
-    petlja.exec(QEventLoop::ExcludeUserInputEvents);
+void QuizWindow::pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void fitText(QLabel* label, const QString& text, int pixelSize, bool bold) {

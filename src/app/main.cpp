@@ -12,7 +12,7 @@
 #include "app/commandline.h"
 #include "app/edition.h"
 #include "app/workfolder.h"
-#include "main_window/frmzorbla.h"
+#include "main_window/main_window.h"
 #include "studio/voice_studio.h"
 
 namespace {
@@ -95,12 +95,12 @@ int main(int argc, char* argv[]) {
         return app.exec();
     }
 
-    zorbla::frmZorbla window;
+    zorbla::MainWindow window;
     if (late.kiosk) {
         window.setKiosk(true);
         window.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
-    if (auto error = window.Form_Load()) {
+    if (auto error = window.load()) {
         const QString message = error->message();
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));
         QMessageBox::critical(nullptr, QStringLiteral("Zorbla"),
@@ -109,7 +109,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // The exit button and Escape end the program at once, without further events.
-    QObject::connect(&window, &zorbla::frmZorbla::programEnded, &app, [] { QCoreApplication::exit(0); },
+    QObject::connect(&window, &zorbla::MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); },
                      Qt::DirectConnection);
     window.showFullScreen();
     return app.exec();

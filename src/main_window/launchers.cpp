@@ -2,27 +2,27 @@
 #include <QWindow>
 
 #include "activities/chance.h"
-#include "activities/crtanje/frmcrtanje.h"
-#include "activities/pisanje_slova/frmpisanjeslova.h"
-#include "activities/pog_brojeva/frmpogbrojeva.h"
-#include "activities/rijeci/frmrijeci.h"
-#include "activities/unos_rijeci/frmunosrijeci.h"
-#include "activities/unos_slova/frmunosslova.h"
+#include "activities/counting/counting_game.h"
+#include "activities/drawing_board/drawing_board.h"
+#include "activities/key_quiz/key_quiz.h"
+#include "activities/letter_pad/letter_pad.h"
+#include "activities/missing_letter/missing_letter_game.h"
+#include "activities/word_quiz/word_quiz.h"
 #include "files/pack.h"
-#include "main_window/frmzorbla.h"
+#include "main_window/main_window.h"
 #include "widgets/clicklabel.h"
 
 namespace zorbla {
 
 // Ties the launcher controls to their handlers; each launcher disables the main window,
 // shows a new activity window and plays its prompt.
-void frmZorbla::connectLaunchers() {
-    connect(imgDice, &ClickLabel::clicked, this, &frmZorbla::imgDice_Click);
-    connect(imgCRT, &ClickLabel::clicked, this, &frmZorbla::imgCRT_Click);
-    connect(imgPisanjeSlova, &ClickLabel::clicked, this, &frmZorbla::imgPisanjeSlova_Click);
-    connect(lblSlovoRnd, &ClickLabel::clicked, this, &frmZorbla::lblSlovoRnd_Click);
-    connect(lblPogodiSLovo, &ClickLabel::clicked, this, &frmZorbla::lblPogodiSLovo_Click);
-    connect(lblRijec, &ClickLabel::clicked, this, &frmZorbla::lblRijec_Click);
+void MainWindow::connectLaunchers() {
+    connect(dice_, &ClickLabel::clicked, this, &MainWindow::openCountingGame);
+    connect(easel_, &ClickLabel::clicked, this, &MainWindow::openDrawingBoard);
+    connect(letterPadLauncher_, &ClickLabel::clicked, this, &MainWindow::openLetterPad);
+    connect(bigLetter_, &ClickLabel::clicked, this, &MainWindow::openKeyQuiz);
+    connect(guessButton_, &ClickLabel::clicked, this, &MainWindow::openMissingLetterGame);
+    connect(word_, &ClickLabel::clicked, this, &MainWindow::openWordQuiz);
 }
 
 // The main window stays out of use because it is disabled, not through modality. Each
@@ -30,27 +30,24 @@ void frmZorbla::connectLaunchers() {
 // missing-letter game is made once and kept.
 
 // What a game is given: the letter, the word, and the way to ask for a sound.
-GameStart frmZorbla::gameStart() {
+GameStart MainWindow::gameStart() {
     GameStart start;
     start.owner = this;
-    start.letter = slovo;
-    start.word = r;
+    start.letter = selection_.letter;
+    start.word = shownWord_;
     start.scale = s_;
     start.say = [this](const QString& sound, Speech how) {
-        if (how == Speech::HidesLabels) {
-            slovo_wav = sound;
-            govor_brojke();
-        } else {
-            boja_wav = sound;
-            govor_boje();
-        }
+        if (how == Speech::HidesLabels)
+            speakNumber(sound);
+        else
+            speakColour(sound);
     };
     return start;
 }
 
 // Shows a game over the disabled window; it is taken back when it says it is done.
-void frmZorbla::openGame(ActivityWindow* game) {
-    connect(game, &ActivityWindow::done, this, &frmZorbla::gameDone, Qt::UniqueConnection);
+void MainWindow::openGame(ActivityWindow* game) {
+    connect(game, &ActivityWindow::done, this, &MainWindow::gameDone, Qt::UniqueConnection);
     game->show();
     activateGame(game);
 }
@@ -58,93 +55,84 @@ void frmZorbla::openGame(ActivityWindow* game) {
 // A game that opens takes the keyboard: without a window manager nothing else gives it.
 // Asked of the native window itself: QWidget::activateWindow() does nothing for a
 // transient while its owner has the keyboard, which is just when the game must take it.
-void frmZorbla::activateGame(QWidget* game) {
+void MainWindow::activateGame(QWidget* game) {
     game->raise();
     if (QWindow* native = game->windowHandle())
         native->requestActivate();
 }
 
-void frmZorbla::gameDone(Ending how) {
+void MainWindow::gameDone(Ending how) {
     if (auto* game = qobject_cast<ActivityWindow*>(sender()))
         takeBack(game, how);
 }
 
 // The way back from a game: unload it, enable this window, say "exit" unless the game
 // ends quietly, and show this window with the keyboard.
-void frmZorbla::takeBack(ActivityWindow* game, Ending how) {
+void MainWindow::takeBack(ActivityWindow* game, Ending how) {
     game->unload();
     setEnabled(true);
-    if (how == Ending::ExitSound) {
-        slovo_wav = pack::sound(pack::izlaz);
-        govor_brojke();
-    }
+    if (how == Ending::ExitSound)
+        speakNumber(pack::sound(pack::izlaz));
     show();
     activateWindow();
 }
 
 // The games, each opened by its launcher with its prompt.
 
-void frmZorbla::imgDice_Click() {
+void MainWindow::openCountingGame() {
     setEnabled(false);
-    openGame(new frmPogBrojeva(gameStart()));
-    slovo_wav = pack::sound(pack::guessNumber);
-    govor_brojke();
+    openGame(new CountingGame(gameStart()));
+    speakNumber(pack::sound(pack::guessNumber));
 }
 
-void frmZorbla::imgCRT_Click() {
+void MainWindow::openDrawingBoard() {
     setEnabled(false);
-    openGame(new frmCrtanje(gameStart()));
-    boja_wav = pack::sound(pack::draw);
-    govor_boje();
+    openGame(new DrawingBoard(gameStart()));
+    speakColour(pack::sound(pack::draw));
 }
 
-void frmZorbla::imgPisanjeSlova_Click() {
+void MainWindow::openLetterPad() {
     setEnabled(false);
-    openGame(new frmPisanjeSlova(gameStart()));  // it writes the current letter
-    slovo_wav = pack::sound(pack::writeLetter);
-    govor_brojke();
+    openGame(new LetterPad(gameStart()));  // it writes the current letter
+    speakNumber(pack::sound(pack::writeLetter));
 }
 
 // The letter to find is drawn here, every capital A to Z equally likely and never past Z.
-// The program's one generator is seeded once: reseeding from the clock at each click
-// would give the same letter to two quick clicks.
-void frmZorbla::lblSlovoRnd_Click() {
+void MainWindow::openKeyQuiz() {
     setEnabled(false);
-    slovo_wav = pack::sound(pack::pressLetter);
-    govor_brojke();
+    speakNumber(pack::sound(pack::pressLetter));
     const int c = 65 + randomBelow(26);
-    lblSlovoRnd->setText(QString(QChar(c)));
+    bigLetter_->setText(QString(QChar(c)));
     GameStart start = gameStart();
-    start.letter = lblSlovoRnd->text();
-    openGame(new frmUnosSlova(std::move(start)));
+    start.letter = bigLetter_->text();
+    openGame(new KeyQuiz(std::move(start)));
 }
 
 // The missing-letter game is made once and kept: it reads its word table only then.
-void frmZorbla::lblPogodiSLovo_Click() {
+void MainWindow::openMissingLetterGame() {
     setEnabled(false);
-    if (!frmRijeci_) {
-        auto* igra = new frmRijeci(gameStart());
-        if (const auto error = igra->Form_Initialize()) {
-            delete igra;
+    if (!missingLetterGame_) {
+        auto* game = new MissingLetterGame(gameStart());
+        if (const auto error = game->readWordTable()) {
+            delete game;
             // The game does not open, and the main window carries on as before.
             setEnabled(true);
-            QMessageBox::warning(this, frmRijeci::tr("Missing letter"), error->message());
+            QMessageBox::warning(this, MissingLetterGame::tr("Missing letter"), error->message());
             return;
         }
-        frmRijeci_ = igra;
+        missingLetterGame_ = game;
     }
-    frmRijeci_->Form_Load();
-    openGame(frmRijeci_);
-    slovo_wav = pack::sound(pack::missingLetter);
-    govor_brojke();
+    missingLetterGame_->prepare();
+    openGame(missingLetterGame_);
+    speakNumber(pack::sound(pack::missingLetter));
 }
 
 // An empty word on the bar is nothing to type: no quiz opens.
-void frmZorbla::lblRijec_Click() {
-    if (r.trimmed().isEmpty())
+void MainWindow::openWordQuiz() {
+    if (shownWord_.trimmed().isEmpty())
         return;
     setEnabled(false);
-    openGame(new frmUnosRijeci(gameStart()));
+    openGame(new WordQuiz(gameStart()));
 }
 
 }  // namespace zorbla

@@ -86,7 +86,7 @@ void sharpenPictures(QWidget& window, double deviceScale) {
 
 ClickLabel* exitDoor(QWidget* window, QPoint at) {
     auto* door = new ClickLabel(window);
-    door->setObjectName(QStringLiteral("imgIzlaz"));
+    door->setObjectName(QStringLiteral("door"));
     door->setGeometry(at.x(), at.y(), 35, 35);
     door->setScaledContents(true);
     setDesignPicture(door, QStringLiteral(":/design/exit"));

@@ -34,8 +34,8 @@ QString inProgramLanguage(const QString& stem);
 // larger than its design (deviceScale: its scale times the screen's pixel ratio).
 void sharpenPictures(QWidget& window, double deviceScale);
 
-// The exit door with its arrow, 35 x 35 at the given place of its window, named
-// "imgIzlaz" as every window's door is. It shows the plain arrow pointer.
+// The exit door with its arrow, 35 x 35 at the given place of its window, named "door"
+// as every window's door is. It shows the plain arrow pointer.
 ClickLabel* exitDoor(QWidget* window, QPoint at);
 
 }  // namespace zorbla

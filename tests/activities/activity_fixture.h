@@ -3,7 +3,9 @@
 // What the activity tests share: a working folder with the pack, a loaded and shown main
 // window, and a look at the pixels of a kept drawing.
 
+#include <QApplication>
 #include <QColor>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -13,17 +15,21 @@
 #include <memory>
 
 #include "common/pack_folder.h"
-#include "main_window/frmzorbla.h"
-#include "sound/mmcontrol.h"
+#include "activities/quiz_window.h"
+#include "common/controls.h"
+#include "main_window/main_window.h"
+#include "sound/media_control.h"
 #include "sound/wavdevice.h"
 
 namespace activity_test {
 
 using zorbla_test::fillWorkingFolder;
 
-inline std::unique_ptr<zorbla::frmZorbla> openMainWindow() {
-    auto w = std::make_unique<zorbla::frmZorbla>();
-    if (w->Form_Load())
+using zorbla_test::control;
+
+inline std::unique_ptr<zorbla::MainWindow> openMainWindow() {
+    auto w = std::make_unique<zorbla::MainWindow>();
+    if (w->load())
         return nullptr;
     w->show();
     w->activateWindow();
@@ -33,9 +39,33 @@ inline std::unique_ptr<zorbla::frmZorbla> openMainWindow() {
 }
 
 // The file the main window's media control has open, on disk, and as it was written.
-inline QString openPath(const zorbla::frmZorbla& w) { return w.MMControl1->device().path(); }
-inline QString openWritten(const zorbla::frmZorbla& w) { return w.MMControl1->fileName(); }
+inline QString openPath(const zorbla::MainWindow& w) { return w.mediaControl().device().path(); }
+inline QString openWritten(const zorbla::MainWindow& w) { return w.mediaControl().fileName(); }
 inline QString onDisk(const QString& relative) { return QDir::current().absoluteFilePath(relative); }
+
+// The window of kind W open now, if any; and all of that kind deleted.
+template <class W>
+W* openWindowOf() {
+    W* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* a = qobject_cast<W*>(w); a && a->isVisible() && !a->isUnloaded())
+            found = a;
+    return found;
+}
+template <class W>
+void deleteWindowsOf() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<W*>(w))
+            delete w;
+}
+
+// Types into a quiz's box and confirms with its check mark; returns when the quiz has
+// finished with the answer.
+inline void answer(zorbla::QuizWindow* q, const QString& typed) {
+    q->answerBox()->clear();
+    QTest::keyClicks(q->answerBox(), typed);
+    QTest::mouseClick(control(*q, "checkMark"), Qt::LeftButton, {}, QPoint(10, 10));
+}
 
 // Lets windows that were unloaded be deleted.
 inline void deleteUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <QtTest>
 
-#include "activities/crtanje/frmcrtanje.h"
-#include "activities/pisanje_slova/frmpisanjeslova.h"
-#include "activities/pog_brojeva/frmpogbrojeva.h"
+#include "activities/counting/counting_game.h"
+#include "activities/drawing_board/drawing_board.h"
+#include "activities/letter_pad/letter_pad.h"
 #include "activity_fixture.h"
 #include "app/application.h"
 #include "widgets/clicklabel.h"
@@ -18,16 +18,11 @@ class TestLaunchers : public QObject {
     Q_OBJECT
 
     zorbla_test::WorkingFolder folder_;
-    std::unique_ptr<frmZorbla> main_;
+    std::unique_ptr<MainWindow> main_;
     QStringList commands_;
 
-    ClickLabel* launcher(const QString& name) const {
-        if (name == "imgDice")
-            return main_->imgDice;
-        if (name == "imgCRT")
-            return main_->imgCRT;
-        return main_->imgPisanjeSlova;
-    }
+    ClickLabel* launcher(const QString& name) const { return control(*main_, name); }
+    ClickLabel* mainControl(const char* name) const { return control(*main_, name); }
 
     static QList<ActivityWindow*> openActivities() {
         QList<ActivityWindow*> found;
@@ -47,12 +42,11 @@ class TestLaunchers : public QObject {
     void checkBackInTheMainWindow() {
         QVERIFY(main_->isEnabled());
         QVERIFY(main_->isVisible());
-        QCOMPARE(main_->slovo_wav, QString("sounds\\izlaz.wav"));
         QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
         QCOMPARE(openPath(*main_), onDisk("sounds/izlaz.wav"));
         QCOMPARE(commands_.mid(commands_.size() - 3), QStringList({"Close", "Open", "Play"}));
-        QVERIFY(main_->lblMaloSlovo->isHidden());
-        QVERIFY(main_->lblRijec->isHidden());
+        QVERIFY(mainControl("smallLetter")->isHidden());
+        QVERIFY(mainControl("word")->isHidden());
         QVERIFY(openActivities().isEmpty());
     }
 
@@ -65,7 +59,7 @@ private slots:
         main_ = openMainWindow();
         QVERIFY(main_);
         commands_.clear();
-        connect(main_->MMControl1, &MMControl::commandReceived, this, [this](const QString& c) { commands_ << c; });
+        connect(&main_->mediaControl(), &MediaControl::commandReceived, this, [this](const QString& c) { commands_ << c; });
     }
     void cleanup() {
         for (ActivityWindow* a : openActivities())
@@ -78,76 +72,75 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<bool>("labelsHidden");
-        QTest::newRow("dice") << "imgDice" << "sounds\\guess_number.wav" << true;
-        QTest::newRow("drawing") << "imgCRT" << "sounds\\draw.wav" << false;
-        QTest::newRow("letter") << "imgPisanjeSlova" << "sounds\\write_letter.wav" << true;
+        QTest::newRow("dice") << "dice" << "sounds\\guess_number.wav" << true;
+        QTest::newRow("drawing") << "easel" << "sounds\\draw.wav" << false;
+        QTest::newRow("letter") << "letterPad" << "sounds\\write_letter.wav" << true;
     }
     void eachLauncherOpensItsWindowAndAnnouncesIt() {
         QFETCH(QString, control);
         QFETCH(QString, prompt);
         QFETCH(bool, labelsHidden);
-        main_->lblMaloSlovo->show();
-        main_->lblRijec->show();
+        mainControl("smallLetter")->show();
+        mainControl("word")->show();
         ActivityWindow* a = open(control);
         QVERIFY(a);
-        if (control == "imgDice")
-            QVERIFY(qobject_cast<frmPogBrojeva*>(a));
-        else if (control == "imgCRT")
-            QVERIFY(qobject_cast<frmCrtanje*>(a));
+        if (control == "dice")
+            QVERIFY(qobject_cast<CountingGame*>(a));
+        else if (control == "easel")
+            QVERIFY(qobject_cast<DrawingBoard*>(a));
         else
-            QVERIFY(qobject_cast<frmPisanjeSlova*>(a));
+            QVERIFY(qobject_cast<LetterPad*>(a));
         QCOMPARE(a->windowHandle()->transientParent(), main_->windowHandle());  // it belongs to this window
         QVERIFY(!main_->isEnabled());
         QVERIFY(a->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(openWritten(*main_), prompt);
         QCOMPARE(openPath(*main_), onDisk(QString(prompt).replace('\\', '/')));
-        QCOMPARE(control == "imgCRT" ? main_->boja_wav : main_->slovo_wav, prompt);
-        QCOMPARE(main_->lblMaloSlovo->isHidden(), labelsHidden);
-        QCOMPARE(main_->lblRijec->isHidden(), labelsHidden);
+        QCOMPARE(mainControl("smallLetter")->isHidden(), labelsHidden);
+        QCOMPARE(mainControl("word")->isHidden(), labelsHidden);
         // A disabled main window takes no second click.
         QTest::mouseClick(launcher(control), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(openActivities().size(), 1);
     }
 
     void theLetterPadGetsTheCurrentLetter() {
-        auto* pad = qobject_cast<frmPisanjeSlova*>(open("imgPisanjeSlova"));
+        auto* pad = qobject_cast<LetterPad*>(open("letterPad"));
         QVERIFY(pad);
-        QCOMPARE(pad->lblSlovo->text(), QString("A"));  // before any choice
+        QCOMPARE(control<QLabel>(*pad, "letter")->text(), QString("A"));  // before any choice
         pad->close();
         deleteUnloaded();
-        QTest::mouseClick(main_->Label_[2], Qt::LeftButton, {}, QPoint(5, 5));  // C
-        QVERIFY(!main_->slovo.isEmpty());
-        QVERIFY(main_->slovo != "A");
-        const QString letter = main_->slovo;
-        QTest::mouseClick(main_->LabelBroj_[4], Qt::LeftButton, {}, QPoint(5, 5));  // a number keeps it
-        pad = qobject_cast<frmPisanjeSlova*>(open("imgPisanjeSlova"));
+        QTest::mouseClick(mainControl("letterTile2"), Qt::LeftButton, {}, QPoint(5, 5));  // C
+        const QString letter = main_->selection().letter;
+        QVERIFY(!letter.isEmpty());
+        QVERIFY(letter != "A");
+        QTest::mouseClick(mainControl("numberTile5"), Qt::LeftButton, {}, QPoint(5, 5));  // a number keeps it
+        pad = qobject_cast<LetterPad*>(open("letterPad"));
         QVERIFY(pad);
-        QCOMPARE(pad->lblSlovo->text(), letter);
+        QCOMPARE(control<QLabel>(*pad, "letter")->text(), letter);
     }
 
     // Each opening is a new window, begun afresh; the old one was deleted when it closed.
     void eachOpeningIsANewWindow() {
-        QPointer<frmCrtanje> first = qobject_cast<frmCrtanje*>(open("imgCRT"));
+        QPointer<DrawingBoard> first = qobject_cast<DrawingBoard*>(open("easel"));
         QVERIFY(first);
-        QTest::mouseClick(first->Picture[4], Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(first->boja, 4);
+        QTest::mouseClick(control(*first, "colour4"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(first->colourIndex(), 4);
         QTest::mousePress(first, Qt::RightButton, {}, QPoint(100, 300));
         QTest::mouseMove(first, QPoint(300, 300));
         QTest::mouseRelease(first, Qt::RightButton, {}, QPoint(300, 300));
-        QTest::mouseClick(first->imgIzlaz, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(control(*first, "door"), Qt::LeftButton, {}, QPoint(5, 5));
         deleteUnloaded();
         QVERIFY(first.isNull());
 
-        auto* second = qobject_cast<frmCrtanje*>(open("imgCRT"));
+        auto* second = qobject_cast<DrawingBoard*>(open("easel"));
         QVERIFY(second);
-        QCOMPARE(second->boja, 0);
-        QVERIFY(allOf(second->ploca(), Qt::white));
+        QCOMPARE(second->colourIndex(), 0);
+        QVERIFY(allOf(second->surface(), Qt::white));
     }
 
     // A game draws itself whole once more after it has settled, with nothing changed: a
     // compositor that took its picture before it was drawn then shows it.
     void anOpenedGameDrawsItselfAgainOnceSettled() {
-        ActivityWindow* a = open("imgPisanjeSlova");
+        ActivityWindow* a = open("letterPad");
         QVERIFY(a);
         QVERIFY(QTest::qWaitForWindowExposed(a));
         struct WholePaints : QObject {
@@ -166,16 +159,16 @@ private slots:
 
     void theExitButtonReturnsToTheMainWindow_data() {
         QTest::addColumn<QString>("control");
-        QTest::newRow("dice") << "imgDice";
-        QTest::newRow("drawing") << "imgCRT";
-        QTest::newRow("letter") << "imgPisanjeSlova";
+        QTest::newRow("dice") << "dice";
+        QTest::newRow("drawing") << "easel";
+        QTest::newRow("letter") << "letterPad";
     }
     void theExitButtonReturnsToTheMainWindow() {
         QFETCH(QString, control);
-        main_->lblMaloSlovo->show();
+        mainControl("smallLetter")->show();
         QPointer<ActivityWindow> a = open(control);
         QVERIFY(a);
-        auto* exit = a->findChild<ClickLabel*>("imgIzlaz");
+        auto* exit = a->findChild<ClickLabel*>("door");
         QVERIFY(exit);
         QTest::mouseClick(exit, Qt::LeftButton, {}, QPoint(10, 10));
         checkBackInTheMainWindow();
@@ -187,7 +180,7 @@ private slots:
     void closingTheWindowReturnsToTheMainWindow_data() { theExitButtonReturnsToTheMainWindow_data(); }
     void closingTheWindowReturnsToTheMainWindow() {
         QFETCH(QString, control);
-        main_->lblMaloSlovo->show();
+        mainControl("smallLetter")->show();
         QPointer<ActivityWindow> a = open(control);
         QVERIFY(a);
         QVERIFY(a->close());

@@ -15,16 +15,17 @@
 #include <functional>
 #include <memory>
 
-#include "activities/crtanje/frmcrtanje.h"
-#include "activities/pisanje_slova/frmpisanjeslova.h"
-#include "activities/pog_brojeva/frmpogbrojeva.h"
-#include "activities/rijeci/frmrijeci.h"
-#include "activities/text/frmtext.h"
-#include "activities/unos_rijeci/frmunosrijeci.h"
-#include "activities/unos_slova/frmunosslova.h"
+#include "activities/drawing_board/drawing_board.h"
+#include "activities/letter_pad/letter_pad.h"
+#include "activities/counting/counting_game.h"
+#include "activities/missing_letter/missing_letter_game.h"
+#include "activities/word_editor/word_editor.h"
+#include "activities/word_quiz/word_quiz.h"
+#include "activities/key_quiz/key_quiz.h"
 #include "app/application.h"
 #include "common/pack_folder.h"
-#include "main_window/frmzorbla.h"
+#include "common/controls.h"
+#include "main_window/main_window.h"
 #include "widgets/clicklabel.h"
 
 using namespace zorbla;
@@ -113,7 +114,7 @@ T* openWindow() {
 class TestDesktop : public QObject {
     Q_OBJECT
     zorbla_test::WorkingFolder folder_;
-    std::unique_ptr<frmZorbla> w_;
+    std::unique_ptr<MainWindow> w_;
     const QString wm_ = qEnvironmentVariable("ZORBLA_TEST_WM", QStringLiteral("none"));
 
     // A point of the main window that no game covers.
@@ -156,8 +157,8 @@ private slots:
     }
 
     void init() {
-        w_ = std::make_unique<frmZorbla>();
-        QVERIFY(!w_->Form_Load());
+        w_ = std::make_unique<MainWindow>();
+        QVERIFY(!w_->load());
         w_->showFullScreen();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         QTRY_COMPARE(QApplication::activeWindow(), w_.get());
@@ -177,82 +178,82 @@ private slots:
 
     // Escape and the door end the program, as a family's desktop delivers them.
     void escapeAndTheDoorEnd() {
-        QSignalSpy escape(w_.get(), &frmZorbla::programEnded);
+        QSignalSpy escape(w_.get(), &MainWindow::programEnded);
         keys({QStringLiteral("Escape")});
         QCOMPARE(escape.count(), 1);
         cleanup();
         init();
-        QSignalSpy door(w_.get(), &frmZorbla::programEnded);
-        click(w_->imgIzlaz);
+        QSignalSpy door(w_.get(), &MainWindow::programEnded);
+        click(zorbla_test::control(*w_, "door"));
         QCOMPARE(door.count(), 1);
     }
 
     // The quiz opens with the keyboard: the first key a child presses is in the box,
     // pressed as soon as the quiz is seen.
     void keyPressQuiz() {
-        click(w_->lblSlovoRnd);
-        auto* quiz = openWindow<frmUnosSlova>();
+        click(zorbla_test::control(*w_, "bigLetter"));
+        auto* quiz = openWindow<KeyQuiz>();
         QVERIFY(quiz);
         QVERIFY(QTest::qWaitForWindowExposed(quiz));
         keys({QStringLiteral("q")});
-        QCOMPARE(quiz->txtUnosSlova->text(), QStringLiteral("q"));
+        QCOMPARE(quiz->answerBox()->text(), QStringLiteral("q"));
         opened(quiz, QStringLiteral("Press keyboard"));
         clickBeside(quiz);
         keys({QStringLiteral("BackSpace"), QStringLiteral("w")});
-        QCOMPARE(quiz->txtUnosSlova->text(), QStringLiteral("w"));
-        leave(quiz->imgIzlaz);
+        QCOMPARE(quiz->answerBox()->text(), QStringLiteral("w"));
+        leave(zorbla_test::control(*quiz, "door"));
     }
 
     void wordQuiz() {
-        click(w_->img1);  // the word under the picture, to click on
-        click(w_->lblRijec);
-        auto* quiz = openWindow<frmUnosRijeci>();
+        click(zorbla_test::control(*w_, "picture"));  // the word under the picture, to click on
+        click(zorbla_test::control(*w_, "word"));
+        auto* quiz = openWindow<WordQuiz>();
         opened(quiz, QStringLiteral("Write the right word"));
         keys({QStringLiteral("z")});
         clickBeside(quiz);
         keys({QStringLiteral("o")});
-        QCOMPARE(quiz->txtUnosSlova->text(), QStringLiteral("zo"));
-        leave(quiz->imgIzlaz);
+        QCOMPARE(quiz->answerBox()->text(), QStringLiteral("zo"));
+        leave(zorbla_test::control(*quiz, "door"));
     }
 
     void missingLetterGame() {
-        click(w_->lblPogodiSLovo);
-        frmRijeci* game = w_->rijeciGame();
+        click(zorbla_test::control(*w_, "guess"));
+        MissingLetterGame* game = w_->missingLetterGame();
         opened(game, QStringLiteral("Missing letter"));
         keys({QStringLiteral("q")});
-        QCOMPARE(game->tipka, QStringLiteral("q"));
+        QCOMPARE(game->key(), QStringLiteral("q"));
         clickBeside(game);
         keys({QStringLiteral("k")});
-        QCOMPARE(game->tipka, QStringLiteral("k"));
-        leave(game->imgIzlaz);
+        QCOMPARE(game->key(), QStringLiteral("k"));
+        leave(zorbla_test::control(*game, "door"));
     }
 
     void countingGame() {
-        click(w_->imgDice);
-        auto* game = openWindow<frmPogBrojeva>();
+        click(zorbla_test::control(*w_, "dice"));
+        auto* game = openWindow<CountingGame>();
         opened(game, QStringLiteral("Guess number"));
         clickBeside(game);
-        click(game->img[2]);  // the numeral 3: the bear answers
+        click(zorbla_test::control(*game, QStringLiteral("numeral%1").arg((2) + 1)));  // the numeral 3: the bear answers
         QVERIFY(!game->shownBear().isEmpty());
-        leave(game->imgIzlaz);
+        leave(zorbla_test::control(*game, "door"));
     }
 
     void letterPad() {
-        click(w_->imgPisanjeSlova);
-        auto* pad = openWindow<frmPisanjeSlova>();
+        click(zorbla_test::control(*w_, "letterPad"));
+        auto* pad = openWindow<LetterPad>();
         opened(pad, QStringLiteral("Drawing letter"));
         clickBeside(pad);
-        leave(pad->imgIzlaz);
+        leave(zorbla_test::control(*pad, "door"));
     }
 
     // The drawing board fills the screen: nothing lies beside it, but it keeps the
     // keyboard and the screen.
     void drawingBoard() {
-        click(w_->imgCRT);
-        auto* board = openWindow<frmCrtanje>();
+        click(zorbla_test::control(*w_, "easel"));
+        auto* board = openWindow<DrawingBoard>();
         opened(board, QStringLiteral("Drawing"));
         QCOMPARE(onScreen(board), QGuiApplication::primaryScreen()->geometry());
-        leave(board->imgIzlaz);
+        leave(zorbla_test::control(*board, "door"));
     }
 
     // The word editor is modal: a click beside it leaves it above as well.
@@ -263,7 +264,7 @@ private slots:
         bool checked = false;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
-            auto* editor = qobject_cast<frmText*>(QApplication::activeModalWidget());
+            auto* editor = qobject_cast<WordEditor*>(QApplication::activeModalWidget());
             if (!editor || !editor->isVisible() || checked)
                 return;
             checked = true;
@@ -274,7 +275,7 @@ private slots:
             shown = shownShare(editor);
             active = QApplication::activeWindow();
             title = caption(editor);
-            click(editor->cmdOdustani);
+            click(zorbla_test::control<QPushButton>(*editor, "cancel"));
             if (editor->isVisible())
                 editor->reject();
             active = active == editor ? w_.get() : nullptr;  // only compared below

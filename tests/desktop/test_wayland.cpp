@@ -16,11 +16,12 @@
 
 #include <memory>
 
-#include "activities/unos_slova/frmunosslova.h"
+#include "activities/key_quiz/key_quiz.h"
 #include "app/application.h"
 #include "common/pack_folder.h"
-#include "main_window/frmzorbla.h"
-#include "sound/mmcontrol.h"
+#include "common/controls.h"
+#include "main_window/main_window.h"
+#include "sound/media_control.h"
 #include "widgets/clicklabel.h"
 
 using namespace zorbla;
@@ -81,7 +82,7 @@ void clickAt(QPoint p) {
 class TestWayland : public QObject {
     Q_OBJECT
     zorbla_test::WorkingFolder folder_;
-    std::unique_ptr<frmZorbla> w_;
+    std::unique_ptr<MainWindow> w_;
 
 private slots:
     void initTestCase() {
@@ -89,8 +90,8 @@ private slots:
         QVERIFY(folder_.enter());
         nameApplication();
         redrawShownWindowsOnce();
-        w_ = std::make_unique<frmZorbla>();
-        QVERIFY(!w_->Form_Load());
+        w_ = std::make_unique<MainWindow>();
+        QVERIFY(!w_->load());
         w_->showFullScreen();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     }
@@ -106,13 +107,13 @@ private slots:
 
     void aGameOpensOverItWithTheKeyboardAndGoesBack() {
         // The main window fills the output from its corner: its points are the output's.
-        clickAt(w_->lblSlovoRnd->geometry().center());
-        frmUnosSlova* quiz = nullptr;
+        clickAt(zorbla_test::control(*w_, "bigLetter")->geometry().center());
+        KeyQuiz* quiz = nullptr;
         QTRY_VERIFY((quiz = [] {
             for (QWidget* t : QApplication::topLevelWidgets())
-                if (auto* q = qobject_cast<frmUnosSlova*>(t); q && q->isVisible())
+                if (auto* q = qobject_cast<KeyQuiz*>(t); q && q->isVisible())
                     return q;
-            return static_cast<frmUnosSlova*>(nullptr);
+            return static_cast<KeyQuiz*>(nullptr);
         }()));
         QVERIFY(QTest::qWaitForWindowExposed(quiz));
         QCOMPARE(quiz->windowHandle()->transientParent(), w_->windowHandle());
@@ -120,22 +121,22 @@ private slots:
         QPoint at;
         QTRY_VERIFY((at = whereShown(screenshot(), own)).x() >= 0);
         xdotool({QStringLiteral("key"), QStringLiteral("q")});
-        QTRY_COMPARE(quiz->txtUnosSlova->text(), QStringLiteral("q"));
+        QTRY_COMPARE(quiz->answerBox()->text(), QStringLiteral("q"));
         // A click beside it, on the disabled main window, leaves it over the main window.
         clickAt(QPoint(4, w_->height() - 4));
         QTest::qWait(500);
         QVERIFY(quiz->isVisible());
         QVERIFY(shows(screenshot(), quiz));
         xdotool({QStringLiteral("key"), QStringLiteral("BackSpace"), QStringLiteral("w")});
-        QTRY_COMPARE(quiz->txtUnosSlova->text(), QStringLiteral("w"));
-        clickAt(at + quiz->imgIzlaz->geometry().center());
+        QTRY_COMPARE(quiz->answerBox()->text(), QStringLiteral("w"));
+        clickAt(at + zorbla_test::control(*quiz, "door")->geometry().center());
         QTRY_VERIFY(w_->isEnabled());
-        QCOMPARE(w_->MMControl1->fileName(), QStringLiteral("sounds\\izlaz.wav"));
+        QCOMPARE(w_->mediaControl().fileName(), QStringLiteral("sounds\\izlaz.wav"));
         if (!qEnvironmentVariable("ZORBLA_MIC_FIFO").isEmpty())  // a sound server is there
-            QTRY_VERIFY(w_->MMControl1->device().isPlaying());
+            QTRY_VERIFY(w_->mediaControl().device().isPlaying());
         QTRY_COMPARE(whereShown(screenshot(), own), QPoint(-1, -1));
         // The keys are the main window's again: Escape ends the program.
-        QSignalSpy ended(w_.get(), &frmZorbla::programEnded);
+        QSignalSpy ended(w_.get(), &MainWindow::programEnded);
         QTRY_COMPARE(QApplication::activeWindow(), w_.get());
         xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
         QTRY_COMPARE(ended.count(), 1);

@@ -16,10 +16,11 @@
 #include <cstdio>
 
 #include "common/pack_folder.h"
-#include "main_window/frmzorbla.h"
-#include "widgets/anigif.h"
+#include "common/controls.h"
+#include "main_window/main_window.h"
+#include "widgets/gif_animation.h"
 #include "widgets/clicklabel.h"
-#include "sound/mmcontrol.h"
+#include "sound/media_control.h"
 #include "sound/wavdevice.h"
 
 using namespace zorbla;
@@ -140,15 +141,15 @@ private slots:
         QFile::remove("sounds/E.wav");
 
         StderrCapture err;
-        frmZorbla w;
-        QVERIFY(!w.Form_Load());
+        MainWindow w;
+        QVERIFY(!w.load());
         w.show();
         for (int letter : {1, 2, 3, 4}) {
-            QTest::mouseClick(w.Label_[size_t(letter)], Qt::LeftButton);
-            QTest::mouseClick(w.img1, Qt::LeftButton);
-            QTest::mouseClick(w.MMControl1->playButton(), Qt::LeftButton);
-            QTest::mouseClick(w.imgDesno, Qt::LeftButton);
-            QVERIFY(!w.img1->pixmap().isNull());  // picture 2 is fine
+            QTest::mouseClick(zorbla_test::control(w, QStringLiteral("letterTile%1").arg(size_t(letter))), Qt::LeftButton);
+            QTest::mouseClick(zorbla_test::control(w, "picture"), Qt::LeftButton);
+            QTest::mouseClick(w.mediaControl().playButton(), Qt::LeftButton);
+            QTest::mouseClick(zorbla_test::control(w, "nextPicture"), Qt::LeftButton);
+            QVERIFY(!zorbla_test::control(w, "picture")->pixmap().isNull());  // picture 2 is fine
         }
         QVERIFY(!w.ended());
         const QString said = err.text();
@@ -187,8 +188,8 @@ private slots:
         QVERIFY2(peak > 15000 && peak < 17500, qPrintable(QString::number(peak)));
         if (!serverAvailable())
             return;
-        MMControl c;
-        QSignalSpy finished(&c, &MMControl::playbackFinished);
+        MediaControl c;
+        QSignalSpy finished(&c, &MediaControl::playbackFinished);
         c.setDeviceType("WaveAudio");
         c.setFileName("sounds\\format.wav");
         c.setCommand("Open");
@@ -264,13 +265,13 @@ private slots:
         const QString old = QDir::currentPath();
         QDir::setCurrent(dir.path());
         {
-            frmZorbla w;
-            QVERIFY(!w.Form_Load());
+            MainWindow w;
+            QVERIFY(!w.load());
             w.show();
-            QTest::mousePress(w.Label_[0], Qt::LeftButton);
-            QTest::mouseClick(w.img1, Qt::LeftButton);
-            QCOMPARE(w.r.size(), 30 * 1024 * 1024);
-            QVERIFY(w.lblRijec->isVisible());
+            QTest::mousePress(zorbla_test::control(w, QStringLiteral("letterTile%1").arg(0)), Qt::LeftButton);
+            QTest::mouseClick(zorbla_test::control(w, "picture"), Qt::LeftButton);
+            QCOMPARE(w.shownWord().size(), 30 * 1024 * 1024);
+            QVERIFY(zorbla_test::control(w, "word")->isVisible());
             QVERIFY(!w.grab().isNull());
         }
         QDir::setCurrent(old);

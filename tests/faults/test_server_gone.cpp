@@ -13,7 +13,7 @@
 
 #include "common/pack_folder.h"
 #include "common/recording.h"
-#include "sound/mmcontrol.h"
+#include "sound/media_control.h"
 #include "sound/wavdevice.h"
 #include "studio/voice_studio.h"
 
@@ -144,7 +144,7 @@ class TestServerGone : public QObject {
 
     // A request as the main window makes it: close, open, play. It must never wait for
     // a server that is not there.
-    bool click(MMControl& c) {
+    bool click(MediaControl& c) {
         QElapsedTimer clock;
         clock.start();
         c.setCommand("Close");
@@ -219,7 +219,7 @@ private slots:
         }
         QVERIFY(writeWav("sounds/c.wav", Sound{22050, 1, std::vector<qint16>(22050, 3000)}));
         const QByteArray oldSound = contents("sounds/c.wav");
-        std::unique_ptr<MMControl> program;
+        std::unique_ptr<MediaControl> program;
         std::unique_ptr<ErrorOutput> errors;
         for (const QString& step : steps) {
             const QByteArray where = step.toUtf8();
@@ -228,7 +228,7 @@ private slots:
             } else if (step == "stop") {
                 QVERIFY2(stopServer(), where);
             } else if (step == "program") {
-                program = std::make_unique<MMControl>();
+                program = std::make_unique<MediaControl>();
                 program->setDeviceType("WaveAudio");
                 errors = std::make_unique<ErrorOutput>();
             } else if (step == "click heard" || step == "click silent") {

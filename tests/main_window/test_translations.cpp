@@ -11,10 +11,11 @@
 
 #include <memory>
 
-#include "activities/text/frmtext.h"
+#include "activities/word_editor/word_editor.h"
 #include "common/pack_folder.h"
 #include "files/wordtable.h"
-#include "main_window/frmzorbla.h"
+#include "common/controls.h"
+#include "main_window/main_window.h"
 #include "studio/voice_studio.h"
 #include "widgets/clicklabel.h"
 
@@ -47,7 +48,7 @@ void collect(QMap<QString, QString>* shown) {
     }
 }
 
-void closeGames(frmZorbla* main) {
+void closeGames(MainWindow* main) {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != main && top->isVisible())
             top->hide();
@@ -57,27 +58,27 @@ void closeGames(frmZorbla* main) {
 // The main window, then each game it opens, the word table editor and the voice studio.
 QMap<QString, QString> everyWindow() {
     QMap<QString, QString> shown;
-    auto main = std::make_unique<frmZorbla>();
-    if (main->Form_Load())
+    auto main = std::make_unique<MainWindow>();
+    if (main->load())
         return shown;
     main->show();
     collect(&shown);
-    const QList<QWidget*> launchers = {main->imgDice, main->imgCRT, main->imgPisanjeSlova, main->lblSlovoRnd,
-                                       main->lblPogodiSLovo};
+    const QList<QWidget*> launchers = {zorbla_test::control(*main, "dice"), zorbla_test::control(*main, "easel"), zorbla_test::control(*main, "letterPad"), zorbla_test::control(*main, "bigLetter"),
+                                       zorbla_test::control(*main, "guess")};
     for (QWidget* launcher : launchers) {
         QTest::mouseClick(launcher, Qt::LeftButton, {}, QPoint(5, 5));
         collect(&shown);
         closeGames(main.get());
     }
-    QTest::mouseClick(main->Label_[1], Qt::LeftButton);
-    QTest::mouseClick(main->img1, Qt::LeftButton, {}, QPoint(200, 200));
-    QTest::mouseClick(main->lblRijec, Qt::LeftButton, {}, QPoint(5, 5));  // the word quiz
+    QTest::mouseClick(zorbla_test::control(*main, QStringLiteral("letterTile%1").arg(1)), Qt::LeftButton);
+    QTest::mouseClick(zorbla_test::control(*main, "picture"), Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseClick(zorbla_test::control(*main, "word"), Qt::LeftButton, {}, QPoint(5, 5));  // the word quiz
     collect(&shown);
     closeGames(main.get());
     main->hide();
     {
-        frmText editor;
-        editor.Form_Load();
+        WordEditor editor;
+        editor.load();
         editor.show();
         collect(&shown);
     }

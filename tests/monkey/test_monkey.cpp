@@ -10,7 +10,8 @@
 #include <functional>
 
 #include "common/pack_folder.h"
-#include "main_window/frmzorbla.h"
+#include "common/controls.h"
+#include "main_window/main_window.h"
 #include "widgets/clicklabel.h"
 
 using namespace zorbla;
@@ -49,8 +50,8 @@ private slots:
                                  : 20261208u;
         QRandomGenerator rng(seed);
 
-        frmZorbla main;
-        QVERIFY(!main.Form_Load());
+        MainWindow main;
+        QVERIFY(!main.load());
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
 
@@ -101,7 +102,7 @@ private slots:
             };
             QPoint at = randomPoint();
             // The main window's two ways out are not the monkey's to take.
-            if (window == &main && main.imgIzlaz->geometry().contains(at))
+            if (window == &main && zorbla_test::control(main, "door")->geometry().contains(at))
                 return;
             const int what = rng.bounded(100);
             if (what < 70) {

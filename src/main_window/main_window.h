@@ -1,0 +1,192 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <future>
+#include <memory>
+#include <optional>
+
+#include "activities/activity_window.h"
+#include "files/wordtable.h"
+#include "main_window/first_frame.h"
+#include "main_window/selection.h"
+
+namespace zorbla {
+
+class GifAnimation;
+class ClickLabel;
+class MediaControl;
+class MissingLetterGame;
+class FirstFrameWork;
+class HoldRing;
+class RecordingLight;
+
+// The main window and hub of the program: the letter and number tiles around the central
+// picture, the colours, the sound service every game uses through its GameStart, and the
+// launchers of the games. It shows the Selection the child has made.
+//
+// Its controls are its own. Each is named (objectName) by what it is ("letterTile1",
+// "picture", "dice", ...), so that tests click them as a child does; what a click does
+// is also a public function here, and what the window shows can be asked.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The six colour swatches, in the order they stand: left column, then right.
+    enum class Colour { Red, Yellow, Brown, Green, Blue, Orange };
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence, run before the window is first shown. A word table that
+    // cannot be read stops it; the caller then ends the program with the message.
+    std::optional<WordTableError> load();
+
+    // What the child can do.
+    void chooseLetter(int index);  // a letter tile, 0 for the first
+    void chooseNumber(int k);      // a number tile, 1 to 10
+    void sayColour(Colour colour);
+    void nextPicture();
+    void previousPicture();
+    void clickPicture();
+    void keyDown(int key);
+    // Reads text.txt again, as when the word editor closes: the words of the next choice
+    // are the new ones.
+    void readWordTableAgain();
+    // The locked start for the youngest: Escape and the door end the program only when
+    // held for three seconds, T opens no editor, and the desktop's close does nothing.
+    void setKiosk(bool locked);
+    bool kiosk() const { return kiosk_; }
+
+    // What the window shows.
+    const Selection& selection() const { return selection_; }
+    const WordTable& wordTable() const { return table_; }
+    // The still picture in the middle, as its file name was written.
+    QString shownPicture() const { return shownPicture_; }
+    // The word last shown under the picture (clicked), whether or not it is on show now.
+    QString shownWord() const { return shownWord_; }
+    // A recording was made with RECORD and not yet kept with S or dropped.
+    bool recordingMade() const { return recordingMade_; }
+    // The media control under the picture, which plays every sound of the window.
+    MediaControl& mediaControl() const { return *mediaControl_; }
+    // The window's origin: the top-left corner of the central picture, in design units.
+    QPointF origin() const { return QPointF(x0_, y0_); }
+    // How many times the design's size everything is drawn at (1 up to 1024 x 768).
+    double scale() const { return s_; }
+    bool ended() const { return ended_; }
+    // The missing-letter game: made at its first opening, kept for the whole run.
+    MissingLetterGame* missingLetterGame() const { return missingLetterGame_; }
+    // What a game opened now is given.
+    GameStart gameStart();
+
+signals:
+    // The exit button or Escape asked the program to end at once.
+    void programEnded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void connectLaunchers();  // launchers.cpp
+    void layoutControls();
+    void place(QWidget* control, double dx, double dy);
+
+    // choosing.cpp: the selection on show.
+    void choose(const Selection& chosen);
+    void showPictureNumber(int k);
+    void showPicture(const QString& file);
+    void sayLowerCase();
+    void sayColours();
+    void playDecoration(GifAnimation* animation, const QString& sound);
+
+    // speech.cpp: the sound service. Each plays a sound and sets the small letter and
+    // the word under the picture: shown and hidden, both hidden, or left as they are.
+    void speakLetter(const QString& sound);
+    void speakNumber(const QString& sound);
+    void speakColour(const QString& sound);
+    void play(const QString& sound, const char* playCommand = "Play");
+
+    // launchers.cpp: the games.
+    void openCountingGame();
+    void openDrawingBoard();
+    void openLetterPad();
+    void openKeyQuiz();
+    void openMissingLetterGame();
+    void openWordQuiz();
+    void openGame(ActivityWindow* game);
+    void activateGame(QWidget* game);
+    void gameDone(Ending how);
+    void takeBack(ActivityWindow* game, Ending how);
+    QWidget* openGameWindow() const;
+
+    void clickSky();
+    void leaveByDoor();
+    void closeMedia();
+    void endProgram();
+    bool holdToLeave(QObject* watched, QEvent* event);
+
+    WordTable table_;
+    Selection selection_ = startingSelection();
+    QString shownPicture_;
+    QString shownWord_;
+    bool recordingMade_ = false;
+    double x0_ = 0, y0_ = 0;
+    double s_ = 1;
+    double deviceScale_ = 1;  // s_ times the screen's pixel ratio: how large pictures are drawn
+    QSize screen_;
+    QImage background_;    // drawn at backgroundFor_
+    BackgroundPicture backgroundFor_;
+    QSize backgroundPixels_;  // the screen's size in pixels it was chosen for
+    std::unique_ptr<FirstFrameWork> firstFrame_;  // until the first frame is out
+    std::future<void> keeping_;  // the background being kept for the next start
+    std::future<void> scalingAhead_;  // pictures being scaled for the first frame
+    bool backgroundPressed_ = false;
+    bool ended_ = false;
+    bool kiosk_ = false;
+    HoldRing* holdRing_ = nullptr;  // made for the locked start
+    RecordingLight* recordingLight_ = nullptr;
+    MissingLetterGame* missingLetterGame_ = nullptr;
+    const QEvent* lastKey_ = nullptr;  // compared, never followed
+    QPointer<QWidget> lastKeyTarget_;
+
+    // The controls, lowest first.
+    ClickLabel* wordBar_;
+    ClickLabel* picture_;
+    std::array<ClickLabel*, 4> frame_;  // top, left, bottom, right of the picture
+    GifAnimation* pictureAnimation_;
+    std::array<ClickLabel*, 26> letterTileBacks_;
+    std::array<ClickLabel*, 10> numberTileBacks_;
+    std::array<ClickLabel*, 26> letterTiles_;
+    std::array<ClickLabel*, 10> numberTiles_;  // 1 to 10 at indexes 0 to 9
+    ClickLabel* previousArrow_;
+    ClickLabel* nextArrow_;
+    ClickLabel* pictureNumberLabel_;
+    ClickLabel* word_;       // the word under the picture
+    ClickLabel* bigLetter_;  // the capital on its card, which opens the key quiz
+    ClickLabel* smallLetter_;
+    ClickLabel* easel_;
+    ClickLabel* coloursLabel_;
+    std::array<ClickLabel*, 6> swatches_;  // by Colour
+    ClickLabel* door_;
+    ClickLabel* dice_;
+    ClickLabel* letterPadLauncher_;
+    ClickLabel* guessButton_;
+    MediaControl* mediaControl_;
+    std::array<ClickLabel*, 3> mediaCaptions_;  // RECORD, STOP, SPEAK
+    GifAnimation* alphabetBlocks_;
+    GifAnimation* spider_;
+    GifAnimation* star_;
+};
+
+}  // namespace zorbla
