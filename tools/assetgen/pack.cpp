@@ -1,4 +1,5 @@
 #include "pack.h"
+#include "bear.h"
 #include "content.h"
 #include "design.h"
 #include "gifwriter.h"

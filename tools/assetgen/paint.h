@@ -12,6 +12,8 @@
 
 namespace ag {
 
+constexpr double kPi = 3.14159265358979323846;
+
 extern const char *const kWordFamily;  // Comic Neue
 
 // Fails when the word font is missing or lacks a character: Qt would otherwise

@@ -1,5 +1,5 @@
-// The pictures of the pack: letter and number pictures, their animations,
-// and the teddy bear.
+// The pictures of the pack: letter and number pictures, their animations, and the
+// objects on them. The bear is in bear.h.
 #pragma once
 
 #include "content.h"
@@ -24,10 +24,5 @@ QList<GifFrame> letterAnimation(const Picture &pic, int letterIndex, const Emoji
 QImage numberStill(const Picture &pic, bool counted, const EmojiAtlas &atlas, int scale = 1);
 // The same for all four pictures of number k: the numeral and k dots, counted one by one.
 QList<GifFrame> numberAnimation(int k);
-
-enum class Mood { Neutral, Happy, Sad };
-// The bear fills a 170 x 190 box, on a transparent ground.
-void drawBear(QPainter &p, Mood mood, double wave = 0);
-QImage bearImage(Mood mood, int scale = 1);
 
 } // namespace ag
