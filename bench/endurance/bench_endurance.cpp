@@ -41,8 +41,8 @@ int main(int argc, char* argv[]) {
         QWidget* target;
         switch (i % 5) {
         case 0:
-            target = i % 10 == 0 ? static_cast<QWidget*>(bench::control(window, QStringLiteral("numberTile%1").arg((size_t(letter % 10)) + 1)))
-                                 : static_cast<QWidget*>(bench::control(window, QStringLiteral("letterTile%1").arg(size_t(letter % 26))));
+            target = i % 10 == 0 ? bench::control(window, QStringLiteral("numberTile%1").arg(letter % 10 + 1))
+                                 : bench::control(window, QStringLiteral("letterTile%1").arg(letter % 26));
             ++letter;
             break;
         case 1:
@@ -50,7 +50,9 @@ int main(int argc, char* argv[]) {
             target = bench::control(window, "picture");  // the picture: its animation and word
             break;
         default:
-            target = bench::control(window, "nextPicture")->isVisible() ? bench::control(window, "nextPicture") : bench::control(window, "previousPicture");
+            target = bench::control(window, "nextPicture");
+            if (!target->isVisible())
+                target = bench::control(window, "previousPicture");
             break;
         }
         QTest::mouseClick(target, Qt::LeftButton);

@@ -43,6 +43,14 @@ inline QString openPath(const zorbla::MainWindow& w) { return w.mediaControl().d
 inline QString openWritten(const zorbla::MainWindow& w) { return w.mediaControl().fileName(); }
 inline QString onDisk(const QString& relative) { return QDir::current().absoluteFilePath(relative); }
 
+// A game of kind G made over the main window as its launcher makes it, and shown.
+template <class G>
+G* showGame(zorbla::MainWindow& main) {
+    auto* game = new G(main.gameStart());
+    game->show();
+    return QTest::qWaitForWindowExposed(game) ? game : nullptr;
+}
+
 // The window of kind W open now, if any; and all of that kind deleted.
 template <class W>
 W* openWindowOf() {

@@ -41,14 +41,10 @@ private slots:
         QVERIFY(main_);
         connect(&main_->mediaControl(), &MediaControl::commandReceived, this, [this](const QString& c) { commands_ << c; });
     }
-    void cleanupTestCase() {
-        main_.reset();
-    }
     void init() {
         commands_.clear();
-        game_ = new CountingGame(main_->gameStart());
-        game_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(game_));
+        game_ = showGame<CountingGame>(*main_);
+        QVERIFY(game_);
     }
     void cleanup() {
         delete game_;

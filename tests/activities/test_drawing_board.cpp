@@ -39,13 +39,9 @@ private slots:
         main_ = openMainWindow();
         QVERIFY(main_);
     }
-    void cleanupTestCase() {
-        main_.reset();
-    }
     void init() {
-        board_ = new DrawingBoard(main_->gameStart());
-        board_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(board_));
+        board_ = showGame<DrawingBoard>(*main_);
+        QVERIFY(board_);
     }
     void cleanup() {
         delete board_;

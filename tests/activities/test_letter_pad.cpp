@@ -29,13 +29,9 @@ private slots:
         main_ = openMainWindow();
         QVERIFY(main_);
     }
-    void cleanupTestCase() {
-        main_.reset();
-    }
     void init() {
-        pad_ = new LetterPad(main_->gameStart());
-        pad_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(pad_));
+        pad_ = showGame<LetterPad>(*main_);
+        QVERIFY(pad_);
         paper_ = pad_->palette().color(QPalette::Window);
     }
     void cleanup() {
@@ -77,28 +73,6 @@ private slots:
         QCOMPARE(pad_->surface().pixelColor(200, 120), pad_->penColor());
     }
 
-    void aClickLeavesNoMark() {
-        for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-            press(b, {150, 150});
-            release(b, {150, 150});
-        }
-        move({200, 150});
-        QVERIFY(allOf(pad_->surface(), paper_));
-    }
-
-    void theSecondButtonsReleaseEndsTheStroke() {
-        press(Qt::LeftButton, {80, 100});
-        move({150, 100});
-        press(Qt::MiddleButton, {150, 100});
-        move({200, 100});  // both held: still writing
-        release(Qt::MiddleButton, {200, 100});
-        move({290, 100});
-        release(Qt::LeftButton, {290, 100});
-        QCOMPARE(thicknessAt(pad_->surface(), 120, 100, paper_), 10);
-        QCOMPARE(thicknessAt(pad_->surface(), 180, 100, paper_), 10);
-        QCOMPARE(thicknessAt(pad_->surface(), 250, 100, paper_), 0);
-    }
-
     // The letter box is not part of the pad: a press on it begins no stroke.
     void aPressOnTheLetterBeginsNoStroke() {
         QTest::mousePress(control<QLabel>(*pad_, "letter"), Qt::LeftButton, {}, QPoint(20, 20));
@@ -107,18 +81,6 @@ private slots:
         move({250, 200});
         QTest::mouseRelease(control<QLabel>(*pad_, "letter"), Qt::LeftButton, {}, QPoint(20, 20));
         QVERIFY(allOf(pad_->surface(), paper_));
-    }
-
-    void theWritingSurvivesARepaint() {
-        press(Qt::RightButton, {100, 180});
-        move({250, 180});
-        release(Qt::RightButton, {250, 180});
-        pad_->hide();
-        pad_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(pad_));
-        const QImage shown = pad_->grab().toImage();
-        QCOMPARE(shown.pixelColor(175, 180), pad_->penColor());
-        QCOMPARE(shown.pixelColor(175, 160), paper_);
     }
 };
 

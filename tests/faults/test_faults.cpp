@@ -268,7 +268,7 @@ private slots:
             MainWindow w;
             QVERIFY(!w.load());
             w.show();
-            QTest::mousePress(zorbla_test::control(w, QStringLiteral("letterTile%1").arg(0)), Qt::LeftButton);
+            QTest::mousePress(zorbla_test::control(w, "letterTile0"), Qt::LeftButton);
             QTest::mouseClick(zorbla_test::control(w, "picture"), Qt::LeftButton);
             QCOMPARE(w.shownWord().size(), 30 * 1024 * 1024);
             QVERIFY(zorbla_test::control(w, "word")->isVisible());

@@ -445,22 +445,6 @@ private slots:
         QCOMPARE(openWritten(), QString("sounds\\colours.wav"));
     }
 
-    // A colour leaves the small letter and the word as they are, a number hides both, a
-    // letter shows its small form.
-    void soundServiceLabels() {
-        ctl("smallLetter")->show();
-        ctl("word")->show();
-        QTest::mouseClick(ctl("swatch_blue"), Qt::LeftButton);
-        QVERIFY(ctl("smallLetter")->isVisible());
-        QVERIFY(ctl("word")->isVisible());
-        QTest::mouseClick(numberTile(3), Qt::LeftButton);
-        QVERIFY(!ctl("smallLetter")->isVisible());
-        QVERIFY(!ctl("word")->isVisible());
-        QCOMPARE(commands_.mid(commands_.size() - 3), (QStringList{"Close", "Open", "Play"}));
-        QTest::mouseClick(letterTile(3), Qt::LeftButton);
-        QVERIFY(ctl("smallLetter")->isVisible());
-    }
-
     void backgroundAndDecorations() {
         // A click on the window itself says "oops"; a click on a control does not.
         QTest::mouseClick(letterTile(1), Qt::LeftButton);
