@@ -75,6 +75,19 @@ inline void answer(zorbla::QuizWindow* q, const QString& typed) {
     QTest::mouseClick(control(*q, "checkMark"), Qt::LeftButton, {}, QPoint(10, 10));
 }
 
+// The two ways out of a game, as rows of a data-driven test, and taking the one a row names.
+inline void addWaysOut() {
+    QTest::addColumn<bool>("door");
+    QTest::newRow("door") << true;
+    QTest::newRow("window system") << false;
+}
+inline bool leaveBy(QWidget* game, bool door) {
+    if (!door)
+        return game->close();
+    QTest::mouseClick(control(*game, "door"), Qt::LeftButton, {}, QPoint(10, 10));
+    return true;
+}
+
 // Lets windows that were unloaded be deleted.
 inline void deleteUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

@@ -168,18 +168,13 @@ private slots:
 
     // The window system's close, like the door, runs the way back with the exit sound.
     void theDoorAndTheWindowSystemReturnToTheMainWindow_data() {
-        QTest::addColumn<bool>("door");
-        QTest::newRow("door") << true;
-        QTest::newRow("window system") << false;
+        addWaysOut();
     }
     void theDoorAndTheWindowSystemReturnToTheMainWindow() {
         QFETCH(bool, door);
         QPointer<KeyQuiz> q = launch();
         QVERIFY(q);
-        if (door)
-            QTest::mouseClick(control(*q, "door"), Qt::LeftButton, {}, QPoint(10, 10));
-        else
-            QVERIFY(q->close());
+        QVERIFY(leaveBy(q, door));
         QVERIFY(main_->isEnabled());
         QVERIFY(main_->isVisible());
         QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));

@@ -149,18 +149,13 @@ private slots:
     }
 
     void theDoorAndTheWindowSystemReturnToTheMainWindow_data() {
-        QTest::addColumn<bool>("door");
-        QTest::newRow("door") << true;
-        QTest::newRow("window system") << false;
+        addWaysOut();
     }
     void theDoorAndTheWindowSystemReturnToTheMainWindow() {
         QFETCH(bool, door);
         QPointer<WordQuiz> q = launch("TIGER");
         QVERIFY(q);
-        if (door)
-            QTest::mouseClick(control(*q, "door"), Qt::LeftButton, {}, QPoint(10, 10));
-        else
-            QVERIFY(q->close());
+        QVERIFY(leaveBy(q, door));
         QVERIFY(main_->isEnabled());
         QCOMPARE(openWritten(*main_), QString("sounds\\izlaz.wav"));
         QVERIFY(control(*main_, "word")->isHidden());
