@@ -9,9 +9,13 @@
 #   share/applications/<id>.desktop     written at installation, one action per edition
 #   share/metainfo/<id>.metainfo.xml
 #   share/icons/hicolor/<size>/apps/<id>.png, scalable/apps/<id>.svg
+#   share/man/man1/zorbla.1.gz          the manual page (packaging/zorbla.1)
+#   share/doc/<package>/                copyright (packaging/debian/copyright, the one text for
+#                                       every package) and changelog.Debian.gz
 #
 # Components: "program" (the program and English) and one per other edition, which are the
-# Debian packages zorbla, zorbla-hr, zorbla-de, zorbla-fr and zorbla-es.
+# Debian packages zorbla, zorbla-hr, zorbla-de, zorbla-fr and zorbla-es. Their version is
+# the project's with the revision of packaging/debian/changelog's latest entry.
 include(${CMAKE_CURRENT_LIST_DIR}/app.cmake)
 include(GNUInstallDirs)
 
@@ -69,6 +73,29 @@ install(FILES ${ZORBLA_DESIGN_DIR}/icon.png DESTINATION ${CMAKE_INSTALL_DATAROOT
 install(FILES ${ZORBLA_DESIGN_DIR}/icon.svg DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps
   RENAME ${ZORBLA_APP_ID}.svg COMPONENT program)
 
+# The manual page and each package's copyright and changelog, as Debian wants them:
+# gzip -9n, so that two builds give the same bytes. man finds the page compressed too.
+find_program(GZIP gzip REQUIRED)
+set(doc_dir ${CMAKE_BINARY_DIR}/debian/doc)
+set(man_page ${doc_dir}/zorbla.1.gz)
+set(changelog ${doc_dir}/changelog.Debian.gz)
+add_custom_command(OUTPUT ${man_page} ${changelog}
+  COMMAND ${CMAKE_COMMAND} -E copy ${packaging}/zorbla.1 ${doc_dir}/zorbla.1
+  COMMAND ${CMAKE_COMMAND} -E copy ${packaging}/debian/changelog ${doc_dir}/changelog.Debian
+  COMMAND ${GZIP} -9nf ${doc_dir}/zorbla.1 ${doc_dir}/changelog.Debian
+  DEPENDS ${packaging}/zorbla.1 ${packaging}/debian/changelog
+  VERBATIM)
+add_custom_target(zorbla_docs ALL DEPENDS ${man_page} ${changelog})
+install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
+foreach(component program ${ZORBLA_EDITIONS})
+  set(package zorbla-${component})
+  if(component STREQUAL "program")
+    set(package zorbla)
+  endif()
+  install(FILES ${packaging}/debian/copyright ${changelog}
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
+endforeach()
+
 # The Debian packages (scripts/package): the program with English, and each other edition
 # in a package of its own, so that a family installs only its language. Library
 # dependencies are found by dpkg-shlibdeps; the font is drawn by name at run time, so it is
@@ -78,26 +105,38 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL program ${ZORBLA_EDITIONS})
 set(CPACK_PACKAGE_NAME zorbla)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The changelog's latest entry names the version packaged: a new version needs an entry.
+file(STRINGS ${packaging}/debian/changelog latest LIMIT_COUNT 1)
+if(NOT latest MATCHES "^zorbla \\(([^)-]+)-([^)]+)\\) ")
+  message(FATAL_ERROR "packaging/debian/changelog does not begin with 'zorbla (VERSION-REVISION) ...'")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "packaging/debian/changelog's latest entry is ${CMAKE_MATCH_1}, the project is "
+    "${PROJECT_VERSION}: add an entry for it")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
+set(ZORBLA_DEBIAN_VERSION ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
 set(CPACK_PACKAGE_VENDOR "Zorbla")
-set(CPACK_PACKAGE_CONTACT "Zorbla developers <zorbla@localhost>")
-# Each package's description is its summary line and then its text.
+set(CPACK_PACKAGE_CONTACT "Zorbla developers <zorbla@zorbla.org>")
+# Each package's description is its summary line and then its text, within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY IGNORE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME zorbla)
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "alphabet, numbers and colours for young children
-Zorbla fills the screen with the letters, the numbers 1 to 10 and six colours.
-A child of three to six clicks a letter and hears it, sees pictures with their
-words, plays little games and can record their own voice. All words come from one
-plain text file, so it can be used in any language.
+Zorbla fills the screen with the letters, the numbers 1 to 10 and six
+colours. A child of three to six clicks a letter and hears it, sees
+pictures with their words, plays little games and can record their own
+voice. All words come from one plain text file, so it can be used in any
+language.
 
-This package holds the program and its English edition; the Croatian, German,
-French and Spanish editions are the packages zorbla-hr, zorbla-de, zorbla-fr and
-zorbla-es.")
+This package holds the program and its English edition; the Croatian,
+German, French and Spanish editions are the packages zorbla-hr,
+zorbla-de, zorbla-fr and zorbla-es.")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PROGRAM_PACKAGE_SHLIBDEPS ON)
@@ -123,7 +162,7 @@ foreach(lang ${ZORBLA_EDITIONS})
   list(GET edition_names ${at} name)
   set(CPACK_DEBIAN_${component}_PACKAGE_NAME zorbla-${lang})
   set(CPACK_DEBIAN_${component}_PACKAGE_ARCHITECTURE all)
-  set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "zorbla (= ${PROJECT_VERSION})")
+  set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "zorbla (= ${ZORBLA_DEBIAN_VERSION})")
   set(CPACK_DEBIAN_${component}_DESCRIPTION "${name} edition of Zorbla
 The letter tiles, words, pictures and spoken sounds of Zorbla in ${name}.
 With it installed, Zorbla starts in ${name} on a ${name} desktop; the
