@@ -15,7 +15,8 @@
 #
 # Components: "program" (the program and English) and one per other edition, which are the
 # Debian packages zorbla, zorbla-hr, zorbla-de, zorbla-fr and zorbla-es. Their version is
-# the project's with the revision of packaging/debian/changelog's latest entry.
+# the project's with the revision of packaging/debian/changelog's latest entry; the test
+# app_packages (tests/app/package-check) builds them and has lintian check them.
 include(${CMAKE_CURRENT_LIST_DIR}/app.cmake)
 include(GNUInstallDirs)
 
