@@ -12,6 +12,7 @@
 #include "app/commandline.h"
 #include "app/edition.h"
 #include "app/workfolder.h"
+#include "files/settings.h"
 #include "main_window/main_window.h"
 #include "studio/voice_studio.h"
 
@@ -32,12 +33,27 @@ QStringList availableEditions() {
     return installed.isEmpty() ? zorbla::knownEditions() : installed;
 }
 
-// The edition asked for, else the desktop's; its words are made the program's. The
-// arguments are read again in its language.
-zorbla::CommandLine chooseEdition(const QStringList& arguments, const QStringList& editions, QString* edition) {
+// The edition asked for, else the one the settings choose, else the desktop's; its words
+// are made the program's. The arguments are read again in its language.
+zorbla::CommandLine chooseEdition(const QStringList& arguments, const QStringList& editions,
+                                  const zorbla::Settings& settings, QString* edition) {
     const zorbla::CommandLine c = zorbla::readCommandLine(arguments, editions);
-    *edition = editions.contains(c.language) ? c.language
-                                             : zorbla::desktopEdition(QProcessEnvironment::systemEnvironment(), editions);
+    const char* key = zorbla::Settings::kLanguage;
+    QString chosen = settings.value(key);
+    if (!chosen.isEmpty() && !editions.contains(chosen)) {
+        std::fprintf(stderr, "zorbla: %s: %s=%s is not an edition installed (%s); it is passed over\n",
+                     qPrintable(settings.fileOf(key)), key, qPrintable(chosen),
+                     qPrintable(editions.join(QStringLiteral(", "))));
+        chosen.clear();
+    }
+    if (editions.contains(c.language)) {
+        if (chosen.isEmpty() || !settings.isLocked(key))
+            chosen = c.language;
+        else if (c.language != chosen)
+            std::fprintf(stderr, "zorbla: the edition is set to %s for this machine in %s; --language %s is not used\n",
+                         qPrintable(chosen), qPrintable(settings.fileOf(key)), qPrintable(c.language));
+    }
+    *edition = chosen.isEmpty() ? zorbla::desktopEdition(QProcessEnvironment::systemEnvironment(), editions) : chosen;
     zorbla::useEditionWords(*edition);
     return zorbla::readCommandLine(arguments, editions);
 }
@@ -64,12 +80,13 @@ int main(int argc, char* argv[]) {
     // system is touched, so they work on a machine without a display.
     const QStringList raw = argumentList(argc, argv);
     const QStringList editions = availableEditions();
+    const zorbla::Settings settings = zorbla::Settings::ofThisUser();
     QString edition;
     const zorbla::CommandLine early = zorbla::readCommandLine(raw, editions);
     if (early.action != zorbla::CommandLine::Run &&
         !(early.action == zorbla::CommandLine::Refuse && zorbla::mayBeForQt(raw))) {
         QCoreApplication words(argc, argv);  // for the translation only; no display
-        return answer(chooseEdition(raw, editions, &edition));
+        return answer(chooseEdition(raw, editions, settings, &edition));
     }
 
     QApplication app(argc, argv);
@@ -78,11 +95,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ZORBLA_VERSION));
 
     // Qt has taken its own arguments (-platform, -display...); nothing else is allowed.
-    const zorbla::CommandLine late = chooseEdition(app.arguments(), editions, &edition);
+    for (const QString& line : settings.problems())
+        std::fprintf(stderr, "zorbla: %s\n", qPrintable(line));
+    const zorbla::CommandLine late = chooseEdition(app.arguments(), editions, settings, &edition);
     if (late.action != zorbla::CommandLine::Run)
         return answer(late);
 
-    zorbla::enterWorkFolder(edition);
+    zorbla::enterWorkFolder(edition, settings.value(zorbla::Settings::kSite));
 
     if (late.voices) {
         zorbla::VoiceStudio studio;
@@ -96,7 +115,7 @@ int main(int argc, char* argv[]) {
     }
 
     zorbla::MainWindow window;
-    if (late.kiosk) {
+    if (settings.flag(zorbla::Settings::kKiosk, false, late.kiosk, true)) {
         window.setKiosk(true);
         window.setWindowFlag(Qt::WindowStaysOnTopHint);
     }

@@ -1,20 +1,24 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
 namespace zorbla {
 
-// The folder the program works in. A copy installed system-wide keeps each edition's pack
-// read-only under share/zorbla/<edition> beside its bin/, so when it is started where there
-// is no word table (as from a desktop menu) it works in a folder of the user's own for that
-// edition, filled from its pack.
-// Anywhere else, the folder it is started in is used as it always was.
+// Where the program finds its pack and writes what the family makes. An installed copy
+// keeps each edition's pack read-only under share/zorbla/<edition> beside its bin/ and
+// reads it there. Started where there is no word table (as from a desktop menu), it
+// writes into a folder of the user's own for the edition, whose files lie over a school's
+// folders and the installed pack: the user's folder holds only what the family made.
+// Anywhere else, the folder it is started in is the whole pack, read and written, as it
+// always was.
 struct WorkFolder {
-    QString path;       // the folder to work in
-    QString pack;       // the installed pack it was filled from; empty when not used
-    int copied = 0;     // files copied from the pack on this start
-    QString error;      // why the user's folder could not be made ready; then path is the start folder
+    QString path;         // the folder written to: the family's, or the folder started in
+    QStringList beneath;  // read-only under it: a school's folders, then the installed pack
+    QString pack;         // the installed pack; empty when not used
+    int tidied = 0;       // copies of the pack an earlier version made, taken away
+    QStringList said;     // lines for stderr about folders passed over
 };
 
 // share/zorbla/<edition> beside the program's bin/ folder when it holds a word table,
@@ -29,18 +33,30 @@ QStringList installedEditions(const QString& programDir);
 // always been; each other edition's is a folder inside it named by its code.
 QString userFolderOf(const QString& dataFolder, const QString& edition);
 
-// Copies every file of pack that the user folder lacks (names matched without regard to
-// case, as the program finds them). Existing files are never touched. Returns the number
-// copied, or -1 with *error set.
-int fillFromPack(const QString& pack, const QString& userFolder, QString* error);
+// A school's folders of an edition, most important first: <site>/<edition> for the folder
+// the settings name, then <dir>/zorbla/<edition> for each of the desktop's data folders
+// ($XDG_DATA_DIRS) that is not itself where a Zorbla is installed (one with bin/zorbla
+// beside it). Only those that exist; one that cannot be read is passed over with a line
+// in *said.
+QStringList siteFolders(const QString& site, const QStringList& dataDirs, const QString& edition, QStringList* said);
 
-// Decides, and fills the user folder when it is the one chosen. Changes nothing else.
-// The installed pack itself is never chosen, even when started inside it.
+// A folder an earlier version filled with a copy of the whole pack keeps only what the
+// family made: the files that are copies of the pack's are taken away, so that the
+// pack's own, and a newer version's, are read in their place. Certain copies are those
+// with the pack's bytes; a copy of an older pack's file is told by the times the copier
+// gave it (see tidyCopies in workfolder.cpp). A file that may be the family's stays.
+// Returns how many files were taken away.
+int tidyCopies(const QString& userFolder, const QStringList& beneath);
+
+// Decides where to work. Changes nothing but what tidyCopies takes away.
+// The installed pack itself is never written to, even when started inside it.
 WorkFolder chooseWorkFolder(const QString& startFolder, const QString& programDir, const QString& userFolder,
-                            const QString& edition = QStringLiteral("en"));
+                            const QString& edition = QStringLiteral("en"), const QStringList& sites = {});
 
-// The choice for this process and edition: the current folder, the program's folder and
-// the user's data folder; changes to the folder chosen and says on stderr which one it is.
-WorkFolder enterWorkFolder(const QString& edition);
+// The choice for this process and edition: the current folder, the program's folder, the
+// user's data folder and the school's; makes the family's folder, changes to it, makes
+// its folders those the pack is found in and says on stderr where it works.
+WorkFolder enterWorkFolder(const QString& edition, const QString& siteSetting = QString(),
+                           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
 
 }  // namespace zorbla

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "files/paths.h"
+
 namespace zorbla::originals {
 
 namespace {
@@ -38,30 +40,42 @@ bool copyWhole(const QString& from, const QString& to, QString* error) {
 
 }  // namespace
 
-QString keptPath(const QString& path) {
-    const QDir work = QDir::current();
-    return work.filePath(QStringLiteral("originals/") + work.relativeFilePath(QFileInfo(path).absoluteFilePath()));
+QString keptPath(const QString& written) {
+    return resolvePath(QStringLiteral("originals/") + QString(written).replace('\\', '/'), QDir(ownFolder()));
 }
 
-bool isKept(const QString& path) { return QFileInfo::exists(keptPath(path)); }
+bool isReplaced(const QString& written) {
+    return QFileInfo::exists(keptPath(written)) ||
+           (QFileInfo(ownPath(written)).isFile() && !pathBeneath(written).isEmpty());
+}
 
-bool keep(const QString& path, QString* error) {
-    if (isKept(path) || !QFileInfo::exists(path))
+bool keep(const QString& written, QString* error) {
+    const QString path = ownPath(written);
+    if (QFileInfo::exists(keptPath(written)) || !QFileInfo(path).isFile() || !pathBeneath(written).isEmpty())
         return true;
-    return copyWhole(path, keptPath(path), error);
+    return copyWhole(path, keptPath(written), error);
 }
 
-bool restore(const QString& path, QString* error) {
-    const QString kept = keptPath(path);
-    if (!QFileInfo::exists(kept)) {
+bool restore(const QString& written, QString* error) {
+    const QString kept = keptPath(written);
+    const QString path = ownPath(written);
+    if (QFileInfo::exists(kept)) {
+        if (!copyWhole(kept, path, error))
+            return false;
+        QFile::remove(kept);
+        return true;
+    }
+    if (QFileInfo(path).isFile() && !pathBeneath(written).isEmpty()) {
+        QFile own(path);
+        if (own.remove())
+            return true;
         if (error)
-            *error = Words::tr("%1 has no original kept").arg(QDir::current().relativeFilePath(path));
+            *error = Words::tr("cannot remove %1: %2").arg(path, own.errorString());
         return false;
     }
-    if (!copyWhole(kept, path, error))
-        return false;
-    QFile::remove(kept);
-    return true;
+    if (error)
+        *error = Words::tr("%1 has no original kept").arg(written);
+    return false;
 }
 
 }  // namespace zorbla::originals

@@ -98,9 +98,10 @@ std::optional<WordTableError> WordTableReader::parse(const QString& text, const 
     return std::nullopt;
 }
 
-std::optional<WordTableError> WordTableReader::read(WordTable& table, const QDir& folder,
-                                                    WordTableFile* file) {
-    const QString path = wordTablePath(folder);
+namespace {
+
+std::optional<WordTableError> readFile(WordTable& table, const QString& path, const QString& folder,
+                                       WordTableFile* file) {
     const QString shown = QFileInfo(path).fileName();
     if (file)
         file->path = path;
@@ -108,10 +109,10 @@ std::optional<WordTableError> WordTableReader::read(WordTable& table, const QDir
     if (!info.exists())
         return WordTableError{shown, 0,
                               Words::tr("the word table is missing from the folder %1")
-                                  .arg(QDir::toNativeSeparators(folder.absolutePath()))};
+                                  .arg(QDir::toNativeSeparators(folder))};
     if (info.isDir())
         return WordTableError{shown, 0, Words::tr("this is a folder, not a word table file")};
-    if (info.size() > kMaxFileSize)
+    if (info.size() > WordTableReader::kMaxFileSize)
         return WordTableError{shown, 0,
                               Words::tr("the file is %1 bytes long, far too large for a "
                                              "word table of at most %2 lines")
@@ -121,17 +122,27 @@ std::optional<WordTableError> WordTableReader::read(WordTable& table, const QDir
     if (!f.open(QIODevice::ReadOnly))
         return WordTableError{shown, 0, Words::tr("cannot be opened: %1").arg(f.errorString())};
     // Read no more than the limit even if the file grew since it was looked at.
-    const QByteArray bytes = f.read(kMaxFileSize + 1);
+    const QByteArray bytes = f.read(WordTableReader::kMaxFileSize + 1);
     if (f.error() != QFileDevice::NoError)
         return WordTableError{shown, 0, Words::tr("cannot be read: %1").arg(f.errorString())};
     f.close();
-    if (bytes.size() > kMaxFileSize)
+    if (bytes.size() > WordTableReader::kMaxFileSize)
         return WordTableError{shown, 0, Words::tr("the file is far too large for a word table")};
     TextEncoding encoding;
     const QString text = decodeText(bytes, &encoding);
     if (file)
         file->encoding = encoding;
-    return parse(text, shown, table);
+    return WordTableReader::parse(text, shown, table);
+}
+
+}  // namespace
+
+std::optional<WordTableError> WordTableReader::read(WordTable& table, const QDir& folder, WordTableFile* file) {
+    return readFile(table, wordTablePath(folder), folder.absolutePath(), file);
+}
+
+std::optional<WordTableError> WordTableReader::read(WordTable& table, WordTableFile* file) {
+    return readFile(table, wordTablePath(), ownFolder(), file);
 }
 
 }  // namespace zorbla

@@ -56,8 +56,10 @@ public:
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
     // Reads text.txt (found without regard to case) from the folder into the table.
-    static std::optional<WordTableError> read(WordTable& table, const QDir& folder = QDir::current(),
+    static std::optional<WordTableError> read(WordTable& table, const QDir& folder,
                                               WordTableFile* file = nullptr);
+    // Reads the word table of the pack, found as every pack file is (files/paths.h).
+    static std::optional<WordTableError> read(WordTable& table, WordTableFile* file = nullptr);
 
     // Reads a table from text already decoded; fileName names it in error messages.
     static std::optional<WordTableError> parse(const QString& text, const QString& fileName,

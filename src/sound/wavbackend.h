@@ -32,14 +32,16 @@ class WavBackend {
 public:
     virtual ~WavBackend() = default;
 
-    virtual void open(const QString& writtenName) = 0;
+    // Opens the file at path; shownName names it in messages ("sounds\\b.wav").
+    virtual void open(const QString& path, const QString& shownName) = 0;
     virtual void close() = 0;
     virtual void shutdown() = 0;
     virtual void play() = 0;
     virtual void stop() = 0;
     virtual void rewind() = 0;
     virtual void record() = 0;
-    virtual bool save() = 0;
+    // Writes the open sound to target, which may be another file than the one read.
+    virtual bool save(const QString& target) = 0;
 
     virtual bool isOpen() const = 0;
     virtual QString path() const = 0;
@@ -62,7 +64,7 @@ struct SoundModuleApi {
     bool (*writeWav)(const QString& path, const Sound& sound, QString* error);
 };
 
-constexpr int kSoundModuleVersion = 2;
+constexpr int kSoundModuleVersion = 3;
 
 }  // namespace zorbla
 

@@ -1,6 +1,7 @@
 #include "sound/wavdevice.h"
 
 #include "files/originals.h"
+#include "files/paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -114,8 +115,9 @@ void WavDevice::open(const QString& writtenName) {
             backend_->onPlaybackFinished = [this] { emit playbackFinished(); };
             backend_->onRecordingStopped = [this] { emit recordingStopped(); };
         }
+    written_ = writtenName;
     if (backend_)
-        backend_->open(writtenName);
+        backend_->open(resolvePath(writtenName), writtenName);
 }
 
 void WavDevice::close() {
@@ -149,12 +151,18 @@ void WavDevice::record() {
 }
 
 bool WavDevice::save() {
-    // The sound the pack came with is kept before anything is written over it.
-    QString why;
-    if (backend_ && backend_->isOpen() && !originals::keep(backend_->path(), &why))
-        std::fprintf(stderr, "zorbla: the original of %s is not kept: %s\n", qPrintable(backend_->path()),
-                     qPrintable(why));
-    const bool ok = backend_ && backend_->save();
+    bool ok = false;
+    if (backend_ && backend_->isOpen()) {
+        // Written into the family's own folder, over the pack's; a sound with nothing
+        // beneath is kept before anything is written over it.
+        QString why;
+        if (!originals::keep(written_, &why))
+            std::fprintf(stderr, "zorbla: the original of %s is not kept: %s\n", qPrintable(written_),
+                         qPrintable(why));
+        const QString target = ownPath(written_);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        ok = backend_->save(target);
+    }
     emit saved(ok);
     return ok;
 }

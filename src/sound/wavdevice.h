@@ -27,9 +27,9 @@ public:
     explicit WavDevice(QObject* parent = nullptr);
     ~WavDevice() override;
 
-    // Opens a file, named as the program writes it ("sounds\b.wav"), in the working
-    // folder. A missing file is opened empty, so a recording can create it; a file that
-    // exists but is no sound opens nothing.
+    // Opens a file of the pack, named as the program writes it ("sounds\b.wav"). A
+    // missing file is opened empty, so a recording can create it; a file that exists but
+    // is no sound opens nothing.
     void open(const QString& writtenName);
     void close();
     // Closes and lets every stream go at once.
@@ -38,11 +38,12 @@ public:
     void stop();
     void rewind();
     void record();
-    // Writes the open sound back to its file; false when nothing is open or writing failed.
+    // Writes the open sound to the family's own copy of its file; false when nothing is
+    // open or writing failed.
     bool save();
 
     bool isOpen() const { return backend_ && backend_->isOpen(); }
-    // The file on disk, empty when nothing is open.
+    // The file on disk it was read from or last saved to, empty when nothing is open.
     QString path() const { return backend_ ? backend_->path() : QString(); }
     bool isPlaying() const { return backend_ && backend_->isPlaying(); }
     bool isRecording() const { return backend_ && backend_->isRecording(); }
@@ -60,6 +61,7 @@ signals:
 
 private:
     std::unique_ptr<WavBackend> backend_;  // made when a sound is first opened
+    QString written_;                      // the name of the sound open
 };
 
 // Loads the sound engine on another thread now, so that the first sound does not wait

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -183,10 +184,10 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
 VoiceStudio::~VoiceStudio() { take_.shutdown(); }
 
 std::optional<QString> VoiceStudio::load() {
-    lock_ = std::make_unique<QLockFile>(QDir::current().filePath(QStringLiteral(".zorbla-voices.lock")));
+    lock_ = std::make_unique<QLockFile>(QDir(ownFolder()).filePath(QStringLiteral(".zorbla-voices.lock")));
     if (!lock_->tryLock(0))
         return tr("Another voice studio has the folder %1 open. Close it first.")
-            .arg(QDir::toNativeSeparators(QDir::currentPath()));
+            .arg(QDir::toNativeSeparators(ownFolder()));
     WordTable table;
     if (auto error = WordTableReader::read(table))
         return error->message();
@@ -225,12 +226,12 @@ void VoiceStudio::showSelected() {
     picture->setPixmap(pix);
     picture->setVisible(!pix.isNull());
     word->setText(item->text().section(tr(" (family's voice)"), 0, 0));
-    restoreButton->setEnabled(originals::isKept(resolvePath(selectedSound())));
+    restoreButton->setEnabled(originals::isReplaced(selectedSound()));
 }
 
 void VoiceStudio::markOwn(int row) {
     QListWidgetItem* item = list->item(row);
-    const bool own = originals::isKept(resolvePath(sounds_[row]));
+    const bool own = originals::isReplaced(sounds_[row]);
     const QString base = item->text().section(tr(" (family's voice)"), 0, 0);
     item->setText(own ? base + tr(" (family's voice)") : base);
     QFont f = item->font();
@@ -283,7 +284,7 @@ void VoiceStudio::startRecording() {
         return;
     if (stage_ != Stage::Choosing)
         throwAway();
-    QFile::remove(resolvePath(QString::fromLatin1(kTakeName)));
+    QFile::remove(ownPath(QString::fromLatin1(kTakeName)));
     take_.open(QString::fromLatin1(kTakeName));
     take_.record();
     if (!take_.isRecording()) {
@@ -339,9 +340,10 @@ void VoiceStudio::keepTake() {
     take_.close();
     setStage(Stage::Choosing);
     const int row = list->currentRow();
-    const QString target = resolvePath(sounds_[row]);
+    const QString target = ownPath(sounds_[row]);
     QString error;
-    if (!originals::keep(target, &error) || !writeWav(target, kept, &error)) {
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    if (!originals::keep(sounds_[row], &error) || !writeWav(target, kept, &error)) {
         say(tr("The take could not be kept, and the sound stays as it was: %1").arg(error), true);
         return;
     }
@@ -365,13 +367,12 @@ void VoiceStudio::restoreSelected() {
     const int row = list->currentRow();
     if (row < 0 || stage_ != Stage::Choosing)
         return;
-    const QString target = resolvePath(sounds_[row]);
-    if (!originals::isKept(target)) {
+    if (!originals::isReplaced(sounds_[row])) {
         say(tr("This sound is still the pack's own."));
         return;
     }
     QString error;
-    if (!originals::restore(target, &error)) {
+    if (!originals::restore(sounds_[row], &error)) {
         say(tr("The pack's sound could not be put back: %1").arg(error), true);
         return;
     }
@@ -385,7 +386,7 @@ void VoiceStudio::restoreAll() {
         return;
     int own = 0;
     for (const QString& s : sounds_)
-        own += originals::isKept(resolvePath(s));
+        own += originals::isReplaced(s);
     if (own == 0) {
         say(tr("Every sound is still the pack's own."));
         return;
@@ -396,9 +397,8 @@ void VoiceStudio::restoreAll() {
         return;
     QStringList failed;
     for (int row = 0; row < sounds_.size(); ++row) {
-        const QString target = resolvePath(sounds_[row]);
         QString error;
-        if (originals::isKept(target) && !originals::restore(target, &error))
+        if (originals::isReplaced(sounds_[row]) && !originals::restore(sounds_[row], &error))
             failed << error;
         markOwn(row);
     }

@@ -1,4 +1,6 @@
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -6,6 +8,7 @@
 
 #include "app/edition.h"
 #include "app/workfolder.h"
+#include "files/paths.h"
 
 using zorbla::chooseWorkFolder;
 
@@ -49,55 +52,84 @@ private slots:
         writeFile(pack_ + "/sounds/A1.wav", "RIFF-apple");
     }
 
-    void installedProgramInAFolderWithoutTableUsesTheFilledUserFolder() {
-        const auto w = chooseWorkFolder(start_, bin_, user_);
-        QCOMPARE(w.path, user_);
-        QCOMPARE(w.pack, QDir::cleanPath(pack_));
-        QVERIFY(w.error.isEmpty());
-        QCOMPARE(w.copied, 4);
-        QCOMPARE(readFile(user_ + "/text.txt"), QByteArray("01 APPLE,ANT,ANCHOR,AIRPLANE.\r\n"));
-        QCOMPARE(readFile(user_ + "/images/A1.gif"), QByteArray("GIF89a-apple"));
-        QCOMPARE(readFile(user_ + "/sounds/A1.wav"), QByteArray("RIFF-apple"));
-        // Nothing is written where it was started.
-        QVERIFY(QDir(start_).isEmpty());
-    }
-
-    void aSecondStartKeepsTheUsersEditsAndRecordings() {
-        QCOMPARE(chooseWorkFolder(start_, bin_, user_).copied, 4);
-        writeFile(user_ + "/text.txt", "01 JABUKA,MRAV,SIDRO,AVION.\r\n");
+    // Nothing is copied: the family's folder lies over a school's and the installed pack.
+    void installedProgramReadsThePackInPlace() {
+        const QString site = root_.filePath("site/en");
+        writeFile(site + "/images/A1.gif", "GIF89a-the-schools-apple");
         writeFile(user_ + "/sounds/a.wav", "RIFF-the-child-said-a");
-        QFile::remove(user_ + "/images/A1.gif");
-
-        const auto w = chooseWorkFolder(start_, bin_, user_);
+        const auto w = chooseWorkFolder(start_, bin_, user_, "en", {site});
         QCOMPARE(w.path, user_);
-        QCOMPARE(w.copied, 1);  // only what went missing
-        QCOMPARE(readFile(user_ + "/text.txt"), QByteArray("01 JABUKA,MRAV,SIDRO,AVION.\r\n"));
-        QCOMPARE(readFile(user_ + "/sounds/a.wav"), QByteArray("RIFF-the-child-said-a"));
-        QCOMPARE(readFile(user_ + "/images/A1.gif"), QByteArray("GIF89a-apple"));
-        QCOMPARE(readFile(pack_ + "/sounds/a.wav"), QByteArray("RIFF-a"));
+        QCOMPARE(w.beneath, QStringList({site, QDir::cleanPath(pack_)}));
+        QCOMPARE(w.tidied, 0);
+        QVERIFY(QDir(start_).isEmpty());
+        zorbla::setPackFolders({w.path, w.beneath});
+        QCOMPARE(readFile(zorbla::resolvePath("SOUNDS\\A.wav")), QByteArray("RIFF-the-child-said-a"));
+        QCOMPARE(readFile(zorbla::resolvePath("images\\a1.gif")), QByteArray("GIF89a-the-schools-apple"));
+        QCOMPARE(readFile(zorbla::resolvePath("sounds\\A1.wav")), QByteArray("RIFF-apple"));
+        QCOMPARE(zorbla::ownPath("sounds\\A1.wav"), user_ + "/sounds/A1.wav");
+        QCOMPARE(QDir(user_).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"sounds"});
+        zorbla::setPackFolders({});
     }
 
-    // A new version's picture at twice the size, copied after the user replaced the
-    // picture, keeps the pack's older time, so the user's picture is not hidden by it.
-    void aCopyKeepsThePacksTime() {
-        QFile old(pack_ + "/images/A1.gif");
-        QVERIFY(old.open(QIODevice::ReadWrite));
-        const QDateTime made = QDateTime::currentDateTime().addDays(-30);
-        QVERIFY(old.setFileTime(made, QFileDevice::FileModificationTime));
-        old.close();
-        chooseWorkFolder(start_, bin_, user_);
-        QCOMPARE(QFileInfo(user_ + "/images/A1.gif").lastModified(), QFileInfo(old).lastModified());
+    // A school's folders come in the desktop's order, after the one the settings name; a
+    // folder where a Zorbla is installed is a package, not a school's.
+    void schoolFolders() {
+        const QString named = root_.filePath("school"), local = root_.filePath("local/share"),
+                      installed = root_.filePath("prefix/share");
+        QDir().mkpath(named + "/hr");
+        QDir().mkpath(local + "/zorbla/hr");
+        QDir().mkpath(root_.filePath("prefix/share/zorbla/hr"));
+        writeFile(root_.filePath("prefix/bin/zorbla"), "");
+        QStringList said;
+        QCOMPARE(zorbla::siteFolders(named, {installed, local, root_.filePath("none")}, "hr", &said),
+                 QStringList({named + "/hr", local + "/zorbla/hr"}));
+        QVERIFY(said.isEmpty());
+        zorbla::siteFolders(root_.filePath("nowhere"), {}, "hr", &said);
+        QCOMPARE(said.size(), 1);
+        QVERIFY(said.first().contains(root_.filePath("nowhere/hr")));
     }
 
-    void theUsersNamesCountWhateverTheirCase() {
-        writeFile(user_ + "/TEXT.TXT", "edited");
-        writeFile(user_ + "/Sounds/A.WAV", "recorded");
+    // A folder an earlier version filled with a whole copy of the pack, and the family
+    // used: what the family made stays, the copies go, and a copy of a file the pack has
+    // changed since goes too, so that the new one is read.
+    void aFullCopyKeepsOnlyWhatTheFamilyMade() {
+        const QDateTime packTime = QDateTime::currentDateTime().addDays(-30);
+        auto setTime = [](const QString& path, const QDateTime& t) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(t, QFileDevice::FileModificationTime));
+        };
+        // The earlier version's copy: the pack's bytes and times.
+        for (int i = 0; i < 12; ++i) {
+            writeFile(pack_ + QString("/images/B%1.gif").arg(i), "GIF89a-" + QByteArray::number(i));
+            writeFile(user_ + QString("/images/B%1.gif").arg(i), "GIF89a-" + QByteArray::number(i));
+            setTime(user_ + QString("/images/B%1.gif").arg(i), packTime.addSecs(i));
+        }
+        // Pictures and words the pack has changed since, copied with the older pack's time.
+        writeFile(user_ + "/images/A1.gif", "GIF89a-the-older-apple");
+        setTime(user_ + "/images/A1.gif", packTime.addSecs(3));
+        // What the family made: a recording (its original kept, with the pack's bytes), an
+        // edited table, a picture put there by hand, another long ago, a link to a drive
+        // not plugged in.
+        writeFile(user_ + "/sounds/a.wav", "RIFF-the-child-said-a");
+        writeFile(user_ + "/originals/sounds/a.wav", "RIFF-a");
+        writeFile(user_ + "/TEXT.TXT", "01 JABUKA,MRAV,SIDRO,AVION.\r\n");
+        writeFile(user_ + "/images/B3.gif", "GIF89a-our-own-ball");
+        writeFile(user_ + "/images/B4.gif", "GIF89a-a-ball-from-grandma");
+        setTime(user_ + "/images/B4.gif", packTime.addDays(-400));
+        QVERIFY(QFile::link("/media/stick/bear.gif", user_ + "/images/medo1.gif"));
+        writeFile(pack_ + "/images/medo1.gif", "GIF89a-bear");
+
         const auto w = chooseWorkFolder(start_, bin_, user_);
-        QCOMPARE(w.copied, 2);
-        QVERIFY(!QFileInfo::exists(user_ + "/text.txt"));
-        QVERIFY(!QFileInfo::exists(user_ + "/sounds"));
-        QCOMPARE(readFile(user_ + "/Sounds/A1.wav"), QByteArray("RIFF-apple"));
-        QCOMPARE(readFile(user_ + "/Sounds/A.WAV"), QByteArray("recorded"));
+        QStringList left;
+        QDirIterator it(user_, QDir::Files | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            left << QDir(user_).relativeFilePath(it.next());
+        left.sort();
+        QCOMPARE(left, QStringList({"TEXT.TXT", "images/B3.gif", "images/B4.gif", "images/medo1.gif", "sounds/a.wav"}));
+        QCOMPARE(w.tidied, 10 + 1 + 1);  // the copies, the older apple, the original
+        // Twice is once.
+        QCOMPARE(chooseWorkFolder(start_, bin_, user_).tidied, 0);
     }
 
     void aFolderWithATableIsUsedAsBefore_data() {
@@ -134,36 +166,19 @@ private slots:
     void startedInsideThePackItIsNeverWrittenTo() {
         const auto w = chooseWorkFolder(pack_, bin_, user_);
         QCOMPARE(w.path, user_);
-        QVERIFY(QFileInfo::exists(user_ + "/text.txt"));
+        QCOMPARE(w.beneath, QStringList{QDir::cleanPath(pack_)});
     }
 
-    void copiesOfAReadOnlyPackCanBeRecordedOver() {
-        QFile(pack_ + "/sounds/a.wav").setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadOther);
-        chooseWorkFolder(start_, bin_, user_);
-        QFile copy(user_ + "/sounds/a.wav");
-        QVERIFY(copy.permissions() & QFileDevice::WriteOwner);
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-    }
-
-    // Each edition has a folder of its own; English keeps the one it always had, with what
-    // the family recorded there.
+    // Each edition has a folder of its own over its own pack; English keeps the one it
+    // always had.
     void eachEditionHasItsOwnFolder() {
         const QString croatian = root_.filePath("prefix/share/zorbla/hr");
         writeFile(croatian + "/text.txt", "01 AUTO,AVION,ANANAS,ALAT.\r\n");
-        writeFile(croatian + "/sounds/a.wav", "RIFF-a-hr");
-        writeFile(user_ + "/sounds/a.wav", "RIFF-the-child-said-a");
         QCOMPARE(zorbla::installedEditions(bin_), QStringList({"en", "hr"}));
-
         const auto hr = chooseWorkFolder(start_, bin_, zorbla::userFolderOf(user_, "hr"), "hr");
         QCOMPARE(hr.path, user_ + "/hr");
-        QCOMPARE(hr.pack, QDir::cleanPath(croatian));
-        QCOMPARE(readFile(user_ + "/hr/sounds/a.wav"), QByteArray("RIFF-a-hr"));
-        QCOMPARE(readFile(user_ + "/hr/text.txt"), QByteArray("01 AUTO,AVION,ANANAS,ALAT.\r\n"));
-
-        const auto en = chooseWorkFolder(start_, bin_, zorbla::userFolderOf(user_, "en"), "en");
-        QCOMPARE(en.path, user_);
-        QCOMPARE(readFile(user_ + "/sounds/a.wav"), QByteArray("RIFF-the-child-said-a"));
-        QCOMPARE(readFile(user_ + "/text.txt"), QByteArray("01 APPLE,ANT,ANCHOR,AIRPLANE.\r\n"));
+        QCOMPARE(hr.beneath, QStringList{QDir::cleanPath(croatian)});
+        QCOMPARE(chooseWorkFolder(start_, bin_, zorbla::userFolderOf(user_, "en"), "en").path, user_);
         // Started inside another edition's pack, it is not written to either.
         QCOMPARE(chooseWorkFolder(croatian, bin_, user_, "en").path, user_);
     }
@@ -199,13 +214,6 @@ private slots:
         QCOMPARE(zorbla::desktopEdition(env, installed), edition);
     }
 
-    void aUserFolderThatCannotBeMadeLeavesTheStartFolder() {
-        writeFile(root_.filePath("home/.local/share"), "a file where a folder should be");
-        const auto w = chooseWorkFolder(start_, bin_, user_);
-        QCOMPARE(w.path, start_);
-        QVERIFY(w.pack.isEmpty());
-        QVERIFY(w.error.contains(user_));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWorkFolder)

@@ -11,6 +11,7 @@
 #include "common/pack_folder.h"
 #include "common/recording.h"
 #include "files/originals.h"
+#include "files/pack.h"
 #include "common/controls.h"
 #include "main_window/main_window.h"
 #include "main_window/hold_ring.h"
@@ -593,7 +594,7 @@ private slots:
         if (serverAvailable())
             QVERIFY(zorbla_test::holdsIntact(after.samples, known));
         QVERIFY(light->isVisible() && light->state() == RecordingLight::State::Kept);
-        QVERIFY(originals::isKept(file));  // the pack's sound can be put back
+        QVERIFY(originals::isReplaced(pack::letterSound(2)));  // the pack's sound can be put back
         // A second S does nothing.
         QTest::keyClick(w_.get(), Qt::Key_S);
         QCOMPARE(commands_, QStringList{"save"});

@@ -133,7 +133,7 @@ private slots:
         QFile back(target);
         QVERIFY(back.open(QIODevice::ReadOnly));
         QCOMPARE(back.readAll(), pack);
-        QVERIFY(!originals::isKept(target));
+        QVERIFY(!originals::isReplaced(studio.selectedSound()));
         QVERIFY(!studio.list->item(row)->text().contains(QStringLiteral("family's voice")));
     }
 

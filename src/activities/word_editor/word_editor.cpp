@@ -44,10 +44,12 @@ WordEditor::WordEditor(QWidget* parent) : QDialog(parent) {
 void WordEditor::tell(const QString& message) { QMessageBox::warning(this, windowTitle(), message); }
 
 bool WordEditor::load() {
-    path_ = wordTablePath();
-    const QString name = QFileInfo(path_).fileName();
-    QFile file(path_);
-    if (QFileInfo(path_).size() > WordTableReader::kMaxFileSize) {
+    // Read where it is found; saved as the family's own.
+    const QString from = wordTablePath();
+    path_ = wordTablePath(QDir(ownFolder()));
+    const QString name = QFileInfo(from).fileName();
+    QFile file(from);
+    if (QFileInfo(from).size() > WordTableReader::kMaxFileSize) {
         tell(tr("%1 is far too large for a word table, so it is not opened.").arg(name));
         return false;
     }
@@ -96,6 +98,7 @@ void WordEditor::save() {
                  .arg(withCrLf.at(bad)));
         return;
     }
+    QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile out(path_);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         tell(tr("%1 could not be saved: %2. The file on disk is as it was.").arg(name, out.errorString()));

@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "files/paths.h"
 #include "sound/module/pulse_client.h"
 #include "sound/wavbackend.h"
 
@@ -175,14 +174,14 @@ public:
     PulseWavBackend();
     ~PulseWavBackend() override;
 
-    void open(const QString& writtenName) override;
+    void open(const QString& path, const QString& shownName) override;
     void close() override;
     void shutdown() override;
     void play() override;
     void stop() override;
     void rewind() override;
     void record() override;
-    bool save() override;
+    bool save(const QString& target) override;
 
     bool isOpen() const override { return open_; }
     QString path() const override { return path_; }
@@ -261,11 +260,10 @@ pa_channel_map PulseWavBackend::channelMap() const {
     return map;
 }
 
-void PulseWavBackend::open(const QString& writtenName) {
+void PulseWavBackend::open(const QString& path, const QString& writtenName) {
     close();
-    if (writtenName.isEmpty())
+    if (path.isEmpty())
         return;
-    const QString path = resolvePath(writtenName);
     Sound sound;
     if (!readWav(path, &sound)) {
         // Silent for the child, but whoever looks after the pack should hear of it.
@@ -609,7 +607,7 @@ void PulseWavBackend::endRecording() {
         onRecordingStopped();
 }
 
-bool PulseWavBackend::save() {
+bool PulseWavBackend::save(const QString& target) {
     if (!open_)
         return false;
     if (isRecording())
@@ -621,10 +619,12 @@ bool PulseWavBackend::save() {
         return false;
     }
     QString error;
-    if (writeWav(path_, sound_, &error))
+    if (writeWav(target, sound_, &error)) {
+        path_ = target;
         return true;
+    }
     std::fprintf(stderr, "zorbla: the recording could not be saved in %s: %s; the old sound is unchanged\n",
-                 qPrintable(QDir::toNativeSeparators(path_)), qPrintable(error));
+                 qPrintable(QDir::toNativeSeparators(target)), qPrintable(error));
     return false;
 }
 
