@@ -1,6 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "files/originals.h"
 #include "files/paths.h"
 
 using zorbla::resolvePath;
@@ -55,6 +56,36 @@ private slots:
         const QString found = resolvePath("text.txt");
         QDir::setCurrent(old);
         QCOMPARE(QFileInfo(found).canonicalFilePath(), QFileInfo(f).canonicalFilePath());
+    }
+
+    // The family's folder over the pack: its own file wins, one it cannot read is passed
+    // over, and putting a sound back takes the family's away.
+    void aFamilysFolderLiesOverThePack() {
+        QTemporaryDir tmp;
+        QDir dir(tmp.path());
+        const QString own = dir.filePath("own"), pack = dir.filePath("pack");
+        for (const char* name : {"pack/sounds/b.wav", "pack/sounds/c.wav", "pack/images/B1.gif", "own/Sounds/B.WAV"}) {
+            QVERIFY(dir.mkpath(QFileInfo(dir.filePath(name)).path()));
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(name);
+        }
+        QVERIFY(dir.mkpath("own/images"));
+        QVERIFY(QFile::link(dir.filePath("gone.gif"), own + "/images/B1.gif"));
+        zorbla::setPackFolders({own, {pack}});
+        QCOMPARE(resolvePath("sounds\\b.wav"), own + "/Sounds/B.WAV");
+        QCOMPARE(resolvePath("sounds\\c.wav"), pack + "/sounds/c.wav");
+        QCOMPARE(resolvePath("images\\B1.gif"), pack + "/images/B1.gif");  // a link to nowhere
+        QCOMPARE(resolvePath("sounds\\new.wav"), own + "/Sounds/new.wav");
+        QCOMPARE(zorbla::ownPath("sounds\\c.wav"), own + "/Sounds/c.wav");
+
+        QVERIFY(zorbla::originals::isReplaced("sounds\\b.wav"));
+        QVERIFY(zorbla::originals::keep("sounds\\b.wav"));  // the pack's is beneath: nothing to keep
+        QVERIFY(!QFileInfo::exists(own + "/originals"));
+        QVERIFY(zorbla::originals::restore("sounds\\b.wav"));
+        QCOMPARE(resolvePath("sounds\\b.wav"), pack + "/sounds/b.wav");
+        QVERIFY(!zorbla::originals::isReplaced("sounds\\b.wav"));
+        zorbla::setPackFolders({});
     }
 };
 
