@@ -5,6 +5,9 @@
 // with an empty cache folder each time. All of it on four screens of the offscreen
 // platform: 1024 x 768, 1920 x 1080, 3840 x 2160, and 2048 x 1536 at two device pixels to
 // the pixel (the design size, drawn at 2x).
+// It is measured installed as well (cmake --install into a temporary prefix), started from
+// a folder without a word table as from a desktop's menu: by a user who started it before,
+// and by a new user with an empty home every time.
 // With --x11 the same screens are virtual X servers (Xvfb) under Openbox, and a start ends
 // when the X server has drawn the first frame: the display server's share of the work, the
 // same for both programs, is then counted too.
@@ -107,19 +110,38 @@ struct Where {
     int scaleFactor = 1;  // Qt's, on an X server of twice the pixels
 };
 
-// Starts the program, waits for the probe's two lines, and ends it.
-bool measure(const QString& program, const Where& where, const QString& cacheFolder, Run* run) {
+// How a program is started: in the build's pack, keeping its cache or with an empty one
+// each time; or installed, started from an empty folder by a user with a home of their
+// own, kept or new each time.
+struct Start {
+    QString program;
+    QString name;
+    bool fresh = false;
+    bool installed = false;
+};
+
+// Starts the program, waits for the probe's two lines, and ends it. home is the user's
+// for an installed program, else the cache folder.
+bool measure(const Start& start, const Where& where, const QString& home, Run* run) {
+    const QString& program = start.program;
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (start.installed) {
+        QDir().mkpath(home + QStringLiteral("/menu"));
+        env.insert(QStringLiteral("HOME"), home);
+        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_DIRS"})
+            env.remove(QString::fromLatin1(name));
+    }
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), where.platform);
     if (!where.display.isEmpty())
         env.insert(QStringLiteral("DISPLAY"), where.display);
     if (where.scaleFactor != 1)
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(where.scaleFactor));
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FIRST_PAINT_PROBE));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), cacheFolder);
+    if (!start.installed)
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), home);
     p.setProcessEnvironment(env);
-    p.setWorkingDirectory(QStringLiteral(ZORBLA_DATA_DIR));
+    p.setWorkingDirectory(start.installed ? home + QStringLiteral("/menu") : QStringLiteral(ZORBLA_DATA_DIR));
     p.setProcessChannelMode(QProcess::SeparateChannels);
     QElapsedTimer clock;
     clock.start();
@@ -166,17 +188,26 @@ int main(int argc, char* argv[]) {
     else
         std::printf("start-up to the first painted frame, %d runs each, offscreen platform\n", runs);
     QTemporaryDir folders;
-    QStringList programs = {QStringLiteral(BARE_WINDOW), QStringLiteral(ZORBLA_PROGRAM), QStringLiteral(ZORBLA_PROGRAM)};
-    QStringList names = {QStringLiteral("bare"), QStringLiteral("zorbla"), QStringLiteral("zorbla, first start")};
-    const int firstStart = 2;
-    QList<bool> fresh = {false, false, true};  // started with an empty cache folder every time
+    QList<Start> starts = {{QStringLiteral(BARE_WINDOW), QStringLiteral("bare")},
+                           {QStringLiteral(ZORBLA_PROGRAM), QStringLiteral("zorbla")},
+                           {QStringLiteral(ZORBLA_PROGRAM), QStringLiteral("zorbla, first start"), true}};
+    // Installed as a family installs it, beside the build.
+    QProcess install;
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(ZORBLA_BUILD_DIR),
+                                            QStringLiteral("--prefix"), folders.filePath(QStringLiteral("usr"))});
+    if (install.waitForFinished(120000) && install.exitCode() == 0) {
+        const QString installed = folders.filePath(QStringLiteral("usr/bin/zorbla"));
+        starts << Start{installed, QStringLiteral("installed"), false, true}
+               << Start{installed, QStringLiteral("installed, new user"), true, true};
+    } else {
+        std::printf("installed: skipped, cmake --install failed: %s\n", install.readAllStandardError().constData());
+    }
     // Other builds, each both ways, to compare them in the same turns.
     for (int i = next; i < argc; ++i) {
-        programs << QString::fromLocal8Bit(argv[i]) << QString::fromLocal8Bit(argv[i]);
-        names << QString::fromLocal8Bit(argv[i]) << QString::fromLocal8Bit(argv[i]) + QStringLiteral(", first start");
-        fresh << false << true;
+        const QString other = QString::fromLocal8Bit(argv[i]);
+        starts << Start{other, other} << Start{other, other + QStringLiteral(", first start"), true};
     }
-    const int n = int(programs.size());
+    const int n = int(starts.size());
     for (const Screen& screen : kScreens) {
         Where where;
         std::unique_ptr<XDesktop> desktop;
@@ -201,16 +232,17 @@ int main(int argc, char* argv[]) {
         for (int i = -1; i < runs; ++i)
             for (int m = 0; m < n; ++m) {
                 Run r{};
-                const QString cache = fresh[m] ? folders.filePath(QStringLiteral("first-%1-%2").arg(i + 1).arg(m)) : kept(m);
-                if (fresh[m])
+                const bool fresh = starts[m].fresh;
+                const QString cache = fresh ? folders.filePath(QStringLiteral("first-%1-%2").arg(i + 1).arg(m)) : kept(m);
+                if (fresh)
                     QDir(cache).removeRecursively();
-                const bool measured = measure(programs[m], where, cache, &r);
+                const bool measured = measure(starts[m], where, cache, &r);
                 // What a first start kept goes at once: tens of megabytes a run, written
                 // back to the disk while the next runs start, would weigh on them.
-                if (fresh[m])
+                if (fresh)
                     QDir(cache).removeRecursively();
                 if (!measured) {
-                    std::fprintf(stderr, "%s: a run failed\n", qPrintable(names[m]));
+                    std::fprintf(stderr, "%s: a run failed\n", qPrintable(starts[m].name));
                     return 1;
                 }
                 if (i < 0)
@@ -223,13 +255,13 @@ int main(int argc, char* argv[]) {
         for (int m = 0; m < n; ++m) {
             medians.push_back(bench::percentile(times[size_t(m)], 0.5));
             memory.push_back(bench::percentile(rss[size_t(m)], 0.5));
-            std::printf("  %-20s time median %7.1f ms  p95 %7.1f ms   resident memory median %6.1f MiB\n",
-                        qPrintable(names[m]), medians.back(), bench::percentile(times[size_t(m)], 0.95), memory.back());
+            std::printf("  %-26s time median %7.1f ms  p95 %7.1f ms   resident memory median %6.1f MiB\n",
+                        qPrintable(starts[m].name), medians.back(), bench::percentile(times[size_t(m)], 0.95),
+                        memory.back());
         }
-        std::printf("  ratio                time %.2f (goal <= 1.3)   memory %.2f (goal <= 2)\n", medians[1] / medians[0],
-                    memory[1] / memory[0]);
-        std::printf("  ratio, first start   time %.2f (goal <= 1.3)   memory %.2f (goal <= 2)\n",
-                    medians[firstStart] / medians[0], memory[firstStart] / memory[0]);
+        for (int m = 1; m < n; ++m)
+            std::printf("  ratio, %-19s time %.2f (goal <= 1.3)   memory %.2f (goal <= 1.5)\n", qPrintable(starts[m].name),
+                        medians[size_t(m)] / medians[0], memory[size_t(m)] / memory[0]);
         std::fflush(stdout);
     }
     return 0;
