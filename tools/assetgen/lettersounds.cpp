@@ -312,8 +312,10 @@ int reportLetterSounds(const QString &assetsDir, const QString &language, const 
         Samples data(size_t(info.frames));
         sf_read_short(f, data.data(), info.frames);
         sf_close(f);
-        md += QStringLiteral("| %1 | /%2/ | %3 | `%4` | %5 | %6 |\n")
-                  .arg(s.letters, s.ipa, QLatin1String(kindName(s.kind)), s.phonemes.join(QLatin1Char(' ')))
+        const QString ipa = s.kind == SoundKind::Silent ? QStringLiteral("none; says [%1]").arg(s.ipa)
+                                                        : QStringLiteral("/%1/").arg(s.ipa);
+        md += QStringLiteral("| %1 | %2 | %3 | `%4` | %5 | %6 |\n")
+                  .arg(s.letters, ipa, QLatin1String(kindName(s.kind)), s.phonemes.join(QLatin1Char(' ')))
                   .arg(durationSeconds(data), 0, 'f', 2)
                   .arg(loudness(data), 0, 'f', 1);
     }
