@@ -179,8 +179,10 @@ QList<const LetterSound *> splitWord(const QString &word, const LetterSoundTable
     return parts;
 }
 
-bool saysWord(const QList<const LetterSound *> &parts, const QStringList &wordPhonemes, const Speaker &speaker)
+bool saysWord(const QList<const LetterSound *> &parts, const QStringList &wordPhonemes, const Speaker &speaker,
+              QList<int> *lengths)
 {
+    QList<int> taken;
     // Each part one of its ways of being written, in turn, to the last phoneme.
     std::function<bool(int, int)> from = [&](int part, int at) {
         if (part == parts.size())
@@ -188,30 +190,45 @@ bool saysWord(const QList<const LetterSound *> &parts, const QStringList &wordPh
         QList<QStringList> ways{speaker.plainPhonemes(parts[part]->inWords())};
         for (const QStringList &other : parts[part]->alsoInWords)
             ways << speaker.plainPhonemes(other);
-        for (const QStringList &way : ways)
-            if (!way.isEmpty() && wordPhonemes.mid(at, way.size()) == way && from(part + 1, at + int(way.size())))
+        for (const QStringList &way : ways) {
+            if (way.isEmpty() || wordPhonemes.mid(at, way.size()) != way)
+                continue;
+            taken << int(way.size());
+            if (from(part + 1, at + int(way.size())))
                 return true;
+            taken.removeLast();
+        }
         return false;
     };
-    return !parts.isEmpty() && from(0, 0);
+    const bool says = !parts.isEmpty() && from(0, 0);
+    if (says && lengths)
+        *lengths = taken;
+    return says;
+}
+
+Samples speakLetterSound(Speaker &speaker, const LetterSound &sound, QList<RenderedPhone> *made, QString *error)
+{
+    const bool flite = speaker.speaksWithFlite();
+    double stretch = flite && (sound.kind == SoundKind::Vowel || sound.kind == SoundKind::Held) ? kFliteHold : 1.0;
+    Samples s;
+    // A stop's vowel too long at the voice's speed is said again quicker, twice at most.
+    for (int attempt = 0; attempt < 3; ++attempt, stretch *= 0.8) {
+        s = speaker.speakPhonemes(sound.phonemes, stretch, made, error);
+        if (!error->isEmpty() || sound.kind != SoundKind::Schwa || made->isEmpty()
+            || made->back().seconds <= kLongestSchwa)
+            break;
+    }
+    return s;
 }
 
 QString makeLetterSound(Speaker &speaker, const LetterSound &sound, const QString &path)
 {
     const QString name = QStringLiteral("letter sound %1 (%2)").arg(sound.letters, zorbla::pack::fileName(sound.file()));
-    const bool flite = speaker.speaksWithFlite();
-    double stretch = flite && (sound.kind == SoundKind::Vowel || sound.kind == SoundKind::Held) ? kFliteHold : 1.0;
     QString error;
     QList<RenderedPhone> made;
-    Samples s;
-    // A stop's vowel too long at the voice's speed is said again quicker, twice at most.
-    for (int attempt = 0; attempt < 3; ++attempt, stretch *= 0.8) {
-        s = speaker.speakPhonemes(sound.phonemes, stretch, &made, &error);
-        if (!error.isEmpty())
-            return QStringLiteral("%1: %2").arg(name, error);
-        if (sound.kind != SoundKind::Schwa || made.isEmpty() || made.back().seconds <= kLongestSchwa)
-            break;
-    }
+    Samples s = speakLetterSound(speaker, sound, &made, &error);
+    if (!error.isEmpty())
+        return QStringLiteral("%1: %2").arg(name, error);
     QStringList names;
     for (const RenderedPhone &p : made)
         names << p.name;

@@ -55,8 +55,14 @@ bool loadLetterSounds(const QString &path, const zorbla::WordTable &table, Lette
 // CK S); empty when a letter has none.
 QList<const LetterSound *> splitWord(const QString &word, const LetterSoundTable &table);
 
-// Whether the sounds, one after another, are the word's own phonemes.
-bool saysWord(const QList<const LetterSound *> &parts, const QStringList &wordPhonemes, const Speaker &speaker);
+// Whether the sounds, one after another, are the word's own phonemes; lengths, when given,
+// gets how many of them each sound has.
+bool saysWord(const QList<const LetterSound *> &parts, const QStringList &wordPhonemes, const Speaker &speaker,
+              QList<int> *lengths = nullptr);
+
+// Speaks one letter sound as the pack has it, untrimmed: its phones as the voice made them in
+// made; a stop's vowel the voice draws out is said again quicker.
+Samples speakLetterSound(Speaker &speaker, const LetterSound &sound, QList<RenderedPhone> *made, QString *error);
 
 // Speaks one letter sound into path and checks it: exactly the phones of the table, none
 // swallowed, a stop's vowel at most 0.12 s, a held sound held, at most 0.6 s when trimmed.

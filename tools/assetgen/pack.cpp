@@ -216,15 +216,19 @@ QList<Job> letterSoundJobs(std::shared_ptr<SpeechState> st, std::shared_ptr<cons
         const QString path = dataDir + QLatin1Char('/') + QString(s.file()).replace(QLatin1Char('\\'), QLatin1Char('/'));
         jobs.append([st, s, path] { return makeLetterSound(st->speaker, s, path); });
     }
+    // The letters' words (rows 1-26) and the numbers' (rows 31-40), each with what the pack
+    // says for it.
     QStringList words, spoken;
-    for (int row : {1, 31})
-        for (int r = row; r < row + (row == 1 ? 26 : 10); ++r)
-            for (int p = 0; p < 4; ++p) {
-                const QString word = table.cell(r, p + 1);
-                const Picture &pic = r <= 26 ? content.letter(r - 1, p) : content.number(r - 30, p);
-                words << word;
-                spoken << (pic.word == word ? pic.sayText() : word);
-            }
+    const auto add = [&](const QString &word, const Picture &pic) {
+        words << word;
+        spoken << (pic.word == word ? pic.sayText() : word);
+    };
+    for (int l = 0; l < 26; ++l)
+        for (int p = 0; p < 4; ++p)
+            add(table.cell(1 + l, p + 1), content.letter(l, p));
+    for (int k = 1; k <= 10; ++k)
+        for (int p = 0; p < 4; ++p)
+            add(table.cell(30 + k, p + 1), content.number(k, p));
     jobs.append([st, sounds, words, spoken, dataDir] {
         const QString path = dataDir + QLatin1Char('/') + zorbla::pack::letterSoundTable();
         QString e;

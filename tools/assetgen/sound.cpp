@@ -244,7 +244,7 @@ Samples Speaker::speakPhonemes(const QStringList &phones, double stretch, QList<
         if (events[i].name.startsWith(QLatin1Char('_')))
             continue;
         const int next = i + 1 < events.size() ? events[i + 1].ms : endMs;
-        rendered->append({events[i].name, (next - events[i].ms) / 1000.0});
+        rendered->append({events[i].name, (next - events[i].ms) / 1000.0, events[i].ms / 1000.0});
     }
     return out;
 }
@@ -278,7 +278,7 @@ Samples Speaker::speakFlitePhones(const QStringList &phones, double stretch, QLi
         const float end = item_feat_float(seg, "end");
         const QString name = QString::fromUtf8(item_feat_string(seg, "name"));
         if (name != QLatin1String("pau"))
-            rendered->append({name, end - start});
+            rendered->append({name, end - start, start});
         start = end;
     }
     Samples s(w->samples, w->samples + w->num_samples);

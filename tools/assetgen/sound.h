@@ -14,6 +14,7 @@ constexpr int kSampleRate = 22050;
 struct RenderedPhone {
     QString name;
     double seconds = 0;
+    double start = 0;  // from the start of the sound
 };
 
 class Speaker {
