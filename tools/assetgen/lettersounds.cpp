@@ -262,14 +262,16 @@ QList<WordReading> readWords(Speaker &speaker, const LetterSoundTable &sounds, c
     QList<WordReading> out;
     QSet<QString> seen;
     for (int i = 0; i < words.size(); ++i) {
-        const QString word = words[i].trimmed().toUpper();
-        if (word.isEmpty() || word == QLatin1String("-") || seen.contains(word))
+        // As written, as the program looks it up; compared in capitals.
+        const QString word = words[i];
+        const QString upper = word.toUpper();
+        if (word.trimmed().isEmpty() || word == QLatin1String("-") || seen.contains(upper))
             continue;
-        seen.insert(word);
+        seen.insert(upper);
         WordReading r{word, {}};
         const QList<const LetterSound *> parts = splitWord(word, sounds);
         // Said otherwise than written, its letters do not spell what is heard.
-        if (!parts.isEmpty() && spoken.value(i).toUpper() == word && !sounds.saidWhole.contains(word)) {
+        if (!parts.isEmpty() && spoken.value(i).toUpper() == upper && !sounds.saidWhole.contains(upper)) {
             QString foreign;
             const QStringList phonemes = speaker.wordPhonemes(word, &foreign);
             if (!phonemes.isEmpty() && saysWord(parts, phonemes, speaker))
