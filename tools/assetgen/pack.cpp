@@ -205,9 +205,9 @@ QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, c
     return jobs;
 }
 
-// The letter sounds and the table of words sounded out. Spoken after everything else:
-// espeak-ng carries its waveform from one utterance to the next, and the pack's other
-// sounds stay as they were without them.
+// The letter sounds and the table of words sounded out. Spoken after every other sound:
+// espeak-ng carries its waveform from one utterance to the next, so before them they would
+// change those sounds' bytes.
 QList<Job> letterSoundJobs(std::shared_ptr<SpeechState> st, std::shared_ptr<const LetterSoundTable> sounds,
                            const zorbla::WordTable &table, const Content &content, const QString &dataDir)
 {
@@ -428,6 +428,7 @@ int generatePack(const PackOptions &o)
         }
         stamp.write("pack generated\n");
     }
+    // The speech jobs less the voice's start and the table of words.
     if (o.verbose)
         say(QStringLiteral("%1 pictures, %2 sounds and %3 letter sounds in %4 s on %5 threads")
                 .arg(pictures.size()).arg(speech.size() - 2 - letterSounds->sounds.size())
