@@ -26,6 +26,10 @@ int countingPicture(int k) {
 
 QString bear(int mood) { return QStringLiteral("images\\medo%1.gif").arg(mood); }
 
+QString letterSoundOf(int i) { return QStringLiteral("sounds\\sound_of_") + letter(i).toLower() + QStringLiteral(".wav"); }
+QString groupSoundOf(const QString& stem) { return QStringLiteral("sounds\\sound_of_") + stem + QStringLiteral(".wav"); }
+QString letterSoundTable() { return QStringLiteral("lettersounds.txt"); }
+
 QString sound(const char* stem) { return QStringLiteral("sounds\\") + QLatin1String(stem) + QStringLiteral(".wav"); }
 
 QStringList allSounds() {
@@ -43,6 +47,13 @@ QStringList allSounds() {
     for (const char* stem : kPrompts)
         s << sound(stem);
     s << sound(alphabetSong) << sound(boing);
+    return s;
+}
+
+QStringList letterSounds() {
+    QStringList s;
+    for (int i = 0; i < 26; ++i)
+        s << letterSoundOf(i);
     return s;
 }
 

@@ -56,8 +56,19 @@ inline constexpr const char alphabetSong[] = "alphabet_song";
 // pictures, for screens that show them larger; a parent's own picture need not have one.
 QString atScale(const QString& written, int scale);
 
-// Every file of the pack, as written.
+// The sound a letter stands for in reading ("b" as in bat, where letterSound says "bee"),
+// for tile i by its position like the pictures ("sounds\sound_of_b.wav" whatever the
+// tile's letter), and for a group of letters that makes one sound by the stem the
+// edition's table gives it ("sounds\sound_of_sh.wav").
+QString letterSoundOf(int i);
+QString groupSoundOf(const QString& stem);
+// The table of the letter sounds and of which words are sounded out, beside text.txt.
+QString letterSoundTable();
+
+// Every file of the pack, as written. The letter sounds are listed on their own: the
+// voice studio offers allSounds() for recording, and a group's sounds differ by edition.
 QStringList allSounds();
+QStringList letterSounds();  // the 26 tiles' letterSoundOf
 QStringList allPictures();
 // The name of the file itself, without its folder: "b.wav".
 QString fileName(const QString& written);

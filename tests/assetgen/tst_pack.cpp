@@ -287,9 +287,10 @@ void TestPack::sameInputSameBytes()
     QStringList files;
     for (const QString &f : packFiles(zorbla::pack::allPictures()))
         files << QStringLiteral("images/") + f;
-    for (const QString &f : packFiles(zorbla::pack::allSounds()))
+    for (const QString &f : packFiles(zorbla::pack::allSounds() + zorbla::pack::letterSounds()))
         files << QStringLiteral("sounds/") + f;
-    QCOMPARE(QDir(data).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::IgnoreCase),
+    files << zorbla::pack::letterSoundTable();
+    QCOMPARE(QDir(data).entryList({QStringLiteral("text.txt")}, QDir::Files, QDir::IgnoreCase),
              QStringList{QStringLiteral("TEXT.txt")});
     files << QStringLiteral("TEXT.txt");
     for (const QString &f : files) {

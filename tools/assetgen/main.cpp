@@ -1,4 +1,5 @@
 // assetgen: draws and speaks the picture and sound pack of Zorbla.
+#include "lettersounds.h"
 #include "pack.h"
 
 #include "files/pack.h"
@@ -41,7 +42,10 @@ int main(int argc, char **argv)
         "                                         language (e.g. hr); prompts and colours come\n"
         "                                         from prompts.tsv, English when it has no table\n"
         "  assetgen --data DIR --montage FILE     one PNG of the whole pack for review\n"
-        "                                         (generates the pack first when DIR has none)"));
+        "                                         (generates the pack first when DIR has none)\n"
+        "  assetgen --data DIR --letter-sounds-report [--language LANG]\n"
+        "                                         the edition's letter sounds as DIR has them,\n"
+        "                                         in Markdown (docs/letter-sounds.md)"));
     cli.addHelpOption();
     QCommandLineOption assets(QStringLiteral("assets"), QStringLiteral("Folder with content.tsv, text.txt and prompts.tsv."),
                               QStringLiteral("DIR"), QStringLiteral(ZORBLA_ASSETS_DIR));
@@ -60,7 +64,9 @@ int main(int argc, char **argv)
     QCommandLineOption emojiArt(QStringLiteral("emoji-art"), QStringLiteral("The emoji drawings (Iconify JSON of Noto's emoji)."),
                                 QStringLiteral("FILE"), ag::defaultEmojiArt());
     QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Say how long it took."));
-    cli.addOptions({assets, data, design, language, table, voice, montage, stamp, jobs, emojiArt, verbose});
+    QCommandLineOption report(QStringLiteral("letter-sounds-report"),
+                              QStringLiteral("Print the edition's letter sounds in DIR as a Markdown table."));
+    cli.addOptions({assets, data, design, language, table, voice, montage, stamp, jobs, emojiArt, verbose, report});
     cli.process(app);
 
     if (!cli.isSet(data)) {
@@ -78,6 +84,8 @@ int main(int argc, char **argv)
     o.language = cli.value(language);
     o.tableDir = cli.isSet(table) ? QDir(cli.value(table)).absolutePath() : QString();
 
+    if (cli.isSet(report))
+        return ag::reportLetterSounds(o.assetsDir, o.language, o.dataDir);
     if (cli.isSet(voice))
         return ag::revoice(o.assetsDir, o.dataDir, cli.value(voice), o.jobs);
     if (cli.isSet(montage)) {

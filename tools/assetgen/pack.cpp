@@ -3,9 +3,11 @@
 #include "content.h"
 #include "design.h"
 #include "gifwriter.h"
+#include "lettersounds.h"
 #include "meaning.h"
 #include "pictures.h"
 #include "sound.h"
+#include "files/letter_sounds.h"
 #include "files/pack.h"
 #include "files/paths.h"
 #include "files/wordtable.h"
@@ -203,6 +205,43 @@ QList<Job> speechJobs(std::shared_ptr<SpeechState> st, const Prompts &prompts, c
     return jobs;
 }
 
+// The letter sounds and the table of words sounded out. Spoken after every other sound:
+// espeak-ng carries its waveform from one utterance to the next, so before them they would
+// change those sounds' bytes.
+QList<Job> letterSoundJobs(std::shared_ptr<SpeechState> st, std::shared_ptr<const LetterSoundTable> sounds,
+                           const zorbla::WordTable &table, const Content &content, const QString &dataDir)
+{
+    QList<Job> jobs;
+    for (const LetterSound &s : sounds->sounds) {
+        const QString path = dataDir + QLatin1Char('/') + QString(s.file()).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        jobs.append([st, s, path] { return makeLetterSound(st->speaker, s, path); });
+    }
+    // The letters' words (rows 1-26) and the numbers' (rows 31-40), each with what the pack
+    // says for it.
+    QStringList words, spoken;
+    const auto add = [&](const QString &word, const Picture &pic) {
+        words << word;
+        spoken << (pic.word == word ? pic.sayText() : word);
+    };
+    for (int l = 0; l < 26; ++l)
+        for (int p = 0; p < 4; ++p)
+            add(table.cell(1 + l, p + 1), content.letter(l, p));
+    for (int k = 1; k <= 10; ++k)
+        for (int p = 0; p < 4; ++p)
+            add(table.cell(30 + k, p + 1), content.number(k, p));
+    jobs.append([st, sounds, words, spoken, dataDir] {
+        const QString path = dataDir + QLatin1Char('/') + zorbla::pack::letterSoundTable();
+        QString e;
+        if (!saveBytes(path, letterSoundsFile(*sounds, readWords(st->speaker, *sounds, words, spoken)), &e))
+            return e;
+        // Read back as the program reads it.
+        zorbla::LetterSounds check;
+        const auto fault = check.read(path);
+        return fault ? *fault : QString();
+    });
+    return jobs;
+}
+
 bool makeDir(const QString &path)
 {
     if (QDir().mkpath(path))
@@ -251,9 +290,11 @@ int generatePack(const PackOptions &o)
     const QString tableDir = o.tableDir.isEmpty() ? editionDir : o.tableDir;
     const QString textPath = zorbla::wordTablePath(QDir(tableDir));
     const QString art = o.emojiArt.isEmpty() ? defaultEmojiArt() : o.emojiArt;
+    auto letterSounds = std::make_shared<LetterSoundTable>();
     if (!loadContent(editionDir + QStringLiteral("/content.tsv"), &content, &error)
         || !readWordTable(QDir(tableDir), &table, &error)
-        || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)) {
+        || !loadPrompts(o.assetsDir + QStringLiteral("/prompts.tsv"), language, &prompts, &error)
+        || !loadLetterSounds(editionDir + QStringLiteral("/letter_sounds.tsv"), table, letterSounds.get(), &error)) {
         say(error);
         return 1;
     }
@@ -322,7 +363,8 @@ int generatePack(const PackOptions &o)
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 
     auto st = std::make_shared<SpeechState>();
-    const QList<Job> speech = speechJobs(st, prompts, table, &content, soundDir, true);
+    const QList<Job> speech = speechJobs(st, prompts, table, &content, soundDir, true)
+                              + letterSoundJobs(st, letterSounds, table, content, o.dataDir);
 
     // Longest jobs first, so no thread is left with a big one at the end.
     using namespace zorbla;
@@ -386,9 +428,11 @@ int generatePack(const PackOptions &o)
         }
         stamp.write("pack generated\n");
     }
+    // The speech jobs less the voice's start and the table of words.
     if (o.verbose)
-        say(QStringLiteral("%1 pictures and %2 sounds in %3 s on %4 threads")
-                .arg(pictures.size()).arg(speech.size() - 1).arg(timer.elapsed() / 1000.0, 0, 'f', 2).arg(threads));
+        say(QStringLiteral("%1 pictures, %2 sounds and %3 letter sounds in %4 s on %5 threads")
+                .arg(pictures.size()).arg(speech.size() - 2 - letterSounds->sounds.size())
+                .arg(letterSounds->sounds.size()).arg(timer.elapsed() / 1000.0, 0, 'f', 2).arg(threads));
     return 0;
 }
 

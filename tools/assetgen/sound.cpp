@@ -22,11 +22,28 @@ namespace {
 
 Samples *g_collect = nullptr;
 
-int collect(short *wav, int n, espeak_EVENT *)
+// The phonemes espeak-ng reports while it speaks, with where each starts (ms), when asked.
+struct PhonemeEvent {
+    QString name;
+    int ms = 0;
+};
+QList<PhonemeEvent> *g_phonemes = nullptr;
+
+int collect(short *wav, int n, espeak_EVENT *events)
 {
     if (wav && g_collect)
         g_collect->insert(g_collect->end(), wav, wav + n);
+    for (espeak_EVENT *e = events; g_phonemes && e && e->type != espeakEVENT_LIST_TERMINATED; ++e)
+        if (e->type == espeakEVENT_PHONEME)
+            g_phonemes->append({QString::fromUtf8(e->id.string, int(strnlen(e->id.string, sizeof e->id.string))),
+                                e->audio_position});
     return 0;
+}
+
+// espeak-ng's marks of stress, which stand before a vowel in its phonemes.
+bool isStressMark(QChar c)
+{
+    return c == QLatin1Char('\'') || c == QLatin1Char(',') || c == QLatin1Char('%') || c == QLatin1Char('=');
 }
 
 constexpr double kPi = 3.14159265358979323846;
@@ -88,6 +105,7 @@ bool Speaker::initFlite(const QString &voice, QString *error)
     feat_set_float(v->features, "duration_stretch", stretch);
     feat_set_float(v->features, "f0_shift", pitch);
     m_flite = v;
+    m_fliteStretch = stretch;
     m_voice = voice;
     m_ready = true;
     return true;
@@ -115,19 +133,13 @@ bool Speaker::init(const QString &voice, QString *error)
         return initFlite(voice, error);
     m_flite = nullptr;
     if (!g_espeakReady) {
-        espeak_ng_InitializePath(nullptr);
-        espeak_ng_ERROR_CONTEXT ctx = nullptr;
-        espeak_ng_STATUS st = espeak_ng_Initialize(&ctx);
-        if (st != ENS_OK) {
-            char msg[512];
-            espeak_ng_GetStatusCodeMessage(st, msg, sizeof msg);
-            espeak_ng_ClearErrorContext(&ctx);
-            *error = QStringLiteral("espeak-ng: cannot initialize: %1").arg(QLatin1String(msg));
-            return false;
-        }
-        st = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
-        if (st != ENS_OK || espeak_ng_GetSampleRate() != kSampleRate) {
-            *error = QStringLiteral("espeak-ng: synchronous output at %1 Hz not available").arg(kSampleRate);
+        // The older call is the one that can ask for phoneme events, which the letter
+        // sounds are checked with; it sets espeak-ng up as espeak_ng_Initialize and
+        // espeak_ng_InitializeOutput do, and prints why when it cannot.
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                                           espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_DONT_EXIT);
+        if (rate != kSampleRate) {
+            *error = QStringLiteral("espeak-ng: cannot start with synchronous output at %1 Hz").arg(kSampleRate);
             return false;
         }
         espeak_SetSynthCallback(collect);
@@ -200,6 +212,137 @@ Samples Speaker::speak(const QString &text, bool asLetter, QString *error)
         return {};
     }
     return out;
+}
+
+Samples Speaker::speakPhonemes(const QStringList &phones, double stretch, QList<RenderedPhone> *rendered,
+                               QString *error)
+{
+    rendered->clear();
+    if (m_flite)
+        return speakFlitePhones(phones, stretch, rendered, error);
+    applyVoice(m_voice);
+    espeak_SetParameter(espeakRATE, int(std::lround(140 / stretch)), 0);
+    // '|' only parts the names, so that "t|S" stays two phonemes rather than one "tS".
+    const QByteArray input = QStringLiteral("[[%1]]").arg(phones.join(QLatin1Char('|'))).toUtf8();
+    Samples out;
+    QList<PhonemeEvent> events;
+    std::srand(1);
+    g_collect = &out;
+    g_phonemes = &events;
+    const espeak_ERROR rc = espeak_Synth(input.constData(), size_t(input.size()) + 1, 0, POS_CHARACTER, 0,
+                                         espeakCHARS_UTF8 | espeakPHONEMES, nullptr, nullptr);
+    espeak_Synchronize();
+    g_collect = nullptr;
+    g_phonemes = nullptr;
+    if (rc != EE_OK) {
+        *error = QStringLiteral("espeak-ng could not speak %1").arg(QString::fromUtf8(input));
+        return {};
+    }
+    // A phone lasts until the next one (a pause included) starts, the last until the end.
+    const int endMs = int(out.size() * 1000 / kSampleRate);
+    for (int i = 0; i < events.size(); ++i) {
+        if (events[i].name.startsWith(QLatin1Char('_')))
+            continue;
+        const int next = i + 1 < events.size() ? events[i + 1].ms : endMs;
+        rendered->append({events[i].name, (next - events[i].ms) / 1000.0, events[i].ms / 1000.0});
+    }
+    return out;
+}
+
+Samples Speaker::speakFlitePhones(const QStringList &phones, double stretch, QList<RenderedPhone> *rendered,
+                                  QString *error)
+{
+    auto *voice = static_cast<cst_voice *>(m_flite);
+    // flite gives up the whole process on a phone it does not know: ask its phone set first.
+    const cst_phoneset *set = val_phoneset(feat_val(voice->features, "phoneset"));
+    for (const QString &p : phones)
+        if (phone_id(set, plainPhonemes({p}).value(0).toUtf8().constData()) < 0) {
+            *error = QStringLiteral("flite has no phone '%1' (in %2)").arg(p, phones.join(QLatin1Char(' ')));
+            return {};
+        }
+    feat_set_float(voice->features, "duration_stretch", float(m_fliteStretch * stretch));
+    std::srand(1);
+    const QByteArray input = (QStringLiteral("pau ") + phones.join(QLatin1Char(' ')) + QStringLiteral(" pau")).toUtf8();
+    cst_utterance *u = flite_synth_phones(input.constData(), voice);
+    feat_set_float(voice->features, "duration_stretch", m_fliteStretch);
+    cst_wave *w = u ? utt_wave(u) : nullptr;
+    if (!w) {
+        *error = QStringLiteral("flite could not speak the phones %1").arg(QString::fromUtf8(input));
+        if (u)
+            delete_utterance(u);
+        return {};
+    }
+    // The Segment relation holds the phones as they were made, each with its end.
+    float start = 0;
+    for (cst_item *seg = relation_head(utt_relation(u, "Segment")); seg; seg = item_next(seg)) {
+        const float end = item_feat_float(seg, "end");
+        const QString name = QString::fromUtf8(item_feat_string(seg, "name"));
+        if (name != QLatin1String("pau"))
+            rendered->append({name, end - start, start});
+        start = end;
+    }
+    Samples s(w->samples, w->samples + w->num_samples);
+    const int rate = w->sample_rate;
+    delete_utterance(u);
+    return resample(s, rate, kSampleRate);
+}
+
+QStringList Speaker::plainPhonemes(const QStringList &phones) const
+{
+    QStringList plain;
+    for (QString p : phones) {
+        if (m_flite) {
+            // flite's lexicon marks stress with a digit after the vowel: "ae1".
+            while (!p.isEmpty() && p.back().isDigit())
+                p.chop(1);
+        } else {
+            while (!p.isEmpty() && isStressMark(p.front()))
+                p.remove(0, 1);
+            p.remove(QLatin1Char(':'));
+            // "l-" is a syllabic l: an l, as a reader sees it. "@-" is a phoneme of its own.
+            if (p.size() > 1 && p.endsWith(QLatin1Char('-')) && p != QLatin1String("@-"))
+                p.chop(1);
+            // Pauses, word and syllable breaks say nothing.
+            if (p.startsWith(QLatin1Char('_')) || p == QLatin1String("-") || p == QLatin1String("||"))
+                continue;
+        }
+        if (!p.isEmpty())
+            plain << p;
+    }
+    return plain;
+}
+
+QStringList Speaker::wordPhonemes(const QString &text, QString *error)
+{
+    QStringList phones;
+    if (m_flite) {
+        // The voice's own lexicon, as flite looks each word up when it speaks it.
+        auto *voice = static_cast<cst_voice *>(m_flite);
+        cst_lexicon *lexicon = val_lexicon(feat_val(voice->features, "lexicon"));
+        for (const QString &word : text.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            cst_val *found = lex_lookup(lexicon, word.toUtf8().constData(), nullptr, nullptr);
+            for (const cst_val *p = found; p; p = val_cdr(p))
+                phones << QString::fromUtf8(val_string(val_car(p)));
+            delete_val(found);
+        }
+        return plainPhonemes(phones);
+    }
+    applyVoice(m_voice);
+    const QByteArray utf8 = text.toLower().toUtf8();
+    const void *at = utf8.constData();
+    while (at) {
+        const char *said = espeak_TextToPhonemes(&at, espeakCHARS_UTF8, '|' << 8);
+        for (const QString &word : QString::fromUtf8(said).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            for (const QString &p : word.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+                // "(en)": the word is read as English, whose sounds this table does not have.
+                if (p.startsWith(QLatin1Char('('))) {
+                    *error = QStringLiteral("'%1' is read as another language (%2)").arg(text, p);
+                    return {};
+                }
+                phones << p;
+            }
+    }
+    return plainPhonemes(phones);
 }
 
 Samples trimSilence(const Samples &in, int keepMs)
