@@ -11,8 +11,9 @@
 // With --x11 the same screens are virtual X servers (Xvfb) under Openbox, and a start ends
 // when the X server has drawn the first frame: the display server's share of the work, the
 // same for both programs, is then counted too.
-//   bench_startup [runs] [--x11] [program...]   more programs are measured beside, in the
-//                                               same turns (to compare two builds)
+//   bench_startup [runs] [--x11] [--screen WxH] [program...]
+//       --screen measures that screen only (1024x768, 1920x1080, 3840x2160, 2048x1536);
+//       more programs are measured beside, in the same turns (to compare two builds)
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -177,6 +178,11 @@ int main(int argc, char* argv[]) {
     const bool x11 = argc > next && QByteArray(argv[next]) == "--x11";
     if (x11)
         ++next;
+    QString only;
+    if (argc > next + 1 && QByteArray(argv[next]) == "--screen") {
+        only = QString::fromLatin1(argv[next + 1]).replace(QLatin1Char('x'), QStringLiteral(" x "));
+        next += 2;
+    }
     if (x11 && (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
                 QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty() ||
                 QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())) {
@@ -209,6 +215,8 @@ int main(int argc, char* argv[]) {
     }
     const int n = int(starts.size());
     for (const Screen& screen : kScreens) {
+        if (!only.isEmpty() && !QString::fromLatin1(screen.name).startsWith(only))
+            continue;
         Where where;
         std::unique_ptr<XDesktop> desktop;
         if (x11) {

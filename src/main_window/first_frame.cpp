@@ -19,7 +19,7 @@ namespace zorbla {
 namespace {
 
 // Goes up whenever the way the kept picture is made changes, so old copies are not used.
-constexpr int kMaking = 3;  // 3: stretched as the window drew it
+constexpr int kMaking = 4;  // 3: stretched as the window drew it; 4: three bytes a pixel
 
 // A helper that gives way to the user-interface thread, which has more to do.
 void giveWay() { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); }
@@ -40,7 +40,7 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
         const QResource ready(picture.ready);
         if (ready.compressionAlgorithm() == QResource::NoCompression) {
             b.image = rawImageView(ready.data(), ready.size());
-            b.compiledIn = b.image.size() == b.shown && b.image.format() == QImage::Format_RGB32;
+            b.compiledIn = b.image.size() == b.shown && b.image.format() == kBackgroundFormat;
             if (b.compiledIn)
                 return b;
         }
@@ -60,7 +60,7 @@ Background loadBackground(const BackgroundPicture& picture, const QString& cache
                           .arg(qHash(bytes), 16, 16, QLatin1Char('0'));
         b.image = mapRawImageFile(b.cacheFile);
         // Anything but exactly this picture at exactly this size is decoded afresh.
-        b.fromCache = b.image.size() == b.shown && b.image.format() == QImage::Format_RGB32;
+        b.fromCache = b.image.size() == b.shown && b.image.format() == kBackgroundFormat;
         if (b.fromCache)
             return b;
     }

@@ -55,7 +55,7 @@ QString backgroundMadeFor(QSize screen) {
 }
 
 QString backgroundReadyFor(QSize screen) {
-    return QStringLiteral("background-%1x%2.argb").arg(screen.width()).arg(screen.height());
+    return QStringLiteral("background-%1x%2.rgb").arg(screen.width()).arg(screen.height());
 }
 
 BackgroundPicture backgroundFor(QSize screen) {
@@ -86,7 +86,7 @@ QImage drawBackground(const QByteArray& bytes, const BackgroundPicture& picture)
         QImage image = decodePixelRuns(bytes);
         if (!image.isNull() && image.size() != shown)
             image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .convertToFormat(QImage::Format_RGB32);
+                        .convertToFormat(kBackgroundFormat);
         return image;
     }
     QImage image = decodeJpegForSize(bytes, drawn);
@@ -95,10 +95,10 @@ QImage drawBackground(const QByteArray& bytes, const BackgroundPicture& picture)
     if (image.isNull())
         return image;
     if (image.size() == drawn && drawn == shown)
-        return image.convertToFormat(QImage::Format_RGB32);
+        return image.convertToFormat(kBackgroundFormat);
     // Stretched straight into the part on the screen: a picture of the whole size drawn
     // would be a third larger, and cost as much more to make.
-    QImage part = imageInLargePages(shown.width(), shown.height(), QImage::Format_RGB32);
+    QImage part = imageInLargePages(shown.width(), shown.height(), kBackgroundFormat);
     QPainter p(&part);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(QPointF(0, 0), QSizeF(drawn)), image);

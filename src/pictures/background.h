@@ -42,6 +42,9 @@ BackgroundPicture backgroundOfShape(QSize screen, BackgroundShape* shape = nullp
 // the result as raw pixels, so that a first start there decodes nothing either.
 BackgroundPicture backgroundFor(QSize screen);
 
+// How a background is kept: opaque, three bytes a pixel (see decodePixelRuns).
+constexpr QImage::Format kBackgroundFormat = QImage::Format_RGB888;
+
 // The background as the window draws it, from the picture's bytes: decoded (a little
 // smaller than drawn when that is quicker), brought to the size drawn, and only its part on
 // the screen kept, in memory of its own; a picture made for the screen is only decoded,
@@ -53,6 +56,6 @@ QImage drawBackground(const QByteArray& bytes, const BackgroundPicture& picture)
 // design's picture stretched.
 const QList<QSize>& screensWithBackgroundMade();
 QString backgroundMadeFor(QSize screen);   // "background-1920x1080.runs"
-QString backgroundReadyFor(QSize screen);  // "background-1024x768.argb"
+QString backgroundReadyFor(QSize screen);  // "background-1024x768.rgb"
 
 }  // namespace zorbla

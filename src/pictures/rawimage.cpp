@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QMutex>
 #include <QResource>
 #include <QtEndian>
 
@@ -24,6 +26,7 @@ constexpr qsizetype kHeader = 16;
 constexpr quint32 kLargest = 1 << 14;  // no picture kept this way is wider or taller
 constexpr quint32 kPremultiplied = 0;
 constexpr quint32 kOpaque = 1;
+constexpr quint32 kThreeBytes = 2;
 constexpr char kRunsMagic[4] = {'Z', 'R', 'U', 'N'};
 constexpr qsizetype kRunsHeader = 12;
 constexpr quint32 kRun = 0x80000000u;
@@ -34,7 +37,11 @@ struct Header {
     int width = 0;
     int height = 0;
     QImage::Format format = QImage::Format_Invalid;
+    qsizetype bytesPerLine = 0;
 };
+
+// Rows as QImage keeps them: whole 32-bit words.
+qsizetype rowBytes(int width, int bytesPerPixel) { return (qsizetype(width) * bytesPerPixel + 3) / 4 * 4; }
 
 // The header of the bytes, when they hold exactly one whole picture.
 bool readHeader(const uchar* data, qsizetype size, Header* header) {
@@ -43,13 +50,17 @@ bool readHeader(const uchar* data, qsizetype size, Header* header) {
     const quint32 w = qFromLittleEndian<quint32>(data + 4);
     const quint32 h = qFromLittleEndian<quint32>(data + 8);
     const quint32 kind = qFromLittleEndian<quint32>(data + 12);
-    if (w == 0 || h == 0 || w > kLargest || h > kLargest || (kind != kPremultiplied && kind != kOpaque))
+    if (w == 0 || h == 0 || w > kLargest || h > kLargest || kind > kThreeBytes)
         return false;
-    if (size - kHeader != qsizetype(w) * qsizetype(h) * 4)
+    const qsizetype row = rowBytes(int(w), kind == kThreeBytes ? 3 : 4);
+    if (size - kHeader != row * qsizetype(h))
         return false;
     header->width = int(w);
     header->height = int(h);
-    header->format = kind == kOpaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    header->format = kind == kThreeBytes ? QImage::Format_RGB888
+                     : kind == kOpaque   ? QImage::Format_RGB32
+                                         : QImage::Format_ARGB32_Premultiplied;
+    header->bytesPerLine = row;
     return true;
 }
 
@@ -67,16 +78,18 @@ void unmap(void* info) {
 }  // namespace
 
 QByteArray encodeRawImage(const QImage& image) {
-    const bool opaque = image.format() == QImage::Format_RGB32;
-    const QImage pixels = opaque ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const quint32 kind = image.format() == QImage::Format_RGB888 ? kThreeBytes
+                         : image.format() == QImage::Format_RGB32 ? kOpaque
+                                                                  : kPremultiplied;
+    const QImage pixels = kind != kPremultiplied ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (pixels.isNull())
         return QByteArray();
     QByteArray out(kHeader, '\0');
     std::memcpy(out.data(), kMagic, 4);
     qToLittleEndian<quint32>(quint32(pixels.width()), out.data() + 4);
     qToLittleEndian<quint32>(quint32(pixels.height()), out.data() + 8);
-    qToLittleEndian<quint32>(opaque ? kOpaque : kPremultiplied, out.data() + 12);
-    const qsizetype row = qsizetype(pixels.width()) * 4;
+    qToLittleEndian<quint32>(kind, out.data() + 12);
+    const qsizetype row = rowBytes(pixels.width(), kind == kThreeBytes ? 3 : 4);
     out.reserve(kHeader + row * pixels.height());
     for (int y = 0; y < pixels.height(); ++y)
         out.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), row);
@@ -131,10 +144,30 @@ QImage decodePixelRuns(const QByteArray& bytes) {
     const quint32 h = qFromLittleEndian<quint32>(p + 8);
     if (w == 0 || h == 0 || w > kLargest || h > kLargest)
         return QImage();
-    QImage image = imageInLargePages(int(w), int(h), QImage::Format_RGB32);
-    if (image.isNull() || image.bytesPerLine() != qsizetype(w) * 4)
+    QImage image = imageInLargePages(int(w), int(h), QImage::Format_RGB888);
+    if (image.isNull())
         return QImage();
-    auto* out = reinterpret_cast<quint32*>(image.bits());
+    // Pixels are written three bytes each along the rows; a run may go on into the next row.
+    uchar* row = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    quint32 x = 0;
+    const auto put = [&](quint32 pixel, quint32 n) {
+        while (n > 0) {
+            const quint32 here = std::min(n, w - x);
+            uchar* o = row + qsizetype(x) * 3;
+            for (quint32 k = 0; k < here; ++k, o += 3) {
+                o[0] = uchar(pixel >> 16);
+                o[1] = uchar(pixel >> 8);
+                o[2] = uchar(pixel);
+            }
+            x += here;
+            n -= here;
+            if (x == w) {
+                x = 0;
+                row += bytesPerLine;
+            }
+        }
+    };
     const quint64 total = quint64(w) * h;
     quint64 done = 0;
     const uchar* const end = p + bytes.size();
@@ -150,13 +183,13 @@ QImage decodePixelRuns(const QByteArray& bytes) {
         if (n == 0 || n > total - done)
             return QImage();
         if (word & kRun) {
-            std::fill_n(out + done, n, qFromLittleEndian<quint32>(p));
+            put(qFromLittleEndian<quint32>(p), n);
             p += 4;
         } else {
             if (quint64(end - p) / 4 < n)
                 return QImage();
-            qFromLittleEndian<quint32>(p, qsizetype(n), out + done);
-            p += qsizetype(n) * 4;
+            for (quint32 k = 0; k < n; ++k, p += 4)
+                put(qFromLittleEndian<quint32>(p), 1);
         }
         done += n;
     }
@@ -167,14 +200,18 @@ QImage rawImageView(const uchar* data, qsizetype size) {
     Header h;
     if (!readHeader(data, size, &h))
         return QImage();
-    const QImage view(data + kHeader, h.width, h.height, qsizetype(h.width) * 4, h.format);
+    const QImage view(data + kHeader, h.width, h.height, h.bytesPerLine, h.format);
     // Pixels must lie on 4-byte boundaries to be read in place; a resource need not.
     return reinterpret_cast<quintptr>(data + kHeader) % 4 == 0 ? view : view.copy();
 }
 
 QImage imageInLargePages(int width, int height, QImage::Format format) {
     constexpr size_t kLarge = size_t(2) << 20;
-    const size_t bytes = size_t(width) * 4 * size_t(height);
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    if (depth != 32 && depth != 24)
+        return QImage(width, height, format);
+    const qsizetype bytesPerLine = rowBytes(width, depth / 8);
+    const size_t bytes = size_t(bytesPerLine) * size_t(height);
     if (bytes < kLarge / 2)
         return QImage(width, height, format);
     const size_t rounded = (bytes + kLarge - 1) / kLarge * kLarge;
@@ -182,8 +219,8 @@ QImage imageInLargePages(int width, int height, QImage::Format format) {
     if (!memory)
         return QImage(width, height, format);
     madvise(memory, rounded, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
-    return QImage(static_cast<uchar*>(memory), width, height, qsizetype(width) * 4, format,
-                  [](void* m) { std::free(m); }, memory);
+    return QImage(static_cast<uchar*>(memory), width, height, bytesPerLine, format, [](void* m) { std::free(m); },
+                  memory);
 }
 
 QImage mapRawImageFile(const QString& path) {
@@ -207,18 +244,18 @@ QImage mapRawImageFile(const QString& path) {
     }
     // Read-only: nothing may write through to the file, and the mapping goes with the
     // last copy of the image.
-    return QImage(data + kHeader, h.width, h.height, qsizetype(h.width) * 4, h.format, unmap,
+    return QImage(data + kHeader, h.width, h.height, h.bytesPerLine, h.format, unmap,
                   new Mapping{address, size_t(st.st_size)});
 }
 
 QImage copyInLargePages(const QImage& image) {
-    if (image.isNull() || image.depth() != 32)
+    if (image.isNull() || (image.depth() != 32 && image.depth() != 24))
         return image.copy();
     QImage copy = imageInLargePages(image.width(), image.height(), image.format());
     if (copy.isNull())  // no memory for it: the picture as it was beats none
         return image;
     for (int y = 0; y < image.height(); ++y)
-        std::memcpy(copy.scanLine(y), image.constScanLine(y), size_t(image.width()) * 4);
+        std::memcpy(copy.scanLine(y), image.constScanLine(y), size_t(image.width()) * size_t(image.depth() / 8));
     copy.setDevicePixelRatio(image.devicePixelRatio());
     return copy;
 }
@@ -244,14 +281,41 @@ bool writeRawImageFile(const QImage& image, const QString& path) {
 
 namespace {
 
+// The pixels of compiled-in pictures handed out as views, by their first byte.
+QMutex viewsLock;
+QHash<const uchar*, qsizetype> views;
+
 QImage compiledIn(const QString& name) {
     const QResource raw(name);
     if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression)
         return QImage();
-    return rawImageView(raw.data(), raw.size());
+    QImage view = rawImageView(raw.data(), raw.size());
+    if (!view.isNull() && view.constBits() == raw.data() + kHeader) {
+        QMutexLocker hold(&viewsLock);
+        views.insert(view.constBits(), view.sizeInBytes());
+    }
+    return view;
 }
 
 }  // namespace
+
+void releaseCompiledIn(const QImage& image) {
+    qsizetype size = 0;
+    {
+        QMutexLocker hold(&viewsLock);
+        size = views.value(image.constBits(), 0);
+    }
+    if (size == 0)
+        return;
+    // Whole pages within the pixels only: the pages at either end are shared with others.
+    // The program's file is mapped privately and never written, so its pages come back
+    // from the file as they were.
+    const quintptr page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr begin = (quintptr(image.constBits()) + page - 1) / page * page;
+    const quintptr end = (quintptr(image.constBits()) + quintptr(size)) / page * page;
+    if (end > begin)
+        madvise(reinterpret_cast<void*>(begin), size_t(end - begin), MADV_DONTNEED);
+}
 
 QImage designPicture(const QString& stem, double deviceScale) {
     if (deviceScale > 1.0) {

@@ -1,5 +1,7 @@
 #include "widgets/clicklabel.h"
 
+#include "pictures/rawimage.h"
+
 #include <QMouseEvent>
 #include <QHash>
 #include <QPainter>
@@ -53,6 +55,8 @@ struct Scaling {
 QImage smoothlyScaled(const Scaling& s) {
     QImage scaled = s.image.scaled(s.pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(s.dpr);  // here, while nothing else holds it: later it would be copied
+    // Drawn from the scaled copy from now on.
+    releaseCompiledIn(s.image);
     return scaled;
 }
 
