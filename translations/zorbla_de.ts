@@ -14,11 +14,25 @@
 %2</translation>
     </message>
     <message>
+        <source>--kiosk and --voices do not go together.</source>
+        <translation>--kiosk und --voices lassen sich nicht kombinieren.</translation>
+    </message>
+    <message>
+        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
+        <translation>Es gibt keine Sprachfassung „%1“. Installiert sind diese Sprachfassungen: %2.</translation>
+    </message>
+    <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
-It works in the folder it is started in when that folder has a text.txt;
-otherwise an installed Zorbla works in the user&apos;s own folder
-(~/.local/share/zorbla, and ~/.local/share/zorbla/CODE for the other
-editions), filled from the installed pictures and sounds.
+It works in the folder it is started in when that folder has a text.txt.
+Otherwise an installed Zorbla reads each word table, picture and sound
+first from the family&apos;s own folder (~/.local/share/zorbla, and
+~/.local/share/zorbla/CODE for the other editions), which holds only
+what the family recorded or changed, then from a school&apos;s folders
+(the site setting&apos;s, then zorbla/CODE in /usr/local/share), then from
+where the edition is installed.
+Settings (kiosk, language, site) are read from /etc/xdg/zorbla/zorbla.conf
+for the whole machine, whose &quot;locked&quot; keys hold, and from
+~/.config/zorbla/zorbla.conf for the user. See man zorbla.
 
 Options:
   --language CODE  The edition: its words, pictures and sounds, and the
@@ -34,10 +48,16 @@ Options:
   -v, --version    Show the version and end.
 </source>
         <translation>Zorbla: das Alphabet, die Zahlen und die Farben für kleine Kinder.
-Es arbeitet in dem Ordner, in dem es startet, wenn dort eine text.txt liegt;
-sonst arbeitet ein installiertes Zorbla im eigenen Ordner des Benutzers
-(~/.local/share/zorbla, und ~/.local/share/zorbla/CODE für die anderen
-Sprachfassungen), gefüllt aus den installierten Bildern und Tönen.
+Es arbeitet in dem Ordner, in dem es startet, wenn dort eine text.txt liegt.
+Sonst liest ein installiertes Zorbla jede Worttabelle, jedes Bild und jeden
+Ton zuerst aus dem eigenen Ordner der Familie (~/.local/share/zorbla, und
+~/.local/share/zorbla/CODE für die anderen Sprachfassungen), in dem nur
+liegt, was die Familie aufgenommen oder geändert hat, dann aus den Ordnern
+einer Schule (dem der Einstellung site, dann zorbla/CODE in
+/usr/local/share), dann von dort, wo die Sprachfassung installiert ist.
+Einstellungen (kiosk, language, site) werden aus /etc/xdg/zorbla/zorbla.conf
+für den ganzen Rechner gelesen, dessen Schlüssel unter &quot;locked&quot; gelten, und
+aus ~/.config/zorbla/zorbla.conf für den Benutzer. Siehe man zorbla.
 
 Optionen:
   --language CODE  Die Sprachfassung: ihre Wörter, Bilder und Töne und die
@@ -52,14 +72,6 @@ Optionen:
   -h, --help       Diese Hilfe zeigen und beenden.
   -v, --version    Die Version zeigen und beenden.
 </translation>
-    </message>
-    <message>
-        <source>--kiosk and --voices do not go together.</source>
-        <translation>--kiosk und --voices lassen sich nicht kombinieren.</translation>
-    </message>
-    <message>
-        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
-        <translation>Es gibt keine Sprachfassung „%1“. Installiert sind diese Sprachfassungen: %2.</translation>
     </message>
 </context>
 <context>
@@ -79,6 +91,10 @@ Optionen:
     <message>
         <source>%1 has no original kept</source>
         <translation>für %1 ist kein Original aufbewahrt</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
     </message>
 </context>
 <context>

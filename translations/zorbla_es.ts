@@ -14,11 +14,25 @@
 %2</translation>
     </message>
     <message>
+        <source>--kiosk and --voices do not go together.</source>
+        <translation>--kiosk y --voices no se pueden usar a la vez.</translation>
+    </message>
+    <message>
+        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
+        <translation>No existe la edición «%1». Las ediciones instaladas son: %2.</translation>
+    </message>
+    <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
-It works in the folder it is started in when that folder has a text.txt;
-otherwise an installed Zorbla works in the user&apos;s own folder
-(~/.local/share/zorbla, and ~/.local/share/zorbla/CODE for the other
-editions), filled from the installed pictures and sounds.
+It works in the folder it is started in when that folder has a text.txt.
+Otherwise an installed Zorbla reads each word table, picture and sound
+first from the family&apos;s own folder (~/.local/share/zorbla, and
+~/.local/share/zorbla/CODE for the other editions), which holds only
+what the family recorded or changed, then from a school&apos;s folders
+(the site setting&apos;s, then zorbla/CODE in /usr/local/share), then from
+where the edition is installed.
+Settings (kiosk, language, site) are read from /etc/xdg/zorbla/zorbla.conf
+for the whole machine, whose &quot;locked&quot; keys hold, and from
+~/.config/zorbla/zorbla.conf for the user. See man zorbla.
 
 Options:
   --language CODE  The edition: its words, pictures and sounds, and the
@@ -35,9 +49,15 @@ Options:
 </source>
         <translation>Zorbla: el abecedario, los números y los colores para los más pequeños.
 Funciona en la carpeta desde la que se inicia si esa carpeta tiene un
-text.txt; si no, un Zorbla instalado funciona en la carpeta propia del
-usuario (~/.local/share/zorbla, y ~/.local/share/zorbla/CÓDIGO para las
-demás ediciones), que se llena con las imágenes y los sonidos instalados.
+text.txt. Si no, un Zorbla instalado lee cada tabla de palabras, imagen y
+sonido primero de la carpeta propia de la familia (~/.local/share/zorbla, y
+~/.local/share/zorbla/CÓDIGO para las demás ediciones), que solo guarda lo
+que la familia ha grabado o cambiado, después de las carpetas de una
+escuela (la del ajuste site, luego zorbla/CÓDIGO en /usr/local/share), y
+después de donde está instalada la edición.
+Los ajustes (kiosk, language, site) se leen de /etc/xdg/zorbla/zorbla.conf
+para todo el equipo, cuyas claves de &quot;locked&quot; se imponen, y de
+~/.config/zorbla/zorbla.conf para el usuario. Véase man zorbla.
 
 Opciones:
   --language CÓDIGO  La edición: sus palabras, imágenes y sonidos, y los
@@ -55,14 +75,6 @@ Opciones:
   -h, --help         Muestra esta ayuda y termina.
   -v, --version      Muestra la versión y termina.
 </translation>
-    </message>
-    <message>
-        <source>--kiosk and --voices do not go together.</source>
-        <translation>--kiosk y --voices no se pueden usar a la vez.</translation>
-    </message>
-    <message>
-        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
-        <translation>No existe la edición «%1». Las ediciones instaladas son: %2.</translation>
     </message>
 </context>
 <context>
@@ -82,6 +94,10 @@ Opciones:
     <message>
         <source>%1 has no original kept</source>
         <translation>%1 no tiene ningún original guardado</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>no se puede quitar %1: %2</translation>
     </message>
 </context>
 <context>

@@ -14,11 +14,25 @@
 %2</translation>
     </message>
     <message>
+        <source>--kiosk and --voices do not go together.</source>
+        <translation>--kiosk et --voices ne peuvent pas être utilisées ensemble.</translation>
+    </message>
+    <message>
+        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
+        <translation>Il n&apos;y a pas d&apos;édition « %1 ». Les éditions installées sont : %2.</translation>
+    </message>
+    <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
-It works in the folder it is started in when that folder has a text.txt;
-otherwise an installed Zorbla works in the user&apos;s own folder
-(~/.local/share/zorbla, and ~/.local/share/zorbla/CODE for the other
-editions), filled from the installed pictures and sounds.
+It works in the folder it is started in when that folder has a text.txt.
+Otherwise an installed Zorbla reads each word table, picture and sound
+first from the family&apos;s own folder (~/.local/share/zorbla, and
+~/.local/share/zorbla/CODE for the other editions), which holds only
+what the family recorded or changed, then from a school&apos;s folders
+(the site setting&apos;s, then zorbla/CODE in /usr/local/share), then from
+where the edition is installed.
+Settings (kiosk, language, site) are read from /etc/xdg/zorbla/zorbla.conf
+for the whole machine, whose &quot;locked&quot; keys hold, and from
+~/.config/zorbla/zorbla.conf for the user. See man zorbla.
 
 Options:
   --language CODE  The edition: its words, pictures and sounds, and the
@@ -35,9 +49,15 @@ Options:
 </source>
         <translation>Zorbla : l&apos;alphabet, les nombres et les couleurs pour les jeunes enfants.
 Zorbla travaille dans le dossier où il est lancé si ce dossier contient un
-text.txt ; sinon, un Zorbla installé travaille dans le dossier personnel de
-l&apos;utilisateur (~/.local/share/zorbla, et ~/.local/share/zorbla/CODE pour
-les autres éditions), rempli avec les images et les sons installés.
+text.txt. Sinon, un Zorbla installé lit chaque table de mots, image et son
+d&apos;abord dans le dossier de la famille (~/.local/share/zorbla, et
+~/.local/share/zorbla/CODE pour les autres éditions), qui ne contient que
+ce que la famille a enregistré ou changé, puis dans les dossiers d&apos;une
+école (celui du réglage site, puis zorbla/CODE dans /usr/local/share),
+puis là où l&apos;édition est installée.
+Les réglages (kiosk, language, site) sont lus dans /etc/xdg/zorbla/zorbla.conf
+pour toute la machine, dont les clés « locked » s&apos;imposent, et dans
+~/.config/zorbla/zorbla.conf pour l&apos;utilisateur. Voir man zorbla.
 
 Options :
   --language CODE  L&apos;édition : ses mots, ses images et ses sons, ainsi que
@@ -55,14 +75,6 @@ Options :
   -h, --help       Afficher cette aide et quitter.
   -v, --version    Afficher la version et quitter.
 </translation>
-    </message>
-    <message>
-        <source>--kiosk and --voices do not go together.</source>
-        <translation>--kiosk et --voices ne peuvent pas être utilisées ensemble.</translation>
-    </message>
-    <message>
-        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
-        <translation>Il n&apos;y a pas d&apos;édition « %1 ». Les éditions installées sont : %2.</translation>
     </message>
 </context>
 <context>
@@ -82,6 +94,10 @@ Options :
     <message>
         <source>%1 has no original kept</source>
         <translation>aucun original de %1 n&apos;a été conservé</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>impossible de supprimer %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -14,11 +14,25 @@
 %2</translation>
     </message>
     <message>
+        <source>--kiosk and --voices do not go together.</source>
+        <translation>--kiosk i --voices ne mogu se koristiti zajedno.</translation>
+    </message>
+    <message>
+        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
+        <translation>Nema izdanja &apos;%1&apos;. Instalirana izdanja su: %2.</translation>
+    </message>
+    <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
-It works in the folder it is started in when that folder has a text.txt;
-otherwise an installed Zorbla works in the user&apos;s own folder
-(~/.local/share/zorbla, and ~/.local/share/zorbla/CODE for the other
-editions), filled from the installed pictures and sounds.
+It works in the folder it is started in when that folder has a text.txt.
+Otherwise an installed Zorbla reads each word table, picture and sound
+first from the family&apos;s own folder (~/.local/share/zorbla, and
+~/.local/share/zorbla/CODE for the other editions), which holds only
+what the family recorded or changed, then from a school&apos;s folders
+(the site setting&apos;s, then zorbla/CODE in /usr/local/share), then from
+where the edition is installed.
+Settings (kiosk, language, site) are read from /etc/xdg/zorbla/zorbla.conf
+for the whole machine, whose &quot;locked&quot; keys hold, and from
+~/.config/zorbla/zorbla.conf for the user. See man zorbla.
 
 Options:
   --language CODE  The edition: its words, pictures and sounds, and the
@@ -34,10 +48,16 @@ Options:
   -v, --version    Show the version and end.
 </source>
         <translation>Zorbla: abeceda, brojevi i boje za malu djecu.
-Radi u mapi u kojoj je pokrenuta ako u toj mapi postoji text.txt;
-inače instalirana Zorbla radi u korisnikovoj vlastitoj mapi
-(~/.local/share/zorbla, odnosno ~/.local/share/zorbla/KOD za ostala
-izdanja), koja se puni instaliranim slikama i zvukovima.
+Radi u mapi u kojoj je pokrenuta ako u toj mapi postoji text.txt.
+Inače instalirana Zorbla čita svaku tablicu riječi, sliku i zvuk
+najprije iz vlastite mape obitelji (~/.local/share/zorbla, odnosno
+~/.local/share/zorbla/KOD za ostala izdanja), u kojoj je samo ono što je
+obitelj snimila ili promijenila, zatim iz mapa škole (mapa iz postavke
+site, pa zorbla/KOD u /usr/local/share), pa iz mape u kojoj je izdanje
+instalirano.
+Postavke (kiosk, language, site) čitaju se iz /etc/xdg/zorbla/zorbla.conf
+za cijelo računalo, čiji ključevi pod &quot;locked&quot; vrijede, i iz
+~/.config/zorbla/zorbla.conf za korisnika. Vidi man zorbla.
 
 Opcije:
   --language KOD   Izdanje: njegove riječi, slike i zvukovi te riječi samog
@@ -52,14 +72,6 @@ Opcije:
   -h, --help       Prikaži ovu pomoć i završi.
   -v, --version    Prikaži inačicu i završi.
 </translation>
-    </message>
-    <message>
-        <source>--kiosk and --voices do not go together.</source>
-        <translation>--kiosk i --voices ne mogu se koristiti zajedno.</translation>
-    </message>
-    <message>
-        <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
-        <translation>Nema izdanja &apos;%1&apos;. Instalirana izdanja su: %2.</translation>
     </message>
 </context>
 <context>
@@ -79,6 +91,10 @@ Opcije:
     <message>
         <source>%1 has no original kept</source>
         <translation>za %1 nije sačuvan izvornik</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 se ne može ukloniti: %2</translation>
     </message>
 </context>
 <context>
