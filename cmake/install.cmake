@@ -155,6 +155,18 @@ set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_EXTRA
   ${CMAKE_BINARY_DIR}/debian/postinst ${CMAKE_BINARY_DIR}/debian/postrm ${CMAKE_BINARY_DIR}/debian/triggers)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
+# Last of all: the list of what was installed, for scripts/uninstall to remove it again.
+# The Debian packages have dpkg's own list instead.
+install(CODE "set(zorbla_list_dir \"${ZORBLA_SOUND_MODULE_DIR}\")" COMPONENT program)
+install(CODE [[
+  if(NOT DEFINED ENV{ZORBLA_PACKAGING})
+    set(list_file "${CMAKE_INSTALL_PREFIX}/${zorbla_list_dir}/installed-files")
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${list_file}")
+    list(REMOVE_DUPLICATES CMAKE_INSTALL_MANIFEST_FILES)
+    string(REPLACE ";" "\n" lines "${CMAKE_INSTALL_MANIFEST_FILES}")
+    file(WRITE "$ENV{DESTDIR}${list_file}" "${lines}\n")
+  endif()]] COMPONENT program)
+
 set(edition_names hr Croatian de German fr French es Spanish)
 foreach(lang ${ZORBLA_EDITIONS})
   string(TOUPPER ${lang} component)
