@@ -5,7 +5,9 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <future>
 
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
 #include "app/application.h"
@@ -89,7 +91,22 @@ int main(int argc, char* argv[]) {
         return answer(chooseEdition(raw, editions, settings, &edition));
     }
 
+    // The desktop's fonts are read while the application connects to the display: the
+    // first text waits for that list, and reading it needs nothing of Qt.
+    std::future<void> fonts = std::async(std::launch::async, [] {
+        if (FcInit()) {
+            FcPattern* all = FcPatternCreate();
+            FcObjectSet* asked = FcObjectSetBuild(FC_FAMILY, FC_FILE, nullptr);
+            if (FcFontSet* found = all && asked ? FcFontList(nullptr, all, asked) : nullptr)
+                FcFontSetDestroy(found);
+            if (asked)
+                FcObjectSetDestroy(asked);
+            if (all)
+                FcPatternDestroy(all);
+        }
+    });
     QApplication app(argc, argv);
+    fonts.wait();  // before Qt reads the same list
     zorbla::nameApplication();
     zorbla::redrawShownWindowsOnce();
     QApplication::setApplicationVersion(QStringLiteral(ZORBLA_VERSION));

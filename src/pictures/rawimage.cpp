@@ -148,21 +148,46 @@ QImage decodePixelRuns(const QByteArray& bytes) {
     if (image.isNull())
         return QImage();
     // Pixels are written three bytes each along the rows; a run may go on into the next row.
+    // Where rows are not filled up (a width of whole words, as every common screen's), the
+    // picture is one stream of pixels from end to end.
     uchar* row = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
+    const quint32 stream = bytesPerLine == qsizetype(w) * 3 ? w * h : w;
     quint32 x = 0;
     const auto put = [&](quint32 pixel, quint32 n) {
         while (n > 0) {
-            const quint32 here = std::min(n, w - x);
+            const quint32 here = std::min(n, stream - x);
             uchar* o = row + qsizetype(x) * 3;
-            for (quint32 k = 0; k < here; ++k, o += 3) {
+            o[0] = uchar(pixel >> 16);
+            o[1] = uchar(pixel >> 8);
+            o[2] = uchar(pixel);
+            // The rest of a run in copies of what is written, twice as long each time.
+            for (quint32 made = 1; made < here;) {
+                const quint32 more = std::min(made, here - made);
+                std::memcpy(o + qsizetype(made) * 3, o, size_t(more) * 3);
+                made += more;
+            }
+            x += here;
+            n -= here;
+            if (x == stream) {
+                x = 0;
+                row += bytesPerLine;
+            }
+        }
+    };
+    const auto putEach = [&](const uchar* from, quint32 n) {
+        while (n > 0) {
+            const quint32 here = std::min(n, stream - x);
+            uchar* o = row + qsizetype(x) * 3;
+            for (quint32 k = 0; k < here; ++k, from += 4, o += 3) {
+                const quint32 pixel = qFromLittleEndian<quint32>(from);
                 o[0] = uchar(pixel >> 16);
                 o[1] = uchar(pixel >> 8);
                 o[2] = uchar(pixel);
             }
             x += here;
             n -= here;
-            if (x == w) {
+            if (x == stream) {
                 x = 0;
                 row += bytesPerLine;
             }
@@ -188,8 +213,8 @@ QImage decodePixelRuns(const QByteArray& bytes) {
         } else {
             if (quint64(end - p) / 4 < n)
                 return QImage();
-            for (quint32 k = 0; k < n; ++k, p += 4)
-                put(qFromLittleEndian<quint32>(p), 1);
+            putEach(p, n);
+            p += qsizetype(n) * 4;
         }
         done += n;
     }
