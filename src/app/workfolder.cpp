@@ -236,8 +236,8 @@ WorkFolder enterWorkFolder(const QString& edition, const QString& siteSetting, c
     }
     if (w.tidied > 0)
         std::fprintf(stderr,
-                     "zorbla: %d files in %s were copies of the pack made by an earlier version; they are taken "
-                     "away and the pack's own are read in their place\n",
+                     "zorbla: %d files in %s were copies of the pack's own (an earlier version copied the whole "
+                     "pack there); they are taken away and the pack's are read in their place\n",
                      w.tidied, qPrintable(QDir::toNativeSeparators(w.path)));
     std::fprintf(stderr, "zorbla: working folder %s, over %s\n", qPrintable(QDir::toNativeSeparators(w.path)),
                  qPrintable(w.beneath.join(QStringLiteral(", "))));
