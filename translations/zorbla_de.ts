@@ -489,6 +489,42 @@ Pfeil auf und ab: nächster Ton.  R: Originalton wiederherstellen.</translation>
         <source>%1 sounds could not be put back: %2</source>
         <translation>%1 Töne konnten nicht wiederhergestellt werden: %2</translation>
     </message>
+    <message>
+        <source>Letter %1, its sound</source>
+        <translation>Buchstabe %1, sein Laut</translation>
+    </message>
+    <message>
+        <source>%1, their sound</source>
+        <translation>%1, ihr Laut</translation>
+    </message>
+    <message>
+        <source>A letter says its name</source>
+        <translation>Ein Buchstabe sagt seinen Namen</translation>
+    </message>
+    <message>
+        <source>A letter says its sound, and words are sounded out</source>
+        <translation>Ein Buchstabe sagt seinen Laut, und Wörter werden lautiert</translation>
+    </message>
+    <message>
+        <source>A letter says its name, then its sound</source>
+        <translation>Ein Buchstabe sagt seinen Namen, dann seinen Laut</translation>
+    </message>
+    <message>
+        <source>What a letter says</source>
+        <translation>Was ein Buchstabe sagt</translation>
+    </message>
+    <message>
+        <source>Set for the whole computer in %1</source>
+        <translation>Für den ganzen Rechner festgelegt in %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept: %1</source>
+        <translation>Die Wahl konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Kept: Zorbla&apos;s letters speak so from its next start.</source>
+        <translation>Gespeichert: Zorblas Buchstaben sprechen so ab dem nächsten Start.</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::WordEditor</name>

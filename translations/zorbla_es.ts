@@ -492,6 +492,42 @@ Arriba y Abajo: otro sonido.  R: restaurar el sonido original.</translation>
         <source>%1 sounds could not be put back: %2</source>
         <translation>No se pudieron restaurar %1 sonidos: %2</translation>
     </message>
+    <message>
+        <source>Letter %1, its sound</source>
+        <translation>Letra %1, su sonido</translation>
+    </message>
+    <message>
+        <source>%1, their sound</source>
+        <translation>%1, su sonido</translation>
+    </message>
+    <message>
+        <source>A letter says its name</source>
+        <translation>Una letra dice su nombre</translation>
+    </message>
+    <message>
+        <source>A letter says its sound, and words are sounded out</source>
+        <translation>Una letra dice su sonido, y las palabras se dicen sonido a sonido</translation>
+    </message>
+    <message>
+        <source>A letter says its name, then its sound</source>
+        <translation>Una letra dice su nombre y luego su sonido</translation>
+    </message>
+    <message>
+        <source>What a letter says</source>
+        <translation>Lo que dice una letra</translation>
+    </message>
+    <message>
+        <source>Set for the whole computer in %1</source>
+        <translation>Ajustado para todo el equipo en %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept: %1</source>
+        <translation>No se pudo guardar la elección: %1</translation>
+    </message>
+    <message>
+        <source>Kept: Zorbla&apos;s letters speak so from its next start.</source>
+        <translation>Guardado: las letras de Zorbla hablarán así desde su próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::WordEditor</name>

@@ -492,6 +492,42 @@ Flèches haut et bas&#xa0;: changer de son.  R&#xa0;: rétablir le son d&apos;or
         <source>%1 sounds could not be put back: %2</source>
         <translation>Impossible de rétablir %1 son(s)&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Letter %1, its sound</source>
+        <translation>Lettre %1, son son</translation>
+    </message>
+    <message>
+        <source>%1, their sound</source>
+        <translation>%1, leur son</translation>
+    </message>
+    <message>
+        <source>A letter says its name</source>
+        <translation>Une lettre dit son nom</translation>
+    </message>
+    <message>
+        <source>A letter says its sound, and words are sounded out</source>
+        <translation>Une lettre dit son son, et les mots sont lus son par son</translation>
+    </message>
+    <message>
+        <source>A letter says its name, then its sound</source>
+        <translation>Une lettre dit son nom, puis son son</translation>
+    </message>
+    <message>
+        <source>What a letter says</source>
+        <translation>Ce que dit une lettre</translation>
+    </message>
+    <message>
+        <source>Set for the whole computer in %1</source>
+        <translation>Réglé pour tout l&apos;ordinateur dans %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept: %1</source>
+        <translation>Le choix n&apos;a pas pu être gardé : %1</translation>
+    </message>
+    <message>
+        <source>Kept: Zorbla&apos;s letters speak so from its next start.</source>
+        <translation>Gardé : les lettres de Zorbla parleront ainsi dès son prochain lancement.</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::WordEditor</name>

@@ -489,6 +489,42 @@ Strelice gore i dolje: drugi zvuk.  R: vrati zvuk iz paketa.</translation>
         <source>%1 sounds could not be put back: %2</source>
         <translation>Nije bilo moguće vratiti zvukove (ukupno %1): %2</translation>
     </message>
+    <message>
+        <source>Letter %1, its sound</source>
+        <translation>Slovo %1, njegov glas</translation>
+    </message>
+    <message>
+        <source>%1, their sound</source>
+        <translation>%1, njihov glas</translation>
+    </message>
+    <message>
+        <source>A letter says its name</source>
+        <translation>Slovo izgovara svoje ime</translation>
+    </message>
+    <message>
+        <source>A letter says its sound, and words are sounded out</source>
+        <translation>Slovo izgovara svoj glas, a riječi se rastavljaju na glasove</translation>
+    </message>
+    <message>
+        <source>A letter says its name, then its sound</source>
+        <translation>Slovo izgovara svoje ime, pa svoj glas</translation>
+    </message>
+    <message>
+        <source>What a letter says</source>
+        <translation>Što slovo izgovara</translation>
+    </message>
+    <message>
+        <source>Set for the whole computer in %1</source>
+        <translation>Postavljeno za cijelo računalo u %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept: %1</source>
+        <translation>Izbor se nije mogao spremiti: %1</translation>
+    </message>
+    <message>
+        <source>Kept: Zorbla&apos;s letters speak so from its next start.</source>
+        <translation>Spremljeno: slova u Zorbli tako govore od njezina sljedećeg pokretanja.</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::WordEditor</name>

@@ -132,6 +132,11 @@ int main(int argc, char* argv[]) {
     }
 
     zorbla::MainWindow window;
+    const QString letters =
+        settings.choice(zorbla::Settings::kLetters, zorbla::Settings::letterSayings());
+    window.setLetterSaying(letters == QLatin1String("sounds")  ? zorbla::MainWindow::LetterSaying::Sound
+                           : letters == QLatin1String("both") ? zorbla::MainWindow::LetterSaying::NameThenSound
+                                                               : zorbla::MainWindow::LetterSaying::Name);
     if (settings.flag(zorbla::Settings::kKiosk, false, late.kiosk, true)) {
         window.setKiosk(true);
         window.setWindowFlag(Qt::WindowStaysOnTopHint);

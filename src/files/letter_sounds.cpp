@@ -70,6 +70,8 @@ std::optional<QString> LetterSounds::read(const QString& path) {
             table.sounds_.insert(key, fields.at(1));
             if (table.tiles_.size() < 26)
                 table.tiles_ << fields.at(1);
+            else
+                table.groups_ << fields.at(0);
             continue;
         }
         QList<LetterSoundPart> parts;

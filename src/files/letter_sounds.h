@@ -37,6 +37,8 @@ public:
     bool isEmpty() const { return tiles_.isEmpty(); }
     // The sound of tile i (0 to 25), or empty.
     QString tileSound(int i) const;
+    // The groups of letters that make one sound, as the table writes them ("SH"), in order.
+    QStringList groups() const { return groups_; }
     // The sound of a letter or group as the table writes it ("SH", "sh"), or empty.
     QString soundOf(const QString& letters) const;
     // The sounds a word is sounded out with, in order; none for a word said whole and for
@@ -45,6 +47,7 @@ public:
 
 private:
     QStringList tiles_;
+    QStringList groups_;
     QHash<QString, QString> sounds_;                 // letters, upper case -> file
     QHash<QString, QList<LetterSoundPart>> words_;   // word, upper case -> parts
 };

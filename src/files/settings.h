@@ -19,6 +19,7 @@ public:
     static constexpr const char kKiosk[] = "kiosk";
     static constexpr const char kLanguage[] = "language";
     static constexpr const char kSite[] = "site";
+    static constexpr const char kLetters[] = "letters";  // names, sounds or both
     static constexpr const char kLocked[] = "locked";
 
     // The files of this environment.
@@ -51,6 +52,11 @@ public:
     // Writes a key into the user's file (the voice studio's choices); false, with *error,
     // when the key is locked or the file cannot be written.
     bool setUserValue(const char* key, const QString& value, QString* error = nullptr);
+
+    // The words of the letters setting, the default first.
+    static QStringList letterSayings() {
+        return {QStringLiteral("names"), QStringLiteral("sounds"), QStringLiteral("both")};
+    }
 
     // The keys the program knows, for problems().
     static QStringList knownKeys();

@@ -13,7 +13,10 @@ namespace zorbla {
 void MainWindow::chooseLetter(int index) {
     smallLetter_->setText(table_.smallLetter(index));
     choose(letterSelection(table_, index));
-    speakLetter(selection_.sound);
+    if (letterSaying_ == LetterSaying::Name)
+        speakLetter(selection_.sound);
+    else
+        sayLetter(index, false);
 }
 
 void MainWindow::chooseNumber(int k) {
@@ -74,9 +77,22 @@ void MainWindow::clickPicture() {
             pictureAnimation_->hide();
         }
     }
-    play(selection_.sounds[at], "play");
-    word_->setText(shownWord_);
-    word_->show();
+    const QList<LetterSoundPart> parts =
+        letterSaying_ == LetterSaying::Name ? QList<LetterSoundPart>() : letterSounds_.partsOf(shownWord_);
+    if (parts.isEmpty()) {
+        play(selection_.sounds[at], "play");
+        word_->setText(shownWord_);
+        word_->show();
+    } else {
+        // Sounded out, each sound lighting its letters, then said whole.
+        word_->setText(shownWord_);
+        word_->show();
+        QList<Turn> turns;
+        for (const LetterSoundPart& part : parts)
+            turns.push_back({part.sound, part.start, part.length});
+        turns.push_back({selection_.sounds[at]});
+        playInTurns(turns);
+    }
     recordingMade_ = false;
 }
 

@@ -106,6 +106,13 @@ void MainWindow::openKeyQuiz() {
     GameStart start = gameStart();
     start.letter = bigLetter_->text();
     openGame(new KeyQuiz(std::move(start)));
+    // With letter sounds, the prompt goes on with the letter asked for, as its tile says it.
+    if (letterSaying_ != LetterSaying::Name)
+        for (int i = 0; i < 26; ++i)
+            if (table_.capitalLetter(i) == bigLetter_->text()) {
+                sayLetter(i, true);
+                break;
+            }
 }
 
 // The missing-letter game is made once and kept: it reads its word table only then.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -257,6 +258,12 @@ std::optional<WordTableError> MainWindow::load() {
     setAutoFillBackground(true);
     if (auto error = WordTableReader::read(table_))
         return error;
+    // Without its table of letter sounds (a folder of one's own may have none) a letter
+    // says its name.
+    const QString letterSoundsFile = resolvePath(pack::letterSoundTable());
+    if (QFileInfo::exists(letterSoundsFile))
+        if (auto error = letterSounds_.read(letterSoundsFile))
+            std::fprintf(stderr, "zorbla: %s; letters say their names\n", qPrintable(*error));
     // The first picture has no previous one, and before a choice there is no next one.
     previousArrow_->hide();
     nextArrow_->hide();

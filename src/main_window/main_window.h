@@ -6,12 +6,15 @@
 #include <QString>
 #include <QWidget>
 
+class QTimer;
+
 #include <array>
 #include <future>
 #include <memory>
 #include <optional>
 
 #include "activities/activity_window.h"
+#include "files/letter_sounds.h"
 #include "files/wordtable.h"
 #include "main_window/first_frame.h"
 #include "main_window/selection.h"
@@ -61,6 +64,16 @@ public:
     // held for three seconds, T opens no editor, and the desktop's close does nothing.
     void setKiosk(bool locked);
     bool kiosk() const { return kiosk_; }
+
+    // What a letter says where the program says one (a tile, the letter the key quiz asks
+    // for): its name, as always, its sound as reading is first taught ("b" as in bat), or
+    // its name and then its sound. With sounds, a click on the picture sounds its word
+    // out, each letter lit as its sound plays, then says the word.
+    enum class LetterSaying { Name, Sound, NameThenSound };
+    void setLetterSaying(LetterSaying saying) { letterSaying_ = saying; }
+    LetterSaying letterSaying() const { return letterSaying_; }
+    // The letters of the word under the picture lit now, while they are sounded out.
+    QString litLetters() const;
 
     // What the window shows.
     const Selection& selection() const { return selection_; }
@@ -116,6 +129,22 @@ private:
     void speakNumber(const QString& sound);
     void speakColour(const QString& sound);
     void play(const QString& sound, const char* playCommand = "Play");
+    // Sounds played one after another once the one playing now has ended, each lighting
+    // the letters of the word under the picture from lit for litLength (none at -1). Any
+    // other sound asked for cuts them off.
+    struct Turn {
+        QString sound;
+        int lit = -1;
+        int litLength = 0;
+    };
+    void thenPlay(const QList<Turn>& turns);
+    void playInTurns(const QList<Turn>& turns, const char* playCommand = "Play");
+    void nextTurn();
+    void waitForTurn();
+    void lightLetters(int start, int length);
+    // A tile's letter as letterSaying_ says it: the first sound, and those that follow.
+    QList<Turn> letterSaid(int index) const;
+    void sayLetter(int index, bool asPrompt);
 
     // launchers.cpp: the games.
     void openCountingGame();
@@ -137,6 +166,12 @@ private:
     bool holdToLeave(QObject* watched, QEvent* event);
 
     WordTable table_;
+    LetterSounds letterSounds_;
+    LetterSaying letterSaying_ = LetterSaying::Name;
+    QList<Turn> turns_;
+    QTimer* turnTimer_ = nullptr;
+    bool waitingForEnd_ = false;
+    int lit_ = -1, litLength_ = 0;
     Selection selection_ = startingSelection();
     QString shownPicture_;
     QString shownWord_;

@@ -1,6 +1,7 @@
 #include "studio/voice_studio.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "files/letter_sounds.h"
 #include "files/originals.h"
+#include "files/settings.h"
 #include "files/pack.h"
 #include "files/paths.h"
 #include "files/wordtable.h"
@@ -38,12 +41,16 @@ struct Entry {
     QString picture;  // as written; empty when the sound has none
 };
 
-// Every sound of the pack with its word, in the order a child meets them.
-QList<Entry> entries(const WordTable& table) {
+// Every sound of the pack with its word, in the order a child meets them; each letter's
+// sound (as reading is first taught) after its name, where the pack has them.
+QList<Entry> entries(const WordTable& table, const LetterSounds& sounds) {
     QList<Entry> list;
     for (int i = 0; i < 26; ++i) {
         const QString letter = table.capitalLetter(i);
         list << Entry{pack::letterSound(i), VoiceStudio::tr("Letter %1").arg(letter), pack::letterPicture(i, 1)};
+        if (!sounds.tileSound(i).isEmpty())
+            list << Entry{sounds.tileSound(i), VoiceStudio::tr("Letter %1, its sound").arg(letter),
+                          pack::letterPicture(i, 1)};
         for (int p = 1; p <= 4; ++p)
             list << Entry{pack::letterWordSound(i, p), QStringLiteral("%1 - %2").arg(letter, table.cell(1 + i, p)),
                           pack::letterPicture(i, p)};
@@ -77,6 +84,8 @@ QList<Entry> entries(const WordTable& table) {
         {QLatin1String(pack::brown), VoiceStudio::tr("the colour brown")},
         {QLatin1String(pack::green), VoiceStudio::tr("the colour green")},
         {QLatin1String(pack::yellow), VoiceStudio::tr("the colour yellow")}};
+    for (const QString& group : sounds.groups())
+        list << Entry{sounds.soundOf(group), VoiceStudio::tr("%1, their sound").arg(group), QString()};
     QStringList others;
     for (const char* stem : pack::kPrompts)
         others << QLatin1String(stem);
@@ -140,6 +149,13 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
                                            "Up and Down: the next sound.  R: put the pack's sound back."),
                             this);
     keys->setStyleSheet(QStringLiteral("color: #555;"));
+    saying = new QComboBox(this);
+    saying->setObjectName(QStringLiteral("letterSaying"));
+    saying->setFocusPolicy(Qt::NoFocus);  // the keys stay with the list
+    saying->addItem(tr("A letter says its name"), QStringLiteral("names"));
+    saying->addItem(tr("A letter says its sound, and words are sounded out"), QStringLiteral("sounds"));
+    saying->addItem(tr("A letter says its name, then its sound"), QStringLiteral("both"));
+    saying->setAccessibleName(tr("What a letter says"));
     restoreButton = new QPushButton(tr("Put this sound back"), this);
     restoreAllButton = new QPushButton(tr("Put all sounds back..."), this);
     for (QPushButton* b : {restoreButton, restoreAllButton})
@@ -152,6 +168,7 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     right->addWidget(meter);
     right->addWidget(message, 1);
     right->addWidget(keys);
+    right->addWidget(saying);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(restoreButton);
     buttons->addWidget(restoreAllButton);
@@ -161,6 +178,8 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     layout->addLayout(right, 1);
 
     connect(list, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    showLetterSaying();
+    connect(saying, &QComboBox::activated, this, [this] { chooseLetterSaying(); });
     connect(restoreButton, &QPushButton::clicked, this, &VoiceStudio::restoreSelected);
     connect(restoreAllButton, &QPushButton::clicked, this, &VoiceStudio::restoreAll);
     list->installEventFilter(this);
@@ -183,6 +202,27 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
 
 VoiceStudio::~VoiceStudio() { take_.shutdown(); }
 
+// The user's choice, or the machine's, which may hold it.
+void VoiceStudio::showLetterSaying() {
+    const Settings settings = Settings::ofThisUser();
+    saying->setCurrentIndex(std::max(0, saying->findData(settings.choice(Settings::kLetters, Settings::letterSayings()))));
+    const bool locked = settings.isLocked(Settings::kLetters);
+    saying->setEnabled(!locked);
+    saying->setToolTip(locked ? tr("Set for the whole computer in %1").arg(settings.fileOf(Settings::kLetters))
+                              : QString());
+}
+
+void VoiceStudio::chooseLetterSaying() {
+    Settings settings = Settings::ofThisUser();
+    QString error;
+    if (!settings.setUserValue(Settings::kLetters, saying->currentData().toString(), &error)) {
+        say(tr("The choice could not be kept: %1").arg(error), true);
+        showLetterSaying();
+        return;
+    }
+    say(tr("Kept: Zorbla's letters speak so from its next start."));
+}
+
 std::optional<QString> VoiceStudio::load() {
     lock_ = std::make_unique<QLockFile>(QDir(ownFolder()).filePath(QStringLiteral(".zorbla-voices.lock")));
     if (!lock_->tryLock(0))
@@ -193,7 +233,11 @@ std::optional<QString> VoiceStudio::load() {
         return error->message();
     list->clear();
     sounds_.clear();
-    for (const Entry& e : entries(table)) {
+    LetterSounds sounds;
+    const QString soundsFile = resolvePath(pack::letterSoundTable());
+    if (QFileInfo::exists(soundsFile))
+        sounds.read(soundsFile);  // without it the letters have their names only
+    for (const Entry& e : entries(table, sounds)) {
         auto* item = new QListWidgetItem(e.text, list);
         item->setData(Qt::UserRole, e.picture);
         sounds_ << e.sound;

@@ -9,6 +9,7 @@
 
 #include "sound/wavdevice.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -45,6 +46,7 @@ public:
     QLabel* message = nullptr;
     QPushButton* restoreButton = nullptr;
     QPushButton* restoreAllButton = nullptr;
+    QComboBox* saying = nullptr;  // what a letter says in Zorbla: kept in the user's settings
 
     // The loudest a take may be and the quietest it must reach, in sample values.
     static constexpr int kClipped = 32000;
@@ -69,6 +71,8 @@ private:
     void say(const QString& text, bool fault = false);
     void setStage(Stage stage);
     void markOwn(int row);
+    void showLetterSaying();
+    void chooseLetterSaying();
 
     Stage stage_ = Stage::Choosing;
     std::unique_ptr<QLockFile> lock_;
