@@ -82,6 +82,8 @@ public:
     MissingLetterGame* missingLetterGame() const { return missingLetterGame_; }
     // What a game opened now is given.
     GameStart gameStart();
+    // The edition's tile letters, in the word table's order; a tile left empty is none.
+    QStringList tileLetters() const;
 
 signals:
     // The exit button or Escape asked the program to end at once.

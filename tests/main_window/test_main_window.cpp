@@ -179,6 +179,7 @@ private slots:
             if (t != w_.get() && t->isVisible() && t->windowTitle() == "Press keyboard")
                 quiz = t;
         QVERIFY(quiz);
+        QVERIFY(ctl("bigLetter")->text().startsWith("Cap"));  // a tile of the table, not A to Z
         QVERIFY(qAbs(quiz->width() - 249 * s) <= 1 && qAbs(quiz->height() - 177 * s) <= 1);
         QVERIFY(qAbs(quiz->geometry().center().x() - screen.width() / 2) <= 1);
         quiz->close();
