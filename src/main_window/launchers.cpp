@@ -35,6 +35,8 @@ GameStart MainWindow::gameStart() {
     start.owner = this;
     start.letter = selection_.letter;
     start.word = shownWord_;
+    start.letters = tileLetters();
+    start.letterKeys = letterKeys_;
     start.scale = s_;
     start.say = [this](const QString& sound, Speech how) {
         if (how == Speech::HidesLabels)

@@ -61,6 +61,10 @@ public:
     // held for three seconds, T opens no editor, and the desktop's close does nothing.
     void setKiosk(bool locked);
     bool kiosk() const { return kiosk_; }
+    // Letter keys on the screen in the games that ask for typing: for a touch screen or a
+    // whiteboard with no keyboard near it.
+    void setLetterKeys(bool shown) { letterKeys_ = shown; }
+    bool letterKeys() const { return letterKeys_; }
 
     // What the window shows.
     const Selection& selection() const { return selection_; }
@@ -156,6 +160,7 @@ private:
     bool backgroundPressed_ = false;
     bool ended_ = false;
     bool kiosk_ = false;
+    bool letterKeys_ = false;
     HoldRing* holdRing_ = nullptr;  // made for the locked start
     RecordingLight* recordingLight_ = nullptr;
     MissingLetterGame* missingLetterGame_ = nullptr;

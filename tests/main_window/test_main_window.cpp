@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QProcess>
 #include <QScreen>
@@ -678,6 +679,26 @@ private slots:
         QTest::mousePress(ctl("door"), Qt::LeftButton);
         QVERIFY(w_->findChild<QWidget*>(QStringLiteral("holdRing"))->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(door.count(), 1, HoldRing::kHoldMs + 1000);
+    }
+
+    // With keys on the screen each quiz still fits the screen, every key 9 mm or more.
+    void theLetterKeysFitTheScreen() {
+        w_->setLetterKeys(true);
+        w_->chooseLetter(0);
+        w_->clickPicture();
+        const double nineMillimetres = w_->screen()->physicalDotsPerInch() * 9 / 25.4;
+        for (const char* launcher : {"word", "bigLetter"}) {  // the word goes with the exit sound
+            QTest::mouseClick(ctl(launcher), Qt::LeftButton, {}, QPoint(20, 10));
+            QWidget* quiz = nullptr;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                quiz = t != w_.get() && t->isVisible() ? t : quiz;
+            QVERIFY(quiz && w_->screen()->availableGeometry().contains(quiz->frameGeometry()));
+            const auto keys = quiz->findChildren<QAbstractButton*>();
+            QVERIFY(keys.size() >= 26);
+            for (QAbstractButton* key : keys)
+                QVERIFY(key->width() >= nineMillimetres && quiz->rect().contains(key->geometry().translated(key->parentWidget()->pos())));
+            quiz->close();
+        }
     }
 
     void aMissingPictureDoesNotEndTheSession() {
