@@ -681,6 +681,21 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(door.count(), 1, HoldRing::kHoldMs + 1000);
     }
 
+    // At a whiteboard the locked door is held with a finger: lifted early, nothing.
+    void aFingerHeldOnTheLockedDoorEnds() {
+        static QPointingDevice* finger = QTest::createTouchDevice();
+        w_->setKiosk(true);
+        QSignalSpy ended(w_.get(), &MainWindow::programEnded);
+        const QPoint door = ctl("door")->geometry().center();
+        QTest::touchEvent(w_.get(), finger).press(0, door);
+        QTest::qWait(HoldRing::kHoldMs / 2);
+        QTest::touchEvent(w_.get(), finger).release(0, door);
+        QTest::qWait(HoldRing::kHoldMs);
+        QCOMPARE(ended.count(), 0);
+        QTest::touchEvent(w_.get(), finger).press(0, door);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, HoldRing::kHoldMs + 1000);
+    }
+
     // With keys on the screen each quiz still fits the screen, every key 9 mm or more.
     void theLetterKeysFitTheScreen() {
         w_->setLetterKeys(true);
