@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--help] [--version]</source>
-        <translation>Aufruf: zorbla [--kiosk | --voices] [--language CODE] [--help] [--version]</translation>
-    </message>
-    <message>
         <source>Zorbla takes no file or folder: &apos;%1&apos;.
 %2</source>
         <translation>Zorbla nimmt keine Datei und keinen Ordner an: „%1“.
@@ -20,6 +16,10 @@
     <message>
         <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
         <translation>Es gibt keine Sprachfassung „%1“. Installiert sind diese Sprachfassungen: %2.</translation>
+    </message>
+    <message>
+        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--touch] [--help] [--version]</source>
+        <translation>Aufruf: zorbla [--kiosk | --voices] [--language CODE] [--touch] [--help] [--version]</translation>
     </message>
     <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
@@ -44,6 +44,9 @@ Options:
   --kiosk          A locked start for the youngest: Escape and the exit door
                    end Zorbla only when held for three seconds, and T opens
                    no word editor.
+  --touch          Letter keys on the screen in the games that ask for
+                   typing, for a touch screen or a whiteboard without a
+                   keyboard. On by itself where there is a touch screen.
   -h, --help       Show this help and end.
   -v, --version    Show the version and end.
 </source>
@@ -69,6 +72,10 @@ Optionen:
   --kiosk          Gesperrter Start für Kleinkinder: Esc und die Ausgangstür
                    beenden Zorbla nur, wenn sie drei Sekunden lang gehalten
                    werden, und T öffnet keinen Wort-Editor.
+  --touch          Buchstabentasten auf dem Bildschirm in den Spielen, in
+                   denen getippt wird, für einen Touchscreen oder eine
+                   interaktive Tafel ohne Tastatur. Wo es einen Touchscreen
+                   gibt, ist das von selbst eingeschaltet.
   -h, --help       Diese Hilfe zeigen und beenden.
   -v, --version    Die Version zeigen und beenden.
 </translation>
@@ -208,6 +215,17 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>zorbla::LetterKeys</name>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
     <name>zorbla::LetterPad</name>
     <message>
         <source>Drawing letter</source>
@@ -285,6 +303,13 @@ Optionen:
     <message>
         <source>Missing letter</source>
         <translation>Fehlender Buchstabe</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::QuizWindow</name>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
     </message>
 </context>
 <context>

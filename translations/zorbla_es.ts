@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--help] [--version]</source>
-        <translation>Uso: zorbla [--kiosk | --voices] [--language CÓDIGO] [--help] [--version]</translation>
-    </message>
-    <message>
         <source>Zorbla takes no file or folder: &apos;%1&apos;.
 %2</source>
         <translation>Zorbla no admite archivos ni carpetas: «%1».
@@ -20,6 +16,10 @@
     <message>
         <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
         <translation>No existe la edición «%1». Las ediciones instaladas son: %2.</translation>
+    </message>
+    <message>
+        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--touch] [--help] [--version]</source>
+        <translation>Uso: zorbla [--kiosk | --voices] [--language CÓDIGO] [--touch] [--help] [--version]</translation>
     </message>
     <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
@@ -44,6 +44,9 @@ Options:
   --kiosk          A locked start for the youngest: Escape and the exit door
                    end Zorbla only when held for three seconds, and T opens
                    no word editor.
+  --touch          Letter keys on the screen in the games that ask for
+                   typing, for a touch screen or a whiteboard without a
+                   keyboard. On by itself where there is a touch screen.
   -h, --help       Show this help and end.
   -v, --version    Show the version and end.
 </source>
@@ -72,6 +75,10 @@ Opciones:
                      puerta de salida solo cierran Zorbla si se mantienen
                      pulsadas tres segundos, y la T no abre el editor de
                      palabras.
+  --touch            Teclas de letras en la pantalla en los juegos en los que
+                     se escribe, para una pantalla táctil o una pizarra
+                     digital sin teclado. Se activa por sí solo donde hay una
+                     pantalla táctil.
   -h, --help         Muestra esta ayuda y termina.
   -v, --version      Muestra la versión y termina.
 </translation>
@@ -211,6 +218,17 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>zorbla::LetterKeys</name>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
     <name>zorbla::LetterPad</name>
     <message>
         <source>Drawing letter</source>
@@ -288,6 +306,13 @@ Opciones:
     <message>
         <source>Missing letter</source>
         <translation>La letra que falta</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::QuizWindow</name>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--help] [--version]</source>
-        <translation>Usage : zorbla [--kiosk | --voices] [--language CODE] [--help] [--version]</translation>
-    </message>
-    <message>
         <source>Zorbla takes no file or folder: &apos;%1&apos;.
 %2</source>
         <translation>Zorbla n&apos;accepte ni fichier ni dossier : « %1 ».
@@ -20,6 +16,10 @@
     <message>
         <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
         <translation>Il n&apos;y a pas d&apos;édition « %1 ». Les éditions installées sont : %2.</translation>
+    </message>
+    <message>
+        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--touch] [--help] [--version]</source>
+        <translation>Usage : zorbla [--kiosk | --voices] [--language CODE] [--touch] [--help] [--version]</translation>
     </message>
     <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
@@ -44,6 +44,9 @@ Options:
   --kiosk          A locked start for the youngest: Escape and the exit door
                    end Zorbla only when held for three seconds, and T opens
                    no word editor.
+  --touch          Letter keys on the screen in the games that ask for
+                   typing, for a touch screen or a whiteboard without a
+                   keyboard. On by itself where there is a touch screen.
   -h, --help       Show this help and end.
   -v, --version    Show the version and end.
 </source>
@@ -72,6 +75,10 @@ Options :
                    la porte de sortie ne ferment Zorbla que si on les
                    maintient trois secondes, et T n&apos;ouvre pas l&apos;éditeur
                    de mots.
+  --touch          Des touches de lettres à l&apos;écran dans les jeux où l&apos;on
+                   tape, pour un écran tactile ou un tableau blanc
+                   interactif sans clavier. Activé d&apos;office là où il y a un
+                   écran tactile.
   -h, --help       Afficher cette aide et quitter.
   -v, --version    Afficher la version et quitter.
 </translation>
@@ -211,6 +218,17 @@ Options :
     </message>
 </context>
 <context>
+    <name>zorbla::LetterKeys</name>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
     <name>zorbla::LetterPad</name>
     <message>
         <source>Drawing letter</source>
@@ -288,6 +306,13 @@ Options :
     <message>
         <source>Missing letter</source>
         <translation>Lettre manquante</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::QuizWindow</name>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
     </message>
 </context>
 <context>

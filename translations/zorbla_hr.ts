@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--help] [--version]</source>
-        <translation>Uporaba: zorbla [--kiosk | --voices] [--language KOD] [--help] [--version]</translation>
-    </message>
-    <message>
         <source>Zorbla takes no file or folder: &apos;%1&apos;.
 %2</source>
         <translation>Zorbla ne prima datoteku ni mapu: &apos;%1&apos;.
@@ -20,6 +16,10 @@
     <message>
         <source>There is no edition &apos;%1&apos;. The editions installed are: %2.</source>
         <translation>Nema izdanja &apos;%1&apos;. Instalirana izdanja su: %2.</translation>
+    </message>
+    <message>
+        <source>Usage: zorbla [--kiosk | --voices] [--language CODE] [--touch] [--help] [--version]</source>
+        <translation>Uporaba: zorbla [--kiosk | --voices] [--language KOD] [--touch] [--help] [--version]</translation>
     </message>
     <message>
         <source>Zorbla: the alphabet, numbers and colours for young children.
@@ -44,6 +44,9 @@ Options:
   --kiosk          A locked start for the youngest: Escape and the exit door
                    end Zorbla only when held for three seconds, and T opens
                    no word editor.
+  --touch          Letter keys on the screen in the games that ask for
+                   typing, for a touch screen or a whiteboard without a
+                   keyboard. On by itself where there is a touch screen.
   -h, --help       Show this help and end.
   -v, --version    Show the version and end.
 </source>
@@ -69,6 +72,10 @@ Opcije:
   --kiosk          Zaključano pokretanje za najmlađe: Escape i izlazna vrata
                    zatvaraju Zorblu samo ako se drže tri sekunde, a T ne
                    otvara uređivač riječi.
+  --touch          Tipke sa slovima na zaslonu u igrama u kojima se tipka,
+                   za zaslon osjetljiv na dodir ili pametnu ploču bez
+                   tipkovnice. Uključeno je samo od sebe gdje postoji zaslon
+                   osjetljiv na dodir.
   -h, --help       Prikaži ovu pomoć i završi.
   -v, --version    Prikaži inačicu i završi.
 </translation>
@@ -208,6 +215,17 @@ Opcije:
     </message>
 </context>
 <context>
+    <name>zorbla::LetterKeys</name>
+    <message>
+        <source>Space</source>
+        <translation>Razmak</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Obriši</translation>
+    </message>
+</context>
+<context>
     <name>zorbla::LetterPad</name>
     <message>
         <source>Drawing letter</source>
@@ -285,6 +303,13 @@ Opcije:
     <message>
         <source>Missing letter</source>
         <translation>Slovo koje nedostaje</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::QuizWindow</name>
+    <message>
+        <source>Check</source>
+        <translation>Provjeri</translation>
     </message>
 </context>
 <context>

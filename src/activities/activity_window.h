@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +21,8 @@ struct GameStart {
     QWidget* owner = nullptr;  // the window the game stays above
     QString letter;            // the current capital letter, or the one to find
     QString word;              // the word under the picture
+    QStringList letters;       // the edition's tile letters, in the word table's order
+    bool letterKeys = false;   // keys on the screen to type with, for hands without a keyboard
     double scale = 1;          // how many times its design size the game is drawn
     std::function<void(const QString& sound, Speech how)> say;
 };

@@ -26,18 +26,20 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& edi
     const QCommandLineOption kiosk(QStringLiteral("kiosk"), QString());
     const QCommandLineOption voices(QStringLiteral("voices"), QString());
     const QCommandLineOption language(QStringLiteral("language"), QString(), QStringLiteral("code"));
+    const QCommandLineOption touch(QStringLiteral("touch"), QString());
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(kiosk);
     parser.addOption(voices);
     parser.addOption(language);
+    parser.addOption(touch);
 
     QStringList named;
     for (const QString& code : editions)
         named << QStringLiteral("%1 (%2)").arg(code, editionName(code));
 
     CommandLine c;
-    const QString usage = Words::tr("Usage: zorbla [--kiosk | --voices] [--language CODE] [--help] [--version]");
+    const QString usage = Words::tr("Usage: zorbla [--kiosk | --voices] [--language CODE] [--touch] [--help] [--version]");
     if (!parser.parse(arguments)) {
         c.action = CommandLine::Refuse;
         c.text = parser.errorText() + QLatin1Char('\n') + usage;
@@ -69,6 +71,9 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& edi
                     "  --kiosk          A locked start for the youngest: Escape and the exit door\n"
                     "                   end Zorbla only when held for three seconds, and T opens\n"
                     "                   no word editor.\n"
+                    "  --touch          Letter keys on the screen in the games that ask for\n"
+                    "                   typing, for a touch screen or a whiteboard without a\n"
+                    "                   keyboard. On by itself where there is a touch screen.\n"
                     "  -h, --help       Show this help and end.\n"
                     "  -v, --version    Show the version and end.\n")
                      .arg(named.join(QStringLiteral(", ")));
@@ -78,6 +83,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& edi
     }
     c.kiosk = parser.isSet(kiosk);
     c.voices = parser.isSet(voices);
+    c.touch = parser.isSet(touch);
     c.language = parser.value(language);
     if (c.action == CommandLine::Run && c.kiosk && c.voices) {
         c.action = CommandLine::Refuse;

@@ -5,12 +5,13 @@
 
 namespace zorbla {
 
-// The program's own arguments: --help, --version, --kiosk, --voices and --language.
+// The program's own arguments: --help, --version, --kiosk, --voices, --language and --touch.
 struct CommandLine {
     enum Action { Run, Help, Version, Refuse };
     Action action = Run;
     bool kiosk = false;   // the locked start
     bool voices = false;  // the voice studio instead of the program
+    bool touch = false;   // letter keys on the screen
     QString language;     // the edition asked for; empty when the desktop's language chooses
     QString text;  // the help or version text, or why the arguments are refused
 

@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDevice>
 #include <QProcessEnvironment>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <cstdio>
 #include <future>
 
@@ -58,6 +60,13 @@ zorbla::CommandLine chooseEdition(const QStringList& arguments, const QStringLis
     *edition = chosen.isEmpty() ? zorbla::desktopEdition(QProcessEnvironment::systemEnvironment(), editions) : chosen;
     zorbla::useEditionWords(*edition);
     return zorbla::readCommandLine(arguments, editions);
+}
+
+// A machine with a touch screen may have no keyboard near it (a classroom's whiteboard).
+bool hasTouchScreen() {
+    const auto devices = QInputDevice::devices();
+    return std::any_of(devices.cbegin(), devices.cend(),
+                       [](const QInputDevice* d) { return d->type() == QInputDevice::DeviceType::TouchScreen; });
 }
 
 // Help and version go to stdout; refused arguments to stderr with status 2.
@@ -141,6 +150,9 @@ int main(int argc, char* argv[]) {
         window.setKiosk(true);
         window.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
+    // Where there is a touch screen the keys are always shown: a setting cannot take a
+    // child's only way to type away.
+    window.setLetterKeys(hasTouchScreen() || settings.flag(zorbla::Settings::kTouch, false, late.touch, true));
     if (auto error = window.load()) {
         const QString message = error->message();
         std::fprintf(stderr, "zorbla: %s\n", qPrintable(message));

@@ -72,7 +72,7 @@ Settings Settings::ofThisUser() {
 
 QStringList Settings::knownKeys() {
     return {QString::fromLatin1(kKiosk), QString::fromLatin1(kLanguage), QString::fromLatin1(kSite),
-            QString::fromLatin1(kLetters), QString::fromLatin1(kLocked)};
+            QString::fromLatin1(kLetters), QString::fromLatin1(kTouch), QString::fromLatin1(kLocked)};
 }
 
 bool Settings::isLocked(const char* key) const { return locked_.contains(QString::fromLatin1(key)); }

@@ -20,6 +20,7 @@ public:
     static constexpr const char kLanguage[] = "language";
     static constexpr const char kSite[] = "site";
     static constexpr const char kLetters[] = "letters";  // names, sounds or both
+    static constexpr const char kTouch[] = "touch";
     static constexpr const char kLocked[] = "locked";
 
     // The files of this environment.

@@ -35,6 +35,8 @@ GameStart MainWindow::gameStart() {
     start.owner = this;
     start.letter = selection_.letter;
     start.word = shownWord_;
+    start.letters = tileLetters();
+    start.letterKeys = letterKeys_;
     start.scale = s_;
     start.say = [this](const QString& sound, Speech how) {
         if (how == Speech::HidesLabels)
@@ -43,6 +45,14 @@ GameStart MainWindow::gameStart() {
             speakColour(sound);
     };
     return start;
+}
+
+QStringList MainWindow::tileLetters() const {
+    QStringList letters;
+    for (int i = 0; i < 26; ++i)
+        if (!table_.capitalLetter(i).isEmpty())
+            letters << table_.capitalLetter(i);
+    return letters;
 }
 
 // Shows a game over the disabled window; it is taken back when it says it is done.
@@ -97,12 +107,15 @@ void MainWindow::openLetterPad() {
     speakNumber(pack::sound(pack::writeLetter));
 }
 
-// The letter to find is drawn here, every capital A to Z equally likely and never past Z.
+// The letter to find is drawn here from the edition's own tiles, each equally likely: a
+// Croatian child is asked for Č, never for Q.
 void MainWindow::openKeyQuiz() {
+    const QStringList letters = tileLetters();
+    if (letters.isEmpty())  // a table without letters has none to find
+        return;
     setEnabled(false);
     speakNumber(pack::sound(pack::pressLetter));
-    const int c = 65 + randomBelow(26);
-    bigLetter_->setText(QString(QChar(c)));
+    bigLetter_->setText(letters[randomBelow(int(letters.size()))]);
     GameStart start = gameStart();
     start.letter = bigLetter_->text();
     openGame(new KeyQuiz(std::move(start)));

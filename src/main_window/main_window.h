@@ -64,6 +64,10 @@ public:
     // held for three seconds, T opens no editor, and the desktop's close does nothing.
     void setKiosk(bool locked);
     bool kiosk() const { return kiosk_; }
+    // Letter keys on the screen in the games that ask for typing: for a touch screen or a
+    // whiteboard with no keyboard near it.
+    void setLetterKeys(bool shown) { letterKeys_ = shown; }
+    bool letterKeys() const { return letterKeys_; }
 
     // What a letter says where the program says one (a tile, the letter the key quiz asks
     // for): its name, as always, its sound as reading is first taught ("b" as in bat), or
@@ -95,6 +99,8 @@ public:
     MissingLetterGame* missingLetterGame() const { return missingLetterGame_; }
     // What a game opened now is given.
     GameStart gameStart();
+    // The edition's tile letters, in the word table's order; a tile left empty is none.
+    QStringList tileLetters() const;
 
 signals:
     // The exit button or Escape asked the program to end at once.
@@ -189,6 +195,7 @@ private:
     bool backgroundPressed_ = false;
     bool ended_ = false;
     bool kiosk_ = false;
+    bool letterKeys_ = false;
     HoldRing* holdRing_ = nullptr;  // made for the locked start
     RecordingLight* recordingLight_ = nullptr;
     MissingLetterGame* missingLetterGame_ = nullptr;

@@ -228,6 +228,31 @@ private slots:
         QCOMPARE(board_->surface().pixelColor(250, 300), DrawingBoard::colourOf(12));
     }
 
+    // Two children at a whiteboard: each finger draws its own line at once; a finger that
+    // rests (a palm) draws nothing, and neither breaks nor joins the other's line.
+    void eachFingerDrawsItsOwnLine_data() {
+        QTest::addColumn<bool>("secondMoves");
+        QTest::newRow("two fingers drawing") << true;
+        QTest::newRow("a resting palm") << false;
+    }
+    void eachFingerDrawsItsOwnLine() {
+        QFETCH(bool, secondMoves);
+        static QPointingDevice* fingers = QTest::createTouchDevice();
+        auto touch = QTest::touchEvent(board_, fingers, false);
+        touch.press(0, {100, 300}).commit();
+        touch.move(0, {200, 300}).press(1, {200, 500}).commit();
+        for (int x : {300, 400}) {
+            touch.move(0, {x, 300});
+            (secondMoves ? touch.move(1, {x, 500}) : touch.stationary(1)).commit();
+        }
+        touch.release(0, {400, 300}).release(1, {secondMoves ? 400 : 200, 500}).commit();
+        for (int x : {150, 250, 350})
+            QCOMPARE(thicknessAt(board_->surface(), x, 300, Qt::white), 3);
+        for (int x : {200, 350})
+            QCOMPARE(thicknessAt(board_->surface(), x, 500, Qt::white), secondMoves ? 3 : 0);
+        QCOMPARE(thicknessAt(board_->surface(), 250, 400, Qt::white), 0);
+    }
+
     void theDrawingSurvivesARepaint() {
         choose(9);
         stroke(Qt::RightButton, 600);

@@ -204,7 +204,10 @@ private slots:
         leave(zorbla_test::control(*quiz, "door"));
     }
 
+    // With its keys on the screen: the larger window stays above too, and the keyboard
+    // types into it as before.
     void wordQuiz() {
+        w_->setLetterKeys(true);
         click(zorbla_test::control(*w_, "picture"));  // the word under the picture, to click on
         click(zorbla_test::control(*w_, "word"));
         auto* quiz = openWindow<WordQuiz>();

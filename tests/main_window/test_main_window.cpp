@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QProcess>
 #include <QScreen>
@@ -179,6 +180,7 @@ private slots:
             if (t != w_.get() && t->isVisible() && t->windowTitle() == "Press keyboard")
                 quiz = t;
         QVERIFY(quiz);
+        QVERIFY(ctl("bigLetter")->text().startsWith("Cap"));  // a tile of the table, not A to Z
         QVERIFY(qAbs(quiz->width() - 249 * s) <= 1 && qAbs(quiz->height() - 177 * s) <= 1);
         QVERIFY(qAbs(quiz->geometry().center().x() - screen.width() / 2) <= 1);
         quiz->close();
@@ -677,6 +679,41 @@ private slots:
         QTest::mousePress(ctl("door"), Qt::LeftButton);
         QVERIFY(w_->findChild<QWidget*>(QStringLiteral("holdRing"))->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(door.count(), 1, HoldRing::kHoldMs + 1000);
+    }
+
+    // At a whiteboard the locked door is held with a finger: lifted early, nothing.
+    void aFingerHeldOnTheLockedDoorEnds() {
+        static QPointingDevice* finger = QTest::createTouchDevice();
+        w_->setKiosk(true);
+        QSignalSpy ended(w_.get(), &MainWindow::programEnded);
+        const QPoint door = ctl("door")->geometry().center();
+        QTest::touchEvent(w_.get(), finger).press(0, door);
+        QTest::qWait(HoldRing::kHoldMs / 2);
+        QTest::touchEvent(w_.get(), finger).release(0, door);
+        QTest::qWait(HoldRing::kHoldMs);
+        QCOMPARE(ended.count(), 0);
+        QTest::touchEvent(w_.get(), finger).press(0, door);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, HoldRing::kHoldMs + 1000);
+    }
+
+    // With keys on the screen each quiz still fits the screen, every key 9 mm or more.
+    void theLetterKeysFitTheScreen() {
+        w_->setLetterKeys(true);
+        w_->chooseLetter(0);
+        w_->clickPicture();
+        const double nineMillimetres = w_->screen()->physicalDotsPerInch() * 9 / 25.4;
+        for (const char* launcher : {"word", "bigLetter"}) {  // the word goes with the exit sound
+            QTest::mouseClick(ctl(launcher), Qt::LeftButton, {}, QPoint(20, 10));
+            QWidget* quiz = nullptr;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                quiz = t != w_.get() && t->isVisible() ? t : quiz;
+            QVERIFY(quiz && w_->screen()->availableGeometry().contains(quiz->frameGeometry()));
+            const auto keys = quiz->findChildren<QAbstractButton*>();
+            QVERIFY(keys.size() >= 26);
+            for (QAbstractButton* key : keys)
+                QVERIFY(key->width() >= nineMillimetres && quiz->rect().contains(key->geometry().translated(key->parentWidget()->pos())));
+            quiz->close();
+        }
     }
 
     void aMissingPictureDoesNotEndTheSession() {

@@ -86,7 +86,7 @@ void DrawingBoard::createControls() {
         control->setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void DrawingBoard::pointerMoved(Qt::MouseButtons buttons, int x, int y) {
+void DrawingBoard::choosePen(Qt::MouseButtons buttons) {
     penColor_ = colourOf(colourIndex_);
     switch (buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) {
     case Qt::LeftButton: penWidth_ = 3; break;
@@ -94,7 +94,6 @@ void DrawingBoard::pointerMoved(Qt::MouseButtons buttons, int x, int y) {
     case Qt::MiddleButton: penWidth_ = 6; break;
     default: break;  // none, or several together: the width stays
     }
-    lineTo(x, y);
 }
 
 void DrawingBoard::chooseColour(int k) {

@@ -24,7 +24,6 @@ public:
 
     // The pen's colour index, 0 to 15.
     int colourIndex() const { return colourIndex_; }
-    void pointerMoved(Qt::MouseButtons buttons, int x, int y) override;
     // A colour box is clicked.
     void chooseColour(int k);
     // The label is clicked: the board is filled with the colour chosen.
@@ -33,6 +32,9 @@ public:
 
     // The background colour of the board.
     QColor backColor() const { return paper_; }
+
+protected:
+    void choosePen(Qt::MouseButtons buttons) override;
 
 private:
     void createControls();

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "files/pack.h"
 #include "widgets/look.h"
 
@@ -15,7 +17,9 @@ KeyQuiz::KeyQuiz(GameStart given) : QuizWindow(std::move(given)) {
     // In the middle of the screen, where the child is looking.
     move(screen()->availableGeometry().center() - rect().center());
     createControls();
-    answerBox_->setMaxLength(1);  // one key, one letter
+    // One key, one letter; a tile of two letters that a parent wrote (LJ) takes two.
+    answerBox_->setMaxLength(std::max(1, int(start().letter.size())));
+    addLetterKeys({});
     openQuiz();
     letter_->setText(start().letter);
 }

@@ -53,10 +53,7 @@ void LetterPad::createControls() {
     door_->setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void LetterPad::pointerMoved(Qt::MouseButtons, int x, int y) {
-    penWidth_ = kPenWidth;
-    lineTo(x, y);
-}
+void LetterPad::choosePen(Qt::MouseButtons) { penWidth_ = kPenWidth; }
 
 void LetterPad::leave() { emit done(Ending::ExitSound); }
 

@@ -18,8 +18,10 @@ public:
 
     static constexpr int kPenWidth = 10;  // whatever the buttons
 
-    void pointerMoved(Qt::MouseButtons buttons, int x, int y) override;
     void leave() override;
+
+protected:
+    void choosePen(Qt::MouseButtons buttons) override;
 
 private:
     void createControls();
