@@ -270,7 +270,7 @@ std::optional<WordTableError> MainWindow::load() {
     return std::nullopt;
 }
 
-// The control at (X0 + dx, Y0 + dy) of the design, its design size kept; on a larger
+// The control at (X0 + dx, Y0 + dy) of the design, its design size kept; on another
 // screen both s times as large, rounded to pixels once.
 void MainWindow::place(QWidget* control, double dx, double dy) {
     if (s_ == 1.0) {

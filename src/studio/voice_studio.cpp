@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -111,12 +113,17 @@ int peakOf(const level::Samples& s, size_t from = 0) {
 
 VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     setWindowTitle(tr("Zorbla - Voices"));
-    resize(940, 660);
+    // On a netbook's short screen the picture is smaller and the window fits the screen
+    // (40 pixels are left for its title bar).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(0, 40) : size();
+    resize(QSize(940, 660).boundedTo(room));
+    const int side = std::clamp(room.height() - 240, 120, 300);
     list = new QListWidget(this);
     list->setMinimumWidth(330);
     list->setFont(childFont(16, false));
     picture = new QLabel(this);
-    picture->setFixedSize(300, 300);
+    picture->setFixedSize(side, side);
     picture->setScaledContents(true);
     word = new QLabel(this);
     word->setFont(childFont(34));

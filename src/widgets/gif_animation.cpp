@@ -118,8 +118,18 @@ void GifAnimation::paintEvent(QPaintEvent*) {
     if (frame_.isNull())
         return;
     QPainter p(this);
+    const QSize pixels = (QSizeF(size()) * devicePixelRatioF()).toSize();
     if (frame_.size() == size()) {
         p.drawImage(QPoint(0, 0), frame_);
+    } else if (frame_.width() > pixels.width()) {
+        // Drawn smaller (a small screen), the frame is scaled over all its pixels: the
+        // painter's sampling would skip some and leave the lines ragged.
+        if (smaller_.size() != pixels || smallerOf_ != frame_.cacheKey()) {
+            smaller_ = frame_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            smaller_.setDevicePixelRatio(devicePixelRatioF());
+            smallerOf_ = frame_.cacheKey();
+        }
+        p.drawImage(QPoint(0, 0), smaller_);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(rect(), frame_);
