@@ -92,27 +92,32 @@ std::optional<WordTableError> MissingLetterGame::readWordTable() { return WordTa
 
 void MissingLetterGame::prepare() {
     keepAbove(*this);
-    int k = 1;
-    for (int letter = 0; letter < 26; ++letter) {
-        const int count = QChar(u'A' + letter) == u'X' ? 2 : 4;
-        for (int n = 1; n <= count; ++n, ++k) {
-            pictures_[size_t(k)] = pack::letterPicture(letter, n);
-            words_[size_t(k)] = table_.cell(letter + 1, n);
-        }
+    // A letter has as many pictures as the table has words for it, whatever its letter.
+    pictures_.resize(1);
+    words_.resize(1);
+    for (const bool wordsOnly : {true, false}) {
+        for (int letter = 0; letter < 26; ++letter)
+            for (int n = 1; n <= 4; ++n)
+                if (!wordsOnly || !table_.cell(letter + 1, n).isEmpty()) {
+                    pictures_.push_back(pack::letterPicture(letter, n));
+                    words_.push_back(table_.cell(letter + 1, n));
+                }
+        if (entryCount() > 0)
+            break;
     }
     showEntry(drawEntry(Mode::FirstLetter), Mode::FirstLetter);
 }
 
 int MissingLetterGame::drawEntry(Mode mode) const {
     std::vector<int> possible;
-    for (int k = 1; k <= kEntries; ++k) {
+    for (int k = 1; k <= entryCount(); ++k) {
         const QString& word = words_[size_t(k)];
         if (mode == Mode::FirstLetter ? !word.isEmpty() : hasCharacter(word))
             possible.push_back(k);
     }
     // With no word at all there is still a picture to look at; every key is then wrong.
     if (possible.empty())
-        return randomBelow(kEntries) + 1;
+        return randomBelow(entryCount()) + 1;
     return possible[size_t(randomBelow(int(possible.size())))];
 }
 
