@@ -414,10 +414,6 @@ Pfeil auf und ab: nächster Ton.  R: Originalton wiederherstellen.</translation>
         <translation>Der Soundserver ist während der Aufnahme weggefallen; die Aufnahme wurde deshalb verworfen, und der Ton bleibt, wie er war. Sobald der Ton wieder funktioniert, mit der Leertaste neu aufnehmen.</translation>
     </message>
     <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Ein anderes Stimmenstudio hat den Ordner %1 geöffnet. Bitte dieses zuerst schließen.</translation>
-    </message>
-    <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>
         <translation>Einen Ton auswählen und die Leertaste drücken, um die eigene Stimme dafür aufzunehmen.</translation>
     </message>

@@ -417,10 +417,6 @@ Arriba y Abajo: otro sonido.  R: restaurar el sonido original.</translation>
         <translation>El servidor de sonido dejó de funcionar durante la toma, así que la toma se descartó y el sonido sigue como estaba. Pulsa Espacio para grabar otra vez cuando vuelva el sonido.</translation>
     </message>
     <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Otro estudio de voces tiene abierta la carpeta %1. Ciérralo primero.</translation>
-    </message>
-    <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>
         <translation>Elige un sonido y pulsa Espacio para grabarlo con tu propia voz.</translation>
     </message>

@@ -417,10 +417,6 @@ Flèches haut et bas&#xa0;: changer de son.  R&#xa0;: rétablir le son d&apos;or
         <translation>Le serveur de son s&apos;est arrêté pendant l&apos;enregistrement&#xa0;: celui-ci a été supprimé et le son reste tel qu&apos;il était. Appuyez sur Espace pour enregistrer de nouveau quand le son sera revenu.</translation>
     </message>
     <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Un autre studio des voix a ouvert le dossier %1. Fermez-le d&apos;abord.</translation>
-    </message>
-    <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>
         <translation>Choisissez un son et appuyez sur Espace pour l&apos;enregistrer avec votre propre voix.</translation>
     </message>

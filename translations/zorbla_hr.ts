@@ -414,10 +414,6 @@ Strelice gore i dolje: drugi zvuk.  R: vrati zvuk iz paketa.</translation>
         <translation>Zvučni poslužitelj nestao je tijekom snimanja pa je snimka odbačena, a zvuk je ostao kakav je bio. Kad zvuk ponovno proradi, pritisnite razmaknicu za novo snimanje.</translation>
     </message>
     <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Drugi studio glasova već je otvorio mapu %1. Najprije zatvorite taj studio.</translation>
-    </message>
-    <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>
         <translation>Odaberite zvuk i pritisnite razmaknicu da za njega snimite svoj glas.</translation>
     </message>

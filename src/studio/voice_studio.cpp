@@ -191,10 +191,6 @@ VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
 VoiceStudio::~VoiceStudio() { take_.shutdown(); }
 
 std::optional<QString> VoiceStudio::load() {
-    lock_ = std::make_unique<QLockFile>(QDir(ownFolder()).filePath(QStringLiteral(".zorbla-voices.lock")));
-    if (!lock_->tryLock(0))
-        return tr("Another voice studio has the folder %1 open. Close it first.")
-            .arg(QDir::toNativeSeparators(ownFolder()));
     WordTable table;
     if (auto error = WordTableReader::read(table))
         return error->message();

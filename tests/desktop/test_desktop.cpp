@@ -256,6 +256,81 @@ private slots:
         leave(zorbla_test::control(*board, "door"));
     }
 
+    // Started three times in a row, the program runs once, with one window, brought out of
+    // its minimised state to the front with the keyboard; the later starts end with status
+    // 0, the one in another edition saying so in a line. The voice studio runs beside it,
+    // once, with no lock in the family's folder; a program killed stops no later start.
+    void oneProgramPerDisplay() {
+        w_.reset();
+        auto start = [](const QStringList& args) {
+            auto p = std::make_unique<QProcess>();
+            p->start(QStringLiteral(ZORBLA_PROGRAM), args);
+            return p;
+        };
+        auto shown = [](const QString& title) {
+            return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                   QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')})
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        auto inFront = [this] {
+            if (wm_ == QLatin1String("none"))
+                return run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed();
+            const QString out = run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+            // "window id # 0x600006", or with xfwm4 ", 0x0" after it.
+            return QString::number(out.section(QLatin1Char('#'), 1).section(QLatin1Char(','), 0, 0).trimmed().toULongLong(nullptr, 16));
+        };
+        // Ended with status 0, having said only this (Qt's own warnings aside).
+        auto endsSaying = [](QProcess& p, const QString& said) {
+            if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+                return false;
+            const QStringList lines = QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'));
+            return lines.filter(QRegularExpression(QStringLiteral("^zorbla:"))).join(QLatin1Char('|')) == said;
+        };
+        const QString main = QStringLiteral("Zorbla - ");
+        auto first = start({});
+        QTRY_COMPARE_WITH_TIMEOUT(shown(main).size(), 1, 20000);
+        const QString window = shown(main).first();
+        // Out of sight: minimised where a window manager can, and under a window of another
+        // program's that has the keyboard.
+        if (wm_ != QLatin1String("none"))
+            xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
+        QWidget cover;
+        cover.setWindowTitle(QStringLiteral("cover"));
+        cover.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&cover));
+        if (wm_ == QLatin1String("none"))
+            cover.activateWindow();
+        else  // as a click would, so that the window manager counts it as the user's last move
+            xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), xid(&cover)});
+        QTRY_VERIFY(inFront() != window);
+
+        auto second = start({});
+        QVERIFY(endsSaying(*second, QString()));
+        QTRY_COMPARE(inFront(), window);
+        QCOMPARE(shown(main), QStringList{window});
+        auto third = start({QStringLiteral("--language"), QStringLiteral("hr")});
+        QVERIFY(endsSaying(*third, QStringLiteral("zorbla: Zorbla is already running in the en (English) edition, and was brought to the front")));
+        QCOMPARE(first->state(), QProcess::Running);
+
+        auto studio = start({QStringLiteral("--voices")});
+        const QString voices = QStringLiteral("Zorbla - Voices");
+        QTRY_COMPARE_WITH_TIMEOUT(shown(voices).size(), 1, 20000);
+        auto secondStudio = start({QStringLiteral("--voices")});
+        QVERIFY(endsSaying(*secondStudio, QString()));
+        QCOMPARE(shown(voices).size(), 1);
+        QCOMPARE(QDir().entryList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden), QStringList());
+
+        first->kill();
+        first->waitForFinished();
+        auto again = start({});
+        QTRY_COMPARE_WITH_TIMEOUT(shown(main).size(), 1, 20000);
+        QCOMPARE(again->state(), QProcess::Running);
+        for (QProcess* p : {again.get(), studio.get()}) {
+            p->terminate();
+            p->waitForFinished();
+        }
+    }
+
     // The word editor is modal: a click beside it leaves it above as well.
     void wordEditorStaysAbove() {
         double shown = 0;
