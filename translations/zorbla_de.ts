@@ -75,6 +75,13 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Door</source>
+        <translation>Tür</translation>
+    </message>
+</context>
+<context>
     <name>Originals</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -184,6 +191,10 @@ Optionen:
         <source>Guess number</source>
         <translation>Zahl raten</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::DrawingBoard</name>
@@ -194,6 +205,70 @@ Optionen:
     <message>
         <source>Change background color (erase)</source>
         <translation>Hintergrundfarbe ändern (löschen)</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>dunkelblau</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>dunkelgrün</translation>
+    </message>
+    <message>
+        <source>dark turquoise</source>
+        <translation>dunkeltürkis</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>dunkelrot</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>olivgrün</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>hellgrau</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>grau</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>türkis</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
     </message>
 </context>
 <context>
@@ -225,16 +300,8 @@ Optionen:
         <translation>NÄCHSTES BILD</translation>
     </message>
     <message>
-        <source>malo slovo</source>
-        <translation>Kleinbuchstabe</translation>
-    </message>
-    <message>
         <source>COLOURS</source>
         <translation>FARBEN</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>AUSGANG</translation>
     </message>
     <message>
         <source>GUESS?</source>
@@ -264,6 +331,62 @@ Optionen:
 
 %1</translation>
     </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>small letter</source>
+        <translation>Kleinbuchstabe</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>braun</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>AUSGANG</translation>
+    </message>
+    <message>
+        <source>Alphabet blocks</source>
+        <translation>Buchstabenwürfel</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Spinne</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::MediaControl</name>
@@ -285,6 +408,21 @@ Optionen:
     <message>
         <source>Missing letter</source>
         <translation>Fehlender Buchstabe</translation>
+    </message>
+    <message>
+        <source>New picture, first letter missing</source>
+        <translation>Neues Bild, der erste Buchstabe fehlt</translation>
+    </message>
+    <message>
+        <source>New picture, any letter missing</source>
+        <translation>Neues Bild, ein Buchstabe fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::QuizWindow</name>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,13 @@ Options :
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Door</source>
+        <translation>Porte</translation>
+    </message>
+</context>
+<context>
     <name>Originals</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -187,6 +194,10 @@ Options :
         <source>Guess number</source>
         <translation>Devine le nombre</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::DrawingBoard</name>
@@ -197,6 +208,70 @@ Options :
     <message>
         <source>Change background color (erase)</source>
         <translation>Changer le fond (effacer)</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>bleu foncé</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>vert foncé</translation>
+    </message>
+    <message>
+        <source>dark turquoise</source>
+        <translation>turquoise foncé</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>rouge foncé</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>vert olive</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>turquoise</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
     </message>
 </context>
 <context>
@@ -228,16 +303,8 @@ Options :
         <translation>IMAGE SUIVANTE</translation>
     </message>
     <message>
-        <source>malo slovo</source>
-        <translation>lettre minuscule</translation>
-    </message>
-    <message>
         <source>COLOURS</source>
         <translation>COULEURS</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>SORTIE</translation>
     </message>
     <message>
         <source>GUESS?</source>
@@ -267,6 +334,62 @@ Options :
 
 %1</translation>
     </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Image précédente</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Image suivante</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>small letter</source>
+        <translation>lettre minuscule</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>SORTIE</translation>
+    </message>
+    <message>
+        <source>Alphabet blocks</source>
+        <translation>Cubes de l&apos;alphabet</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Araignée</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::MediaControl</name>
@@ -288,6 +411,21 @@ Options :
     <message>
         <source>Missing letter</source>
         <translation>Lettre manquante</translation>
+    </message>
+    <message>
+        <source>New picture, first letter missing</source>
+        <translation>Nouvelle image, la première lettre manque</translation>
+    </message>
+    <message>
+        <source>New picture, any letter missing</source>
+        <translation>Nouvelle image, une lettre manque</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::QuizWindow</name>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
     </message>
 </context>
 <context>

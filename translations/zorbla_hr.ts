@@ -75,6 +75,13 @@ Opcije:
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Door</source>
+        <translation>Vrata</translation>
+    </message>
+</context>
+<context>
     <name>Originals</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -184,6 +191,10 @@ Opcije:
         <source>Guess number</source>
         <translation>Pogodi broj</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Slika</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::DrawingBoard</name>
@@ -194,6 +205,70 @@ Opcije:
     <message>
         <source>Change background color (erase)</source>
         <translation>Promijeni boju pozadine (obriši)</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>crna</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>tamnoplava</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>tamnozelena</translation>
+    </message>
+    <message>
+        <source>dark turquoise</source>
+        <translation>tamnotirkizna</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>tamnocrvena</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>ljubičasta</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>maslinasta</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>svijetlosiva</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>siva</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>plava</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zelena</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>tirkizna</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>crvena</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>ružičasta</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>žuta</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>bijela</translation>
     </message>
 </context>
 <context>
@@ -225,16 +300,8 @@ Opcije:
         <translation>SLJEDEĆA SLIKA</translation>
     </message>
     <message>
-        <source>malo slovo</source>
-        <translation>malo slovo</translation>
-    </message>
-    <message>
         <source>COLOURS</source>
         <translation>BOJE</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>IZLAZ</translation>
     </message>
     <message>
         <source>GUESS?</source>
@@ -264,6 +331,62 @@ Opcije:
 
 %1</translation>
     </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Prethodna slika</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Sljedeća slika</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Slika</translation>
+    </message>
+    <message>
+        <source>small letter</source>
+        <translation>malo slovo</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>crvena</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>žuta</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>smeđa</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zelena</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>plava</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>narančasta</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>IZLAZ</translation>
+    </message>
+    <message>
+        <source>Alphabet blocks</source>
+        <translation>Kocke s abecedom</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Pauk</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Zvijezda</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::MediaControl</name>
@@ -285,6 +408,21 @@ Opcije:
     <message>
         <source>Missing letter</source>
         <translation>Slovo koje nedostaje</translation>
+    </message>
+    <message>
+        <source>New picture, first letter missing</source>
+        <translation>Nova slika, nedostaje prvo slovo</translation>
+    </message>
+    <message>
+        <source>New picture, any letter missing</source>
+        <translation>Nova slika, nedostaje bilo koje slovo</translation>
+    </message>
+</context>
+<context>
+    <name>zorbla::QuizWindow</name>
+    <message>
+        <source>Check</source>
+        <translation>Provjeri</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,7 @@ void QuizWindow::createAnswerControls(QRect box, int checkLeft) {
     checkMark_->setScaledContents(true);
     setDesignPicture(checkMark_, QStringLiteral(":/design/check"));
     checkMark_->setCursor(pointer(Pointer::Smiley));
+    checkMark_->setAccessibleName(tr("Check"));
     connect(checkMark_, &ClickLabel::clicked, this, &QuizWindow::confirm);
 
     door_ = exitDoor(this, {8, 136});

@@ -38,6 +38,10 @@ public:
     // larger than its own size, it is read from its companion at twice the size, where
     // it has one: a loaded animation is loaded again for that.
     void setScale(double s);
+    // Something listens to its clicks: it is a button to assistive technology.
+    bool answersClicks() const;
+    // A click, as assistive technology presses it.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

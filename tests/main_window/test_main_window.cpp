@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(letterTile(25)->text(), QString("CapZ"));
         QCOMPARE(w_->palette().color(QPalette::Window), QColor(60, 160, 245));
         QCOMPARE(ctl("previousPicture")->toolTip(), QString("PREVIOUS PICTURE"));
-        QCOMPARE(ctl("door")->toolTip(), QString("IZLAZ"));
+        QCOMPARE(ctl("door")->toolTip(), QString("EXIT"));
         QVERIFY(!w_->recordingMade());
     }
 

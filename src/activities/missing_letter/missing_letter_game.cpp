@@ -61,8 +61,10 @@ void MissingLetterGame::createControls() {
         return b;
     };
     firstLetterButton_ = button("firstLetterButton", inProgramLanguage(QStringLiteral(":/design/button_first")), 16);
+    firstLetterButton_->setAccessibleName(tr("New picture, first letter missing"));
     connect(firstLetterButton_, &ClickLabel::clicked, this, &MissingLetterGame::newWordFirstLetter);
     anyLetterButton_ = button("anyLetterButton", inProgramLanguage(QStringLiteral(":/design/button_any")), 72);
+    anyLetterButton_->setAccessibleName(tr("New picture, any letter missing"));
     connect(anyLetterButton_, &ClickLabel::clicked, this, &MissingLetterGame::newWordAnyLetter);
 
     picture_ = new QLabel(this);
