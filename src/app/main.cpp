@@ -121,16 +121,17 @@ int main(int argc, char* argv[]) {
 
     // A program of the kind already on this display comes to the front instead; this
     // start ends before it shows or says anything.
-    zorbla::SingleStart single(late.voices ? zorbla::SingleStart::Kind::VoiceStudio : zorbla::SingleStart::Kind::MainWindow,
-                               edition, raw);
+    using Kind = zorbla::SingleStart::Kind;
+    zorbla::SingleStart single(late.voices ? Kind::VoiceStudio : Kind::MainWindow, edition, raw);
     if (!single.isFirst()) {
         const char* what = late.voices ? "Zorbla's voice studio" : "Zorbla";
         const QString running = single.runningEdition();
         if (running.isEmpty())
             std::fprintf(stderr, "zorbla: %s is already running on this display, but does not answer\n", what);
         else if (running != edition)
-            std::fprintf(stderr, "zorbla: %s is already running in the %s (%s) edition, and was brought to the front\n",
-                         what, qPrintable(running), qPrintable(zorbla::editionName(running)));
+            std::fprintf(stderr,
+                         "zorbla: %s is already running in the %s (%s) edition, and was brought to the front\n", what,
+                         qPrintable(running), qPrintable(zorbla::editionName(running)));
         return 0;
     }
 

@@ -67,10 +67,11 @@ QString placeOf(SingleStart::Kind kind, const QString& display) {
     return QDir(QDir::tempPath()).filePath(QStringLiteral("%1-%2").arg(stem).arg(getuid()));
 }
 
-// Asks the X window manager (none on other platforms) to give the window the keyboard, as a launcher does for the
-// user: the later start is the user asking for Zorbla. Qt's own request carries the time
-// of the last event this program saw, and a window manager that keeps windows from taking
-// the keyboard (mutter) refuses it when the user has been in another window since.
+// Asks the X window manager (nothing on other platforms) to give the window the keyboard,
+// as a launcher does for the user: the later start is the user asking for Zorbla. Qt's own
+// request carries the time of the last event this program saw, and a window manager that
+// keeps windows from taking the keyboard (mutter) refuses it when the user has been in
+// another window since.
 void askForTheKeyboard(QWidget& window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !window.windowHandle())

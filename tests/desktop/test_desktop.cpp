@@ -264,20 +264,28 @@ private slots:
         w_.reset();
         auto start = [](const QStringList& args) {
             auto p = std::make_unique<QProcess>();
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                env.remove(QLatin1String(v));
+            env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));  // English, unless asked
+            p->setProcessEnvironment(env);
             p->start(QStringLiteral(ZORBLA_PROGRAM), args);
             return p;
         };
         auto shown = [](const QString& title) {
-            return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                   QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')})
+            const QString exactly = QLatin1Char('^') + title + QLatin1Char('$');
+            return run(QStringLiteral("xdotool"),
+                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), exactly})
                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         };
         auto inFront = [this] {
             if (wm_ == QLatin1String("none"))
                 return run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed();
-            const QString out = run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+            const QString out =
+                run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
             // "window id # 0x600006", or with xfwm4 ", 0x0" after it.
-            return QString::number(out.section(QLatin1Char('#'), 1).section(QLatin1Char(','), 0, 0).trimmed().toULongLong(nullptr, 16));
+            const QString id = out.section(QLatin1Char('#'), 1).section(QLatin1Char(','), 0, 0).trimmed();
+            return QString::number(id.toULongLong(nullptr, 16));
         };
         // Ended with status 0, having said only this (Qt's own warnings aside).
         auto endsSaying = [](QProcess& p, const QString& said) {
@@ -309,7 +317,8 @@ private slots:
         QTRY_COMPARE(inFront(), window);
         QCOMPARE(shown(main), QStringList{window});
         auto third = start({QStringLiteral("--language"), QStringLiteral("hr")});
-        QVERIFY(endsSaying(*third, QStringLiteral("zorbla: Zorbla is already running in the en (English) edition, and was brought to the front")));
+        QVERIFY(endsSaying(*third, QStringLiteral("zorbla: Zorbla is already running in the en (English) edition, "
+                                                  "and was brought to the front")));
         QCOMPARE(first->state(), QProcess::Running);
 
         auto studio = start({QStringLiteral("--voices")});
