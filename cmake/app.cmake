@@ -5,8 +5,8 @@ target_sources(zorbla PRIVATE
   ${CMAKE_SOURCE_DIR}/src/app/commandline.cpp
   ${CMAKE_SOURCE_DIR}/src/app/edition.cpp
   ${CMAKE_SOURCE_DIR}/src/app/single_start.cpp)
-# One program per user and display: a local socket answers later starts, and on X the
-# window manager is asked to bring the running one to the front.
+# One program per user and display: on X the window manager is asked to bring the running
+# one to the front.
 pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
-target_link_libraries(zorbla PRIVATE Qt6::Network PkgConfig::XCB)
+target_link_libraries(zorbla PRIVATE PkgConfig::XCB)
 target_compile_definitions(zorbla PRIVATE ZORBLA_VERSION="${PROJECT_VERSION}")

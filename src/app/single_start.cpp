@@ -1,22 +1,28 @@
 #include "app/single_start.h"
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -67,33 +73,68 @@ QString placeOf(SingleStart::Kind kind, const QString& display) {
     return QDir(QDir::tempPath()).filePath(QStringLiteral("%1-%2").arg(stem).arg(getuid()));
 }
 
-// Asks the X window manager (nothing on other platforms) to give the window the keyboard,
-// as a launcher does for the user: the later start is the user asking for Zorbla. Qt's own
-// request carries the time of the last event this program saw, and a window manager that
-// keeps windows from taking the keyboard (mutter) refuses it when the user has been in
-// another window since.
+// The place's socket address; false when the path is too long for one.
+bool addressOf(const QString& place, sockaddr_un* address) {
+    const QByteArray path = QFile::encodeName(place);
+    *address = {};
+    address->sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof address->sun_path)
+        return false;
+    std::memcpy(address->sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
+// A socket connected to the place, or -1 when nothing listens there.
+int connectTo(const sockaddr_un& address) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+        return fd;
+    if (fd >= 0)
+        close(fd);
+    return -1;
+}
+
+xcb_atom_t atomNamed(xcb_connection_t* c, const char* name) {
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+// Gives the window the keyboard on X (nothing on other platforms), as a launcher does for
+// the user: the later start is the user asking for Zorbla. Qt's own request carries the
+// time of the last event this program saw, which a window manager that keeps windows from
+// taking the keyboard (mutter) refuses when the user has been in another window since,
+// and which the X server itself ignores, with no window manager, when another program
+// took the keyboard later.
 void askForTheKeyboard(QWidget& window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !window.windowHandle())
         return;
     xcb_connection_t* c = x11->connection();
     const auto id = xcb_window_t(window.windowHandle()->winId());
-    static const char name[] = "_NET_ACTIVE_WINDOW";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
     xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, id), nullptr);
-    if (atom && tree) {
+    if (!tree)
+        return;
+    const xcb_atom_t check = atomNamed(c, "_NET_SUPPORTING_WM_CHECK");
+    xcb_get_property_reply_t* manager = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, tree->root, check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    if (manager && xcb_get_property_value_length(manager) > 0) {
         xcb_client_message_event_t request = {};
         request.response_type = XCB_CLIENT_MESSAGE;
         request.format = 32;
         request.window = id;
-        request.type = atom->atom;
+        request.type = atomNamed(c, "_NET_ACTIVE_WINDOW");
         request.data.data32[0] = 2;  // on the user's behalf
         request.data.data32[1] = XCB_CURRENT_TIME;
         xcb_send_event(c, 0, tree->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char*>(&request));
-        xcb_flush(c);
+    } else {
+        xcb_set_input_focus(c, XCB_INPUT_FOCUS_PARENT, id, XCB_CURRENT_TIME);
     }
-    std::free(atom);
+    xcb_flush(c);
+    std::free(manager);
     std::free(tree);
 }
 
@@ -105,16 +146,26 @@ SingleStart::SingleStart(Kind kind, const QString& edition, const QStringList& a
         claim(placeOf(kind, display));
 }
 
-SingleStart::~SingleStart() = default;
+SingleStart::~SingleStart() {
+    if (listening_ < 0)
+        return;
+    close(listening_);
+    unlink(address_.sun_path);  // before the lock goes with this object
+}
 
 void SingleStart::claim(const QString& place) {
+    if (!addressOf(place, &address_)) {
+        std::fprintf(stderr, "zorbla: %s is too long a path for a socket; other starts will not find this one\n",
+                     qPrintable(place));
+        return;
+    }
     lock_ = std::make_unique<QLockFile>(place + QStringLiteral(".lock"));
     lock_->setStaleLockTime(0);  // held for the whole run: stale only when its program is gone
     if (!lock_->tryLock(0)) {
         if (lock_->error() == QLockFile::LockFailedError) {
             // Held by a program that runs: this start ends, whether or not it answers.
             first_ = false;
-            askRunning(place);
+            askRunning();
             lock_.reset();
             return;
         }
@@ -124,56 +175,61 @@ void SingleStart::claim(const QString& place) {
         lock_.reset();
         return;
     }
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(place) && server_->serverError() == QAbstractSocket::AddressInUseError) {
-        // Held under the lock, a socket is a crashed program's, unless it answers (its lock
-        // file was taken away by hand): then that one is the first.
-        QLocalSocket probe;
-        probe.connectToServer(place);
-        if (probe.waitForConnected(1000)) {
-            probe.abort();
-            lock_.reset();
-            delete server_;
-            server_ = nullptr;
-            first_ = false;
-            askRunning(place);
-            return;
-        }
-        QLocalServer::removeServer(place);
-        server_->listen(place);
+    // Under the lock a socket left is a crashed program's, unless it answers (its lock file
+    // was taken away by hand): then that one is the first.
+    if (const int other = connectTo(address_); other >= 0) {
+        close(other);
+        lock_.reset();
+        first_ = false;
+        askRunning();
+        return;
     }
-    if (!server_->isListening())
+    unlink(address_.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr*>(&address_), sizeof address_) != 0 ||
+        chmod(address_.sun_path, S_IRUSR | S_IWUSR) != 0 || listen(fd, 8) != 0) {
         std::fprintf(stderr, "zorbla: cannot listen on %s (%s); other starts will not find this one\n",
-                     qPrintable(place), qPrintable(server_->errorString()));
-    connect(server_, &QLocalServer::newConnection, this, &SingleStart::answer);
+                     qPrintable(place), std::strerror(errno));
+        if (fd >= 0)
+            close(fd);
+        return;
+    }
+    listening_ = fd;
+    auto* calls = new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this);
+    connect(calls, &QSocketNotifier::activated, this, &SingleStart::answer);
 }
 
 // Waits for the running one's answer, its edition on a line; none when it does not answer.
-void SingleStart::askRunning(const QString& place) {
+void SingleStart::askRunning() {
     QElapsedTimer waited;
     waited.start();
-    QLocalSocket socket;
-    while (true) {
-        socket.connectToServer(place);
-        if (socket.waitForConnected(int(std::max<qint64>(1, kWaitMs - waited.elapsed()))))
-            break;
+    int fd;
+    while ((fd = connectTo(address_)) < 0) {
         if (waited.elapsed() >= kWaitMs)
             return;
         QThread::msleep(50);
     }
-    while (!socket.canReadLine() && waited.elapsed() < kWaitMs &&
-           socket.waitForReadyRead(int(std::max<qint64>(1, kWaitMs - waited.elapsed())))) {
+    QByteArray said;
+    char buffer[64];
+    pollfd answer = {fd, POLLIN, 0};
+    while (!said.contains('\n') && waited.elapsed() < kWaitMs &&
+           poll(&answer, 1, int(kWaitMs - waited.elapsed())) > 0) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        said.append(buffer, n);
     }
-    if (socket.canReadLine())
-        runningEdition_ = QString::fromUtf8(socket.readLine()).trimmed();
+    close(fd);
+    if (said.contains('\n'))
+        runningEdition_ = QString::fromUtf8(said.left(said.indexOf('\n'))).trimmed();
 }
 
 void SingleStart::answer() {
-    while (QLocalSocket* caller = server_->nextPendingConnection()) {
-        connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-        caller->write(edition_.toUtf8() + '\n');
-        caller->disconnectFromServer();  // once written
+    int caller;
+    while ((caller = accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
+        const QByteArray line = edition_.toUtf8() + '\n';
+        send(caller, line.constData(), size_t(line.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        close(caller);
         bringToFront();
     }
 }
