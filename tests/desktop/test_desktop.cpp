@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "activities/drawing_board/drawing_board.h"
 #include "activities/letter_pad/letter_pad.h"
@@ -258,83 +259,75 @@ private slots:
 
     // Started three times in a row, the program runs once, with one window, brought out of
     // its minimised state to the front with the keyboard; the later starts end with status
-    // 0, the one in another edition saying so in a line. The voice studio runs beside it,
-    // once, with no lock in the family's folder; a program killed stops no later start.
+    // 0, the one in another edition saying so. The voice studio runs beside it, once, with
+    // no lock in the family's folder; a program killed stops no later start.
     void oneProgramPerDisplay() {
         w_.reset();
-        auto start = [](const QStringList& args) {
-            auto p = std::make_unique<QProcess>();
+        std::vector<std::unique_ptr<QProcess>> starts;
+        auto start = [&starts](const QStringList& args) {
+            starts.push_back(std::make_unique<QProcess>());
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
                 env.remove(QLatin1String(v));
             env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));  // English, unless asked
-            p->setProcessEnvironment(env);
-            p->start(QStringLiteral(ZORBLA_PROGRAM), args);
-            return p;
+            starts.back()->setProcessEnvironment(env);
+            starts.back()->start(QStringLiteral(ZORBLA_PROGRAM), args);
+            return starts.back().get();
         };
-        auto shown = [](const QString& title) {
-            const QString exactly = QLatin1Char('^') + title + QLatin1Char('$');
-            return run(QStringLiteral("xdotool"),
-                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), exactly})
+        // Ended with status 0, having said only this (Qt's own warnings aside).
+        auto endsSaying = [](QProcess* p, const QString& said) {
+            return p->waitForFinished(20000) && p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0 &&
+                   QString::fromUtf8(p->readAllStandardError()).split(QLatin1Char('\n')).filter(
+                       QRegularExpression(QStringLiteral("^zorbla:"))).join(QLatin1Char('|')) == said;
+        };
+        auto shown = [](const char* title) {
+            return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                   QStringLiteral("--name"), QLatin1String(title)})
                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         };
         auto inFront = [this] {
             if (wm_ == QLatin1String("none"))
                 return run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed();
-            const QString out =
+            // "window id # 0x600006", with xfwm4 ", 0x0" after it
+            const QString said =
                 run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
-            // "window id # 0x600006", or with xfwm4 ", 0x0" after it.
-            const QString id = out.section(QLatin1Char('#'), 1).section(QLatin1Char(','), 0, 0).trimmed();
-            return QString::number(id.toULongLong(nullptr, 16));
+            const QString id = said.section(QLatin1Char('#'), 1).section(QLatin1Char(','), 0, 0).trimmed();
+            return QString::number(id.toULong(nullptr, 16));
         };
-        // Ended with status 0, having said only this (Qt's own warnings aside).
-        auto endsSaying = [](QProcess& p, const QString& said) {
-            if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-                return false;
-            const QStringList lines = QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'));
-            return lines.filter(QRegularExpression(QStringLiteral("^zorbla:"))).join(QLatin1Char('|')) == said;
-        };
-        const QString main = QStringLiteral("Zorbla - ");
-        auto first = start({});
-        QTRY_COMPARE_WITH_TIMEOUT(shown(main).size(), 1, 20000);
-        const QString window = shown(main).first();
-        // Out of sight: minimised where a window manager can, and under a window of another
-        // program's that has the keyboard.
+        QProcess* first = start({});
+        QTRY_COMPARE_WITH_TIMEOUT(shown("^Zorbla - $").size(), 1, 20000);
+        const QString window = shown("^Zorbla - $").first();
+        // Out of sight: minimised where a window manager can, under another program's window
+        // made active as a click would.
         if (wm_ != QLatin1String("none"))
             xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
         QWidget cover;
-        cover.setWindowTitle(QStringLiteral("cover"));
         cover.showFullScreen();
         QVERIFY(QTest::qWaitForWindowExposed(&cover));
         if (wm_ == QLatin1String("none"))
             cover.activateWindow();
-        else  // as a click would, so that the window manager counts it as the user's last move
+        else
             xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), xid(&cover)});
         QTRY_VERIFY(inFront() != window);
 
-        auto second = start({});
-        QVERIFY(endsSaying(*second, QString()));
+        QVERIFY(endsSaying(start({}), QString()));
         QTRY_COMPARE(inFront(), window);
-        QCOMPARE(shown(main), QStringList{window});
-        auto third = start({QStringLiteral("--language"), QStringLiteral("hr")});
-        QVERIFY(endsSaying(*third, QStringLiteral("zorbla: Zorbla is already running in the en (English) edition, "
-                                                  "and was brought to the front")));
-        QCOMPARE(first->state(), QProcess::Running);
-
-        auto studio = start({QStringLiteral("--voices")});
-        const QString voices = QStringLiteral("Zorbla - Voices");
-        QTRY_COMPARE_WITH_TIMEOUT(shown(voices).size(), 1, 20000);
-        auto secondStudio = start({QStringLiteral("--voices")});
-        QVERIFY(endsSaying(*secondStudio, QString()));
-        QCOMPARE(shown(voices).size(), 1);
+        QVERIFY(endsSaying(start({QStringLiteral("--language"), QStringLiteral("hr")}),
+                           QStringLiteral("zorbla: Zorbla is already running in the en (English) edition, "
+                                          "and was brought to the front")));
+        QCOMPARE(shown("^Zorbla - $"), QStringList{window});
+        QProcess* studio = start({QStringLiteral("--voices")});
+        QTRY_COMPARE_WITH_TIMEOUT(shown("^Zorbla - Voices$").size(), 1, 20000);
+        QVERIFY(endsSaying(start({QStringLiteral("--voices")}), QString()));
+        QCOMPARE(shown("^Zorbla - Voices$").size(), 1);
         QCOMPARE(QDir().entryList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden), QStringList());
 
         first->kill();
         first->waitForFinished();
-        auto again = start({});
-        QTRY_COMPARE_WITH_TIMEOUT(shown(main).size(), 1, 20000);
+        QProcess* again = start({});
+        QTRY_COMPARE_WITH_TIMEOUT(shown("^Zorbla - $").size(), 1, 20000);
         QCOMPARE(again->state(), QProcess::Running);
-        for (QProcess* p : {again.get(), studio.get()}) {
+        for (QProcess* p : {again, studio}) {
             p->terminate();
             p->waitForFinished();
         }
