@@ -263,14 +263,12 @@ private slots:
     // no lock in the family's folder; a program killed stops no later start.
     void oneProgramPerDisplay() {
         w_.reset();
+        for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qunsetenv(v);
+        qputenv("LANG", "C.UTF-8");  // the programs started are English, unless asked
         std::vector<std::unique_ptr<QProcess>> starts;
         auto start = [&starts](const QStringList& args) {
             starts.push_back(std::make_unique<QProcess>());
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-                env.remove(QLatin1String(v));
-            env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));  // English, unless asked
-            starts.back()->setProcessEnvironment(env);
             starts.back()->start(QStringLiteral(ZORBLA_PROGRAM), args);
             return starts.back().get();
         };
