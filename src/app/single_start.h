@@ -21,7 +21,7 @@ namespace zorbla {
 // the later start then ends. Each X display and Wayland display is a place of its own;
 // the offscreen platform, which no one sees, has none, so every start there runs.
 // (Plain sockets, not Qt Network's: that library brings Kerberos and a proxy library
-// with it, 8 ms and 3.5 MiB more at every start.)
+// with it, some 6 ms and most of a MiB more at every start.)
 class SingleStart : public QObject {
     Q_OBJECT
 public:
