@@ -82,6 +82,13 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Door</source>
+        <translation>Tür</translation>
+    </message>
+</context>
+<context>
     <name>Originals</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -191,6 +198,10 @@ Optionen:
         <source>Guess number</source>
         <translation>Zahl raten</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::DrawingBoard</name>
@@ -201,6 +212,70 @@ Optionen:
     <message>
         <source>Change background color (erase)</source>
         <translation>Hintergrundfarbe ändern (löschen)</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>dunkelblau</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>dunkelgrün</translation>
+    </message>
+    <message>
+        <source>dark turquoise</source>
+        <translation>dunkeltürkis</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>dunkelrot</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>olivgrün</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>hellgrau</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>grau</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>türkis</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
     </message>
 </context>
 <context>
@@ -243,16 +318,8 @@ Optionen:
         <translation>NÄCHSTES BILD</translation>
     </message>
     <message>
-        <source>malo slovo</source>
-        <translation>Kleinbuchstabe</translation>
-    </message>
-    <message>
         <source>COLOURS</source>
         <translation>FARBEN</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>AUSGANG</translation>
     </message>
     <message>
         <source>GUESS?</source>
@@ -282,6 +349,62 @@ Optionen:
 
 %1</translation>
     </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>small letter</source>
+        <translation>Kleinbuchstabe</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>braun</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>AUSGANG</translation>
+    </message>
+    <message>
+        <source>Alphabet blocks</source>
+        <translation>Buchstabenwürfel</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Spinne</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::MediaControl</name>
@@ -303,6 +426,14 @@ Optionen:
     <message>
         <source>Missing letter</source>
         <translation>Fehlender Buchstabe</translation>
+    </message>
+    <message>
+        <source>New picture, first letter missing</source>
+        <translation>Neues Bild, der erste Buchstabe fehlt</translation>
+    </message>
+    <message>
+        <source>New picture, any letter missing</source>
+        <translation>Neues Bild, ein Buchstabe fehlt</translation>
     </message>
 </context>
 <context>
@@ -437,10 +568,6 @@ Pfeil auf und ab: nächster Ton.  R: Originalton wiederherstellen.</translation>
     <message>
         <source>The sound server went away during the take, so it was thrown away and the sound stays as it was. Press Space to record again when sound is back.</source>
         <translation>Der Soundserver ist während der Aufnahme weggefallen; die Aufnahme wurde deshalb verworfen, und der Ton bleibt, wie er war. Sobald der Ton wieder funktioniert, mit der Leertaste neu aufnehmen.</translation>
-    </message>
-    <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Ein anderes Stimmenstudio hat den Ordner %1 geöffnet. Bitte dieses zuerst schließen.</translation>
     </message>
     <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>

@@ -85,6 +85,13 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Door</source>
+        <translation>Puerta</translation>
+    </message>
+</context>
+<context>
     <name>Originals</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -194,6 +201,10 @@ Opciones:
         <source>Guess number</source>
         <translation>Adivina el número</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::DrawingBoard</name>
@@ -204,6 +215,70 @@ Opciones:
     <message>
         <source>Change background color (erase)</source>
         <translation>Cambiar el color de fondo (borrar)</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>azul oscuro</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>verde oscuro</translation>
+    </message>
+    <message>
+        <source>dark turquoise</source>
+        <translation>turquesa oscuro</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>rojo oscuro</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>verde oliva</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris claro</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>turquesa</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
     </message>
 </context>
 <context>
@@ -246,16 +321,8 @@ Opciones:
         <translation>IMAGEN SIGUIENTE</translation>
     </message>
     <message>
-        <source>malo slovo</source>
-        <translation>letra minúscula</translation>
-    </message>
-    <message>
         <source>COLOURS</source>
         <translation>COLORES</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>SALIDA</translation>
     </message>
     <message>
         <source>GUESS?</source>
@@ -285,6 +352,62 @@ Opciones:
 
 %1</translation>
     </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Imagen anterior</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Imagen siguiente</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>small letter</source>
+        <translation>letra minúscula</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>SALIDA</translation>
+    </message>
+    <message>
+        <source>Alphabet blocks</source>
+        <translation>Cubos del abecedario</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Araña</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::MediaControl</name>
@@ -306,6 +429,14 @@ Opciones:
     <message>
         <source>Missing letter</source>
         <translation>La letra que falta</translation>
+    </message>
+    <message>
+        <source>New picture, first letter missing</source>
+        <translation>Nueva imagen, falta la primera letra</translation>
+    </message>
+    <message>
+        <source>New picture, any letter missing</source>
+        <translation>Nueva imagen, falta una letra</translation>
     </message>
 </context>
 <context>
@@ -440,10 +571,6 @@ Arriba y Abajo: otro sonido.  R: restaurar el sonido original.</translation>
     <message>
         <source>The sound server went away during the take, so it was thrown away and the sound stays as it was. Press Space to record again when sound is back.</source>
         <translation>El servidor de sonido dejó de funcionar durante la toma, así que la toma se descartó y el sonido sigue como estaba. Pulsa Espacio para grabar otra vez cuando vuelva el sonido.</translation>
-    </message>
-    <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Otro estudio de voces tiene abierta la carpeta %1. Ciérralo primero.</translation>
     </message>
     <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>

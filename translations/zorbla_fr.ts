@@ -85,6 +85,13 @@ Options :
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Door</source>
+        <translation>Porte</translation>
+    </message>
+</context>
+<context>
     <name>Originals</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -194,6 +201,10 @@ Options :
         <source>Guess number</source>
         <translation>Devine le nombre</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::DrawingBoard</name>
@@ -204,6 +215,70 @@ Options :
     <message>
         <source>Change background color (erase)</source>
         <translation>Changer le fond (effacer)</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>bleu foncé</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>vert foncé</translation>
+    </message>
+    <message>
+        <source>dark turquoise</source>
+        <translation>turquoise foncé</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>rouge foncé</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>vert olive</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>turquoise</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
     </message>
 </context>
 <context>
@@ -246,16 +321,8 @@ Options :
         <translation>IMAGE SUIVANTE</translation>
     </message>
     <message>
-        <source>malo slovo</source>
-        <translation>lettre minuscule</translation>
-    </message>
-    <message>
         <source>COLOURS</source>
         <translation>COULEURS</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>SORTIE</translation>
     </message>
     <message>
         <source>GUESS?</source>
@@ -285,6 +352,62 @@ Options :
 
 %1</translation>
     </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Image précédente</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Image suivante</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>small letter</source>
+        <translation>lettre minuscule</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>SORTIE</translation>
+    </message>
+    <message>
+        <source>Alphabet blocks</source>
+        <translation>Cubes de l&apos;alphabet</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Araignée</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::MediaControl</name>
@@ -306,6 +429,14 @@ Options :
     <message>
         <source>Missing letter</source>
         <translation>Lettre manquante</translation>
+    </message>
+    <message>
+        <source>New picture, first letter missing</source>
+        <translation>Nouvelle image, la première lettre manque</translation>
+    </message>
+    <message>
+        <source>New picture, any letter missing</source>
+        <translation>Nouvelle image, une lettre manque</translation>
     </message>
 </context>
 <context>
@@ -440,10 +571,6 @@ Flèches haut et bas&#xa0;: changer de son.  R&#xa0;: rétablir le son d&apos;or
     <message>
         <source>The sound server went away during the take, so it was thrown away and the sound stays as it was. Press Space to record again when sound is back.</source>
         <translation>Le serveur de son s&apos;est arrêté pendant l&apos;enregistrement&#xa0;: celui-ci a été supprimé et le son reste tel qu&apos;il était. Appuyez sur Espace pour enregistrer de nouveau quand le son sera revenu.</translation>
-    </message>
-    <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Un autre studio des voix a ouvert le dossier %1. Fermez-le d&apos;abord.</translation>
     </message>
     <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>

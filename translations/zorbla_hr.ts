@@ -82,6 +82,13 @@ Opcije:
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Door</source>
+        <translation>Vrata</translation>
+    </message>
+</context>
+<context>
     <name>Originals</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -191,6 +198,10 @@ Opcije:
         <source>Guess number</source>
         <translation>Pogodi broj</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Slika</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::DrawingBoard</name>
@@ -201,6 +212,70 @@ Opcije:
     <message>
         <source>Change background color (erase)</source>
         <translation>Promijeni boju pozadine (obriši)</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>crna</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>tamnoplava</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>tamnozelena</translation>
+    </message>
+    <message>
+        <source>dark turquoise</source>
+        <translation>tamnotirkizna</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>tamnocrvena</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>ljubičasta</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>maslinasta</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>svijetlosiva</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>siva</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>plava</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zelena</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>tirkizna</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>crvena</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>ružičasta</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>žuta</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>bijela</translation>
     </message>
 </context>
 <context>
@@ -243,16 +318,8 @@ Opcije:
         <translation>SLJEDEĆA SLIKA</translation>
     </message>
     <message>
-        <source>malo slovo</source>
-        <translation>malo slovo</translation>
-    </message>
-    <message>
         <source>COLOURS</source>
         <translation>BOJE</translation>
-    </message>
-    <message>
-        <source>IZLAZ</source>
-        <translation>IZLAZ</translation>
     </message>
     <message>
         <source>GUESS?</source>
@@ -282,6 +349,62 @@ Opcije:
 
 %1</translation>
     </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Prethodna slika</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Sljedeća slika</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Slika</translation>
+    </message>
+    <message>
+        <source>small letter</source>
+        <translation>malo slovo</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>crvena</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>žuta</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>smeđa</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zelena</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>plava</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>narančasta</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>IZLAZ</translation>
+    </message>
+    <message>
+        <source>Alphabet blocks</source>
+        <translation>Kocke s abecedom</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Pauk</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Zvijezda</translation>
+    </message>
 </context>
 <context>
     <name>zorbla::MediaControl</name>
@@ -303,6 +426,14 @@ Opcije:
     <message>
         <source>Missing letter</source>
         <translation>Slovo koje nedostaje</translation>
+    </message>
+    <message>
+        <source>New picture, first letter missing</source>
+        <translation>Nova slika, nedostaje prvo slovo</translation>
+    </message>
+    <message>
+        <source>New picture, any letter missing</source>
+        <translation>Nova slika, nedostaje bilo koje slovo</translation>
     </message>
 </context>
 <context>
@@ -437,10 +568,6 @@ Strelice gore i dolje: drugi zvuk.  R: vrati zvuk iz paketa.</translation>
     <message>
         <source>The sound server went away during the take, so it was thrown away and the sound stays as it was. Press Space to record again when sound is back.</source>
         <translation>Zvučni poslužitelj nestao je tijekom snimanja pa je snimka odbačena, a zvuk je ostao kakav je bio. Kad zvuk ponovno proradi, pritisnite razmaknicu za novo snimanje.</translation>
-    </message>
-    <message>
-        <source>Another voice studio has the folder %1 open. Close it first.</source>
-        <translation>Drugi studio glasova već je otvorio mapu %1. Najprije zatvorite taj studio.</translation>
     </message>
     <message>
         <source>Choose a sound and press Space to record your own voice for it.</source>

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
+
+#include "activities/letter_keys.h"
 
 namespace zorbla {
 
@@ -42,6 +45,10 @@ public:
     // Takes the window off the screen: hidden, and deleted once the current event is done.
     virtual void unload();
 
+    // A key of the keyboard, or one on the screen: its key event goes where the
+    // keyboard's would, so both are handled alike. The window itself takes it here.
+    virtual void typeKey(int code, const QString& text);
+
 signals:
     void done(zorbla::Ending how);
 
@@ -53,6 +60,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The first time the window is shown it is made as large as the main window's scale.
     void showEvent(QShowEvent* event) override;
+    // Where the start asks for them, the edition's letters as keys under the window's own
+    // controls, then the keys given; the window grows to hold them and stays in the
+    // middle of the screen. Call it once the controls are made, before it is shown.
+    void addLetterKeys(const QList<LetterKeys::Key>& after);
 
 private:
     GameStart start_;

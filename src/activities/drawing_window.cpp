@@ -39,7 +39,7 @@ void DrawingWindow::lineTo(int x, int y) {
 void DrawingWindow::drawLine(QPoint from, QPoint to) {
     {
         QPainter painter(&surface_);
-        // On a larger screen the pen is as much wider as everything else.
+        // On another screen the pen is as much wider or narrower as everything else.
         painter.setPen(QPen(penColor_, penWidth_ * start().scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawLine(from, to);
     }

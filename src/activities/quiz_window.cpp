@@ -34,41 +34,11 @@ void QuizWindow::createAnswerControls(QRect box, int checkLeft) {
     checkMark_->setScaledContents(true);
     setDesignPicture(checkMark_, QStringLiteral(":/design/check"));
     checkMark_->setCursor(pointer(Pointer::Smiley));
-    // Named, as the keys beside it are, for whoever cannot see it.
     checkMark_->setAccessibleName(tr("Check"));
     connect(checkMark_, &ClickLabel::clicked, this, &QuizWindow::confirm);
 
     door_ = exitDoor(this, {8, 136});
     connect(door_, &ClickLabel::clicked, this, &QuizWindow::leave);
-}
-
-void QuizWindow::addLetterKeys(const QList<LetterKeys::Key>& after) {
-    if (!start().letterKeys)
-        return;
-    QList<LetterKeys::Key> keys;
-    for (const QString& letter : start().letters)
-        keys << LetterKeys::character(letter);
-    keys << after;
-    // In design pixels: the window is drawn start().scale times as large once shown.
-    const double s = start().scale;
-    const int side = LetterKeys::keySize(screen(), s);
-    const QRect room = screen()->availableGeometry();
-    constexpr int kMargin = 12;
-    // Nine to a row (three rows of the alphabet) where the screen has room for them.
-    const int fit = int((room.width() / s - 2 * kMargin + LetterKeys::kGap) / (side + LetterKeys::kGap));
-    auto* panel = new LetterKeys(this, keys, std::clamp(fit, 1, LetterKeys::kMaxColumns), side);
-    connect(panel, &LetterKeys::typed, this, &QuizWindow::typeKey);
-
-    const QSize quiz = size(), keysSize = panel->designSize();
-    const int width = std::max(quiz.width(), keysSize.width() + 2 * kMargin);
-    // The quiz's own controls stay together, in the middle above the keys.
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (control != panel)
-            control->move(control->pos() + QPoint((width - quiz.width()) / 2, 0));
-    const int top = quiz.height() + kMargin / 2;
-    panel->move((width - keysSize.width()) / 2, top);
-    setFixedSize(width, top + keysSize.height() + kMargin);
-    move(room.center() - rect().center());
 }
 
 void QuizWindow::typeKey(int code, const QString& text) {

@@ -36,9 +36,9 @@ public:
     // The box the child types into.
     QLineEdit* answerBox() const { return answerBox_; }
 
-    // A key of the keyboard, or one on the screen: its key event reaches the box as the
-    // keyboard's does, so both are limited, rubbed out and judged alike.
-    void typeKey(int code, const QString& text);
+    // Into the box, as the keyboard's keys go, so that both are limited, rubbed out and
+    // judged alike.
+    void typeKey(int code, const QString& text) override;
 
 protected:
     // Judges the box against the word or letter asked for and starts the sound that
@@ -48,10 +48,6 @@ protected:
     virtual void tryAgain() = 0;
     // Makes the box, and the check mark at the given left edge beside the door.
     void createAnswerControls(QRect box, int checkLeft);
-    // Where the start asks for them, the edition's letters as keys under the quiz's own
-    // controls, then the keys given; the window grows to hold them and stays in the
-    // middle of the screen. Call it once the controls are made, before openQuiz.
-    void addLetterKeys(const QList<LetterKeys::Key>& after);
     // The quiz comes up above the main window with the keyboard in its box.
     void openQuiz();
 

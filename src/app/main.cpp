@@ -15,6 +15,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/edition.h"
+#include "app/single_start.h"
 #include "app/workfolder.h"
 #include "files/settings.h"
 #include "main_window/main_window.h"
@@ -127,6 +128,22 @@ int main(int argc, char* argv[]) {
     if (late.action != zorbla::CommandLine::Run)
         return answer(late);
 
+    // A program of the kind already on this display comes to the front instead; this
+    // start ends before it shows or says anything.
+    using Kind = zorbla::SingleStart::Kind;
+    zorbla::SingleStart single(late.voices ? Kind::VoiceStudio : Kind::MainWindow, edition, raw);
+    if (!single.isFirst()) {
+        const char* what = late.voices ? "Zorbla's voice studio" : "Zorbla";
+        const QString running = single.runningEdition();
+        if (running.isEmpty())
+            std::fprintf(stderr, "zorbla: %s is already running on this display, but does not answer\n", what);
+        else if (running != edition)
+            std::fprintf(stderr,
+                         "zorbla: %s is already running in the %s (%s) edition, and was brought to the front\n", what,
+                         qPrintable(running), qPrintable(zorbla::editionName(running)));
+        return 0;
+    }
+
     zorbla::enterWorkFolder(edition, settings.value(zorbla::Settings::kSite));
 
     if (late.voices) {
@@ -136,6 +153,7 @@ int main(int argc, char* argv[]) {
             QMessageBox::critical(nullptr, zorbla::VoiceStudio::tr("Zorbla - Voices"), *why);
             return 1;
         }
+        single.answerWith(&studio);
         studio.show();
         return app.exec();
     }
@@ -165,5 +183,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &zorbla::MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); },
                      Qt::DirectConnection);
     window.showFullScreen();
+    single.answerWith(&window);
     return app.exec();
 }

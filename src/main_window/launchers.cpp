@@ -15,8 +15,15 @@
 namespace zorbla {
 
 // Ties the launcher controls to their handlers; each launcher disables the main window,
-// shows a new activity window and plays its prompt.
+// shows a new activity window and plays its prompt. Each is named by its game, as the
+// game's window is captioned.
 void MainWindow::connectLaunchers() {
+    dice_->setAccessibleName(CountingGame::tr("Guess number"));
+    easel_->setAccessibleName(DrawingBoard::tr("Drawing"));
+    letterPadLauncher_->setAccessibleName(LetterPad::tr("Drawing letter"));
+    bigLetter_->setAccessibleName(KeyQuiz::tr("Press keyboard"));
+    guessButton_->setAccessibleName(MissingLetterGame::tr("Missing letter"));
+    word_->setAccessibleName(WordQuiz::tr("Write the right word"));
     connect(dice_, &ClickLabel::clicked, this, &MainWindow::openCountingGame);
     connect(easel_, &ClickLabel::clicked, this, &MainWindow::openDrawingBoard);
     connect(letterPadLauncher_, &ClickLabel::clicked, this, &MainWindow::openLetterPad);

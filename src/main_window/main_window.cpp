@@ -131,14 +131,19 @@ void MainWindow::createControls() {
             picture(QStringLiteral("numberTileBack%1").arg(k + 1), QStringLiteral(":/design/tile_number"), {50, 40});
     for (int i = 0; i < 26; ++i)
         letterTiles_[size_t(i)] = caption(QStringLiteral("letterTile%1").arg(i), {50, 40}, QString(), childFont(30), plain);
-    for (int k = 0; k < 10; ++k)
+    for (int k = 0; k < 10; ++k) {
         numberTiles_[size_t(k)] = caption(QStringLiteral("numberTile%1").arg(k + 1), {50, 40}, QString::number(k + 1),
                                           childFont(28), QColor(150, 30, 40));
+        numberTiles_[size_t(k)]->setAccessibleName(QString::number(k + 1));
+    }
 
     previousArrow_ = picture(QStringLiteral("previousPicture"), QStringLiteral(":/design/arrow_left"), {45, 45});
     previousArrow_->setToolTip(tr("PREVIOUS PICTURE"));
+    previousArrow_->setAccessibleName(tr("Previous picture"));
     nextArrow_ = picture(QStringLiteral("nextPicture"), QStringLiteral(":/design/arrow_right"), {45, 45});
     nextArrow_->setToolTip(tr("NEXT PICTURE"));
+    nextArrow_->setAccessibleName(tr("Next picture"));
+    picture_->setAccessibleName(tr("Picture"));
     // Dark, to stand out on the light grass.
     pictureNumberLabel_ = caption(QStringLiteral("pictureNumber"), {15, 20}, QString(), childFont(20), plain);
     word_ = caption(QStringLiteral("word"), {400, 35}, QString(), childFont(28), plain);
@@ -149,15 +154,19 @@ void MainWindow::createControls() {
                          QColor(225, 45, 60), card, 18);
     // The small letter has no card of its own: it lies on the capital's.
     smallLetter_ = caption(QStringLiteral("smallLetter"), {81, 94}, QString(), childFont(76), QColor(30, 150, 60));
-    smallLetter_->setToolTip(tr("malo slovo"));
+    smallLetter_->setToolTip(tr("small letter"));
+    smallLetter_->setAccessibleName(smallLetter_->toolTip());
     easel_ = picture(QStringLiteral("easel"), QStringLiteral(":/design/crt"), {122, 108});
     coloursLabel_ = caption(QStringLiteral("colours"), {209, 25}, tr("COLOURS"), childFont(22), Qt::white);
+    coloursLabel_->setAccessibleName(coloursLabel_->text());
+    const QString colourNames[6] = {tr("red"), tr("yellow"), tr("brown"), tr("green"), tr("blue"), tr("orange")};
     for (int c = 0; c < 6; ++c) {
         const QString name = QLatin1String(kSwatchPictures[c]);
         swatches_[size_t(c)] = picture(QStringLiteral("swatch_") + name, QStringLiteral(":/design/swatch_") + name, {70, 45});
+        swatches_[size_t(c)]->setAccessibleName(colourNames[c]);
     }
     door_ = exitDoor(this, {0, 0});
-    door_->setToolTip(tr("IZLAZ"));
+    door_->setToolTip(tr("EXIT"));
     dice_ = picture(QStringLiteral("dice"), QStringLiteral(":/design/dice"), {65, 66});
     letterPadLauncher_ = picture(QStringLiteral("letterPad"), QStringLiteral(":/design/b_picture"), {104, 69});
     guessButton_ = caption(QStringLiteral("guess"), {123, 33}, tr("GUESS?"), childFont(22), QColor(120, 40, 140),
@@ -175,10 +184,13 @@ void MainWindow::createControls() {
     recordingLight_ = new RecordingLight(this);
     alphabetBlocks_ = animation(QStringLiteral("alphabetBlocks"), {130, 130});
     alphabetBlocks_->load(QStringLiteral(":/design/alphabet.gif"));
+    alphabetBlocks_->setAccessibleName(tr("Alphabet blocks"));
     spider_ = animation(QStringLiteral("spider"), {113, 257});
     spider_->load(QStringLiteral(":/design/spider.gif"));
+    spider_->setAccessibleName(tr("Spider"));
     star_ = animation(QStringLiteral("star"), {150, 150});
     star_->load(QStringLiteral(":/design/star.gif"));
+    star_->setAccessibleName(tr("Star"));
     sharpenPictures(*this, deviceScale_);  // the door
 
     // What reacts to a click shows the laughing face.
@@ -268,8 +280,10 @@ std::optional<WordTableError> MainWindow::load() {
     previousArrow_->hide();
     nextArrow_->hide();
     setWindowTitle(tr("Zorbla - "));
-    for (int i = 0; i < 26; ++i)
+    for (int i = 0; i < 26; ++i) {
         letterTiles_[size_t(i)]->setText(table_.capitalLetter(i));
+        letterTiles_[size_t(i)]->setAccessibleName(table_.capitalLetter(i));
+    }
     // The window hears every key, whichever of its controls has the focus.
     qApp->installEventFilter(this);
     // Pictures drawn larger than made are scaled while the window is being shown.
@@ -277,7 +291,7 @@ std::optional<WordTableError> MainWindow::load() {
     return std::nullopt;
 }
 
-// The control at (X0 + dx, Y0 + dy) of the design, its design size kept; on a larger
+// The control at (X0 + dx, Y0 + dy) of the design, its design size kept; on another
 // screen both s times as large, rounded to pixels once.
 void MainWindow::place(QWidget* control, double dx, double dy) {
     if (s_ == 1.0) {

@@ -92,7 +92,7 @@ public:
     MediaControl& mediaControl() const { return *mediaControl_; }
     // The window's origin: the top-left corner of the central picture, in design units.
     QPointF origin() const { return QPointF(x0_, y0_); }
-    // How many times the design's size everything is drawn at (1 up to 1024 x 768).
+    // How many times the design's size everything is drawn at (1 on 1024 x 768).
     double scale() const { return s_; }
     bool ended() const { return ended_; }
     // The missing-letter game: made at its first opening, kept for the whole run.

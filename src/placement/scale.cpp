@@ -9,7 +9,9 @@
 namespace zorbla {
 
 double screenScale(QSize logicalScreen) {
-    return std::max(1.0, std::min(logicalScreen.width() / 1024.0, logicalScreen.height() / 768.0));
+    if (logicalScreen.isEmpty())
+        return 1.0;
+    return std::min(logicalScreen.width() / 1024.0, logicalScreen.height() / 768.0);
 }
 
 QRect scaled(const QRectF& design, double s) {

@@ -7,9 +7,10 @@ class QWidget;
 
 namespace zorbla {
 
-// The windows are designed for a 1024 x 768 screen. On a larger screen everything is
-// drawn s times as large, s = max(1, min(W / 1024, H / 768)) of the logical screen, so
-// that the design fills the screen the way it fills 1024 x 768.
+// The windows are designed for a 1024 x 768 screen. On any other screen everything is
+// drawn s times as large, s = min(W / 1024, H / 768) of the logical screen, so that the
+// design fills the screen the way it fills 1024 x 768: larger on a larger screen, smaller
+// on a netbook's 1024 x 600 or 800 x 480, where it would otherwise run off the bottom.
 double screenScale(QSize logicalScreen);
 
 // A rectangle of design units s times as large, its corners rounded to whole pixels, so

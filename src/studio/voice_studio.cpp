@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -120,12 +122,17 @@ int peakOf(const level::Samples& s, size_t from = 0) {
 
 VoiceStudio::VoiceStudio(QWidget* parent) : QWidget(parent) {
     setWindowTitle(tr("Zorbla - Voices"));
-    resize(940, 660);
+    // On a netbook's short screen the picture is smaller and the window fits the screen
+    // (40 pixels are left for its title bar).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(0, 40) : size();
+    resize(QSize(940, 660).boundedTo(room));
+    const int side = std::clamp(room.height() - 240, 120, 300);
     list = new QListWidget(this);
     list->setMinimumWidth(330);
     list->setFont(childFont(16, false));
     picture = new QLabel(this);
-    picture->setFixedSize(300, 300);
+    picture->setFixedSize(side, side);
     picture->setScaledContents(true);
     word = new QLabel(this);
     word->setFont(childFont(34));
@@ -224,10 +231,6 @@ void VoiceStudio::chooseLetterSaying() {
 }
 
 std::optional<QString> VoiceStudio::load() {
-    lock_ = std::make_unique<QLockFile>(QDir(ownFolder()).filePath(QStringLiteral(".zorbla-voices.lock")));
-    if (!lock_->tryLock(0))
-        return tr("Another voice studio has the folder %1 open. Close it first.")
-            .arg(QDir::toNativeSeparators(ownFolder()));
     WordTable table;
     if (auto error = WordTableReader::read(table))
         return error->message();

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QLockFile>
 #include <QTimer>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 
 #include "sound/wavdevice.h"
@@ -30,8 +28,8 @@ public:
     explicit VoiceStudio(QWidget* parent = nullptr);
     ~VoiceStudio() override;
 
-    // Lists the sounds of the working folder; why not, when it has no pack or another
-    // studio has the folder open.
+    // Lists the sounds of the working folder; why not, when it has no pack. (One studio
+    // runs on a display: the program's start sees to that.)
     std::optional<QString> load();
 
     Stage stage() const { return stage_; }
@@ -75,7 +73,6 @@ private:
     void chooseLetterSaying();
 
     Stage stage_ = Stage::Choosing;
-    std::unique_ptr<QLockFile> lock_;
     WavDevice take_;
     QTimer meterTick_;
     QStringList sounds_;  // as written, one per row

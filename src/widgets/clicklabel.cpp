@@ -1,9 +1,11 @@
 #include "widgets/clicklabel.h"
 
 #include "pictures/rawimage.h"
+#include "widgets/accessible.h"
 
 #include <QMouseEvent>
 #include <QHash>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QStyle>
 
@@ -14,7 +16,17 @@
 
 namespace zorbla {
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { exposeClickableControls(); }
+
+bool ClickLabel::answersClicks() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&ClickLabel::clicked)) ||
+           isSignalConnected(QMetaMethod::fromSignal(&ClickLabel::pressed));
+}
+
+void ClickLabel::click() {
+    emit pressed(Qt::LeftButton);
+    emit clicked();
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)

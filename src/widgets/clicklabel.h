@@ -30,6 +30,11 @@ public:
     // Lets go of what was scaled ahead and not drawn (the window took another size).
     static void forgetScaledAhead();
 
+    // Something listens to its clicks: it is a button to assistive technology.
+    bool answersClicks() const;
+    // A left-button click, as assistive technology presses it.
+    void click();
+
 signals:
     void pressed(Qt::MouseButton button);
     void clicked();

@@ -1,12 +1,14 @@
 #include "widgets/gif_animation.h"
 
 #include <QImageReader>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "files/paths.h"
 #include "pictures/rawimage.h"
 #include "pictures/sharper.h"
+#include "widgets/accessible.h"
 
 #include <cstdio>
 
@@ -21,6 +23,7 @@ int frameDelay(int ms) { return ms <= 10 ? 100 : ms; }
 }  // namespace
 
 GifAnimation::GifAnimation(QWidget* parent) : QWidget(parent) {
+    exposeClickableControls();
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GifAnimation::nextFrame);
@@ -62,6 +65,8 @@ void GifAnimation::setScale(double s) {
     if (!written_.isEmpty() && (scale_ * devicePixelRatioF() > 1.0) != sharperBefore && !isRunning())
         load(written_);
 }
+
+bool GifAnimation::answersClicks() const { return isSignalConnected(QMetaMethod::fromSignal(&GifAnimation::clicked)); }
 
 void GifAnimation::start() {
     if (path_.isEmpty())
@@ -118,8 +123,18 @@ void GifAnimation::paintEvent(QPaintEvent*) {
     if (frame_.isNull())
         return;
     QPainter p(this);
+    const QSize pixels = (QSizeF(size()) * devicePixelRatioF()).toSize();
     if (frame_.size() == size()) {
         p.drawImage(QPoint(0, 0), frame_);
+    } else if (frame_.width() > pixels.width()) {
+        // Drawn smaller (a small screen), the frame is scaled over all its pixels: the
+        // painter's sampling would skip some and leave the lines ragged.
+        if (smaller_.size() != pixels || smallerOf_ != frame_.cacheKey()) {
+            smaller_ = frame_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            smaller_.setDevicePixelRatio(devicePixelRatioF());
+            smallerOf_ = frame_.cacheKey();
+        }
+        p.drawImage(QPoint(0, 0), smaller_);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(rect(), frame_);

@@ -34,10 +34,14 @@ public:
     // The frame on the screen, counted from 0; -1 when nothing is shown.
     int currentFrameNumber() const { return frameNumber_; }
     QImage currentImage() const { return frame_; }
-    // Draws the animation this many times its size (a larger screen's scale). Drawn
+    // Draws the animation this many times its size (the screen's scale). Drawn
     // larger than its own size, it is read from its companion at twice the size, where
     // it has one: a loaded animation is loaded again for that.
     void setScale(double s);
+    // Something listens to its clicks: it is a button to assistive technology.
+    bool answersClicks() const;
+    // A click, as assistive technology presses it.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -60,6 +64,8 @@ private:
     QTimer timer_;                          // the delay of the frame on the screen
     int delay_ = 0;                         // of the frame on the screen
     QImage frame_;
+    QImage smaller_;  // the frame scaled down, where it is drawn smaller than its own size
+    qint64 smallerOf_ = 0;
     int frameNumber_ = -1;
     double scale_ = 1;
     int ratio_ = 1;  // 2 when the frames are the companion's, at twice the size

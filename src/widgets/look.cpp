@@ -1,5 +1,6 @@
 #include "widgets/look.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -84,9 +85,16 @@ void sharpenPictures(QWidget& window, double deviceScale) {
     }
 }
 
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Controls)
+};
+}  // namespace
+
 ClickLabel* exitDoor(QWidget* window, QPoint at) {
     auto* door = new ClickLabel(window);
     door->setObjectName(QStringLiteral("door"));
+    door->setAccessibleName(Words::tr("Door"));
     door->setGeometry(at.x(), at.y(), 35, 35);
     door->setScaledContents(true);
     setDesignPicture(door, QStringLiteral(":/design/exit"));

@@ -35,7 +35,8 @@ QString inProgramLanguage(const QString& stem);
 void sharpenPictures(QWidget& window, double deviceScale);
 
 // The exit door with its arrow, 35 x 35 at the given place of its window, named "door"
-// as every window's door is. It shows the plain arrow pointer.
+// as every window's door is, and "Door" to assistive technology. It shows the plain arrow
+// pointer.
 ClickLabel* exitDoor(QWidget* window, QPoint at);
 
 }  // namespace zorbla

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -105,21 +106,18 @@ private slots:
                     QFile::copy(QStringLiteral(ZORBLA_DATA_DIR "/images/") + name, "images/" + name));
     }
 
-    void theListRunsThroughTheLettersWithTwoPicturesOfX() {
+    // Every letter of the pack's table has four words, the 24th too: four pictures each.
+    void theListRunsThroughTheLettersFourPicturesEach() {
         MissingLetterGame* game = launch();
         QVERIFY(game);
         const WordTable& t = game->wordTable();
-        QCOMPARE(game->picture(1), QString("images\\A1.gif"));
+        QCOMPARE(game->entryCount(), 104);
         QCOMPARE(game->picture(11), QString("images\\C3.gif"));
         QCOMPARE(game->word(11), t.cell(3, 3));
-        QCOMPARE(game->picture(92), QString("images\\W4.gif"));
-        QCOMPARE(game->picture(93), QString("images\\X1.gif"));
-        QCOMPARE(game->picture(94), QString("images\\X2.gif"));
-        QCOMPARE(game->word(94), t.cell(24, 2));
-        QCOMPARE(game->picture(95), QString("images\\Y1.gif"));
-        QCOMPARE(game->picture(102), QString("images\\Z4.gif"));
-        QCOMPARE(game->word(102), t.cell(26, 4));
-        for (int k = 1; k <= MissingLetterGame::kEntries; ++k)
+        QCOMPARE(game->picture(96), QString("images\\X4.gif"));
+        QCOMPARE(game->word(96), t.cell(24, 4));
+        QCOMPARE(game->picture(104), QString("images\\Z4.gif"));
+        for (int k = 1; k <= game->entryCount(); ++k)
             QVERIFY2(QFile::exists(onDisk(QString(game->picture(k)).replace('\\', '/'))),
                      qPrintable(game->picture(k)));
     }
@@ -140,9 +138,9 @@ private slots:
             QCOMPARE(game->mode(), MissingLetterGame::Mode::AnyLetter);
         }
         for (const auto* drawn : {&opened, &first, &any}) {
-            QCOMPARE(int(drawn->size()), MissingLetterGame::kEntries);
+            QCOMPARE(int(drawn->size()), game->entryCount());
             QCOMPARE(*drawn->begin(), 1);
-            QCOMPARE(*drawn->rbegin(), MissingLetterGame::kEntries);
+            QCOMPARE(*drawn->rbegin(), game->entryCount());
         }
         QCOMPARE(gameSound(game), QString("sounds\\boing.wav"));
     }
@@ -180,7 +178,7 @@ private slots:
         QCOMPARE(shown, (std::set<QString>{"_AT", "C_T", "CA_"}));
     }
 
-    // Empty words are never drawn; mode 2 passes over words of spaces too.
+    // A letter has the pictures of its words only; mode 2 passes over words of spaces too.
     void entriesWithoutAWordAreNeverDrawn() {
         std::map<int, QStringList> rows;
         for (int row = 1; row <= 26; ++row)
@@ -189,12 +187,14 @@ private slots:
         writeTable(rows);
         MissingLetterGame* game = launch();
         QVERIFY(game);
-        QVERIFY(game->entry() == 6 || game->entry() == 8);
+        QCOMPARE(game->entryCount(), 2);
+        QCOMPARE(game->picture(1), QString("images\\B2.gif"));
+        QCOMPARE(game->picture(2), QString("images\\B4.gif"));
         for (int i = 0; i < 200; ++i) {
             game->newWordFirstLetter();
-            QVERIFY(game->entry() == 6 || game->entry() == 8);
+            QVERIFY(game->entry() == 1 || game->entry() == 2);
             game->newWordAnyLetter();
-            QCOMPARE(game->entry(), 6);
+            QCOMPARE(game->entry(), 1);
         }
     }
 
@@ -247,6 +247,28 @@ private slots:
         QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
         QTest::keyClicks(game, "I");
         QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+    }
+
+    // Keys on the screen type as the keyboard does; a letter the table's words hide that
+    // is no tile has its key too.
+    void tappedKeysAreJudgedAsTyped() {
+        writeTable({{15, {"\u00D6L", "W", "W", "W"}}});
+        main_->setLetterKeys(true);
+        MissingLetterGame* game = launch();
+        QVERIFY(game);
+        auto key = [game](const QString& name) {
+            for (QAbstractButton* b : game->findChildren<QAbstractButton*>())
+                if (b->accessibleName() == name)
+                    return b;
+            return static_cast<QAbstractButton*>(nullptr);
+        };
+        QVERIFY(key("W") && key("\u00D6"));
+        show(game, 1, 57);
+        QTest::mouseClick(key("W"), Qt::LeftButton);
+        QCOMPARE(gameSound(game), QString("sounds\\no_wrong.wav"));
+        QTest::mouseClick(key("\u00D6"), Qt::LeftButton);
+        QCOMPARE(gameSound(game), QString("sounds\\yes_correct.wav"));
+        QCOMPARE(game->shownWord(), QString("\u00D6L"));
     }
 
     void keysThatCannotBeRightPlayTheWrongSound_data() {

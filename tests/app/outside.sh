@@ -22,10 +22,14 @@ outside_needs() {
 }
 
 outside_screen() {
-  display=:$((130 + RANDOM % 100))
-  Xvfb "$display" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb chooses a free display and names it once it takes clients.
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
   outside_pids+=($!)
-  sleep 1
+  for _ in $(seq 100); do
+    [ -s "$tmp/display" ] && break
+    sleep 0.1
+  done
+  display=:$(head -n1 "$tmp/display")
   DISPLAY=$display openbox >/dev/null 2>&1 &
   outside_pids+=($!)
   sleep 1

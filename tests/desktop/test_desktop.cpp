@@ -259,6 +259,68 @@ private slots:
         leave(zorbla_test::control(*board, "door"));
     }
 
+    // Started three times in a row, the program runs once, with one window, brought out of
+    // its minimised state to the front with the keyboard; the later starts end with status
+    // 0, the one in another edition saying so. The voice studio runs beside it, once, with
+    // no lock in the family's folder; a program killed stops no later start.
+    void oneProgramPerDisplay() {
+        w_.reset();
+        for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qunsetenv(v);
+        qputenv("LANG", "C.UTF-8");  // the programs started are English, unless asked
+        QObject started;  // its programs end with it
+        auto start = [&started](const QStringList& args) {
+            auto* p = new QProcess(&started);
+            p->start(QStringLiteral(ZORBLA_PROGRAM), args);
+            return p;
+        };
+        // Ended with status 0, having said only this (Qt's own warnings aside).
+        auto endsSaying = [](QProcess* p, const QString& said) {
+            return p->waitForFinished(20000) && p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0 &&
+                   QString::fromUtf8(p->readAllStandardError()).split(QLatin1Char('\n')).filter(
+                       QRegularExpression(QStringLiteral("^zorbla:"))).join(QLatin1Char('|')) == said;
+        };
+        auto shown = [](const char* title) {
+            return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                   QStringLiteral("--name"), QLatin1String(title)})
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        auto inFront = [] { return run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed(); };
+        QProcess* first = start({});
+        QTRY_COMPARE_WITH_TIMEOUT(shown("^Zorbla - $").size(), 1, 20000);
+        const QString window = shown("^Zorbla - $").first();
+        // Out of sight: minimised where a window manager can, under another program's window
+        // made active as a click would.
+        if (wm_ != QLatin1String("none"))
+            xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
+        QWidget cover;
+        cover.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&cover));
+        if (wm_ == QLatin1String("none"))
+            cover.activateWindow();
+        else
+            xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), xid(&cover)});
+        QTRY_VERIFY(inFront() != window);
+
+        QVERIFY(endsSaying(start({}), QString()));
+        QTRY_COMPARE(inFront(), window);
+        QVERIFY(endsSaying(start({QStringLiteral("--language"), QStringLiteral("hr")}),
+                           QStringLiteral("zorbla: Zorbla is already running in the en (English) edition, "
+                                          "and was brought to the front")));
+        QCOMPARE(shown("^Zorbla - $"), QStringList{window});
+        start({QStringLiteral("--voices")});
+        QTRY_COMPARE_WITH_TIMEOUT(shown("^Zorbla - Voices$").size(), 1, 20000);
+        QVERIFY(endsSaying(start({QStringLiteral("--voices")}), QString()));
+        QCOMPARE(shown("^Zorbla - Voices$").size(), 1);
+        QCOMPARE(QDir().entryList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden), QStringList());
+
+        first->kill();
+        first->waitForFinished();
+        QProcess* again = start({});
+        QTRY_COMPARE_WITH_TIMEOUT(shown("^Zorbla - $").size(), 1, 20000);
+        QCOMPARE(again->state(), QProcess::Running);
+    }
+
     // The word editor is modal: a click beside it leaves it above as well.
     void wordEditorStaysAbove() {
         double shown = 0;

@@ -1,6 +1,6 @@
 // Every window of the program with each edition's translation loaded: no caption, title,
-// button or tip the program writes is left in English, and the English program is
-// exactly as it was.
+// button, tip or name for assistive technology the program writes is left in English, and
+// the English program is exactly as it was.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -31,7 +31,7 @@ QString whereIs(const QWidget* w) {
     return QLatin1String(w->window()->metaObject()->className()) + path;
 }
 
-// Every text the windows open now show: titles, captions, buttons, tips.
+// Every text the windows open now show: titles, captions, buttons, tips, names.
 void collect(QMap<QString, QString>* shown) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (!top->isVisible())
@@ -40,6 +40,8 @@ void collect(QMap<QString, QString>* shown) {
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (!w->toolTip().isEmpty())
                 shown->insert(whereIs(w) + QStringLiteral("#tip"), w->toolTip());
+            if (!w->accessibleName().isEmpty())
+                shown->insert(whereIs(w) + QStringLiteral("#name"), w->accessibleName());
             if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
                 shown->insert(whereIs(w), label->text());
             if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty())

@@ -58,6 +58,7 @@ void CountingGame::createControls() {
             setDesignPicture(tile, numeral);
         }
         tile->setCursor(smiley);
+        tile->setAccessibleName(QString::number(k));
         connect(tile, &ClickLabel::clicked, this, [this, k] { answer(k); });
         numerals_[size_t(k - 1)] = tile;
     }
@@ -67,6 +68,7 @@ void CountingGame::createControls() {
     picture_->setGeometry(160, 56, 400, 400);
     picture_->setScaledContents(true);
     picture_->setCursor(smiley);
+    picture_->setAccessibleName(tr("Picture"));
     connect(picture_, &ClickLabel::clicked, this, &CountingGame::newTurn);
 
     bear_ = new ClickLabel(this);

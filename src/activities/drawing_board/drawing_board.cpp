@@ -58,6 +58,10 @@ void DrawingBoard::createControls() {
 
     // The painter's palette with a brush, over everything that chooses a colour.
     const QCursor palette = pointer(Pointer::Palette);
+    const QString names[16] = {tr("black"),      tr("dark blue"),  tr("dark green"), tr("dark turquoise"),
+                               tr("dark red"),   tr("purple"),     tr("olive"),      tr("light grey"),
+                               tr("grey"),       tr("blue"),       tr("green"),      tr("turquoise"),
+                               tr("red"),        tr("pink"),       tr("yellow"),     tr("white")};
     for (int slot = 0; slot < 16; ++slot) {
         const int k = kColourInSlot[slot];
         ClickLabel* box = new ClickLabel(this);
@@ -67,6 +71,7 @@ void DrawingBoard::createControls() {
         box->setLineWidth(1);
         box->setAutoFillBackground(true);
         box->setCursor(palette);
+        box->setAccessibleName(names[k]);
         connect(box, &ClickLabel::clicked, this, [this, k] { chooseColour(k); });
         colourBoxes_[size_t(k)] = box;
     }

@@ -39,6 +39,7 @@ void KeyQuiz::createControls() {
     letter_->setStyleSheet(QStringLiteral("color: rgb(200,30,50);"));
 
     createAnswerControls({88, 72, 65, 53}, 104);
+    answerBox_->setAccessibleName(prompt_->text());
     answerBox_->setAlignment(Qt::AlignCenter);
     answerBox_->setFont(childFont(40, true));
 }

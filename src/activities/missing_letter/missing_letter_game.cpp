@@ -61,8 +61,10 @@ void MissingLetterGame::createControls() {
         return b;
     };
     firstLetterButton_ = button("firstLetterButton", inProgramLanguage(QStringLiteral(":/design/button_first")), 16);
+    firstLetterButton_->setAccessibleName(tr("New picture, first letter missing"));
     connect(firstLetterButton_, &ClickLabel::clicked, this, &MissingLetterGame::newWordFirstLetter);
     anyLetterButton_ = button("anyLetterButton", inProgramLanguage(QStringLiteral(":/design/button_any")), 72);
+    anyLetterButton_->setAccessibleName(tr("New picture, any letter missing"));
     connect(anyLetterButton_, &ClickLabel::clicked, this, &MissingLetterGame::newWordAnyLetter);
 
     picture_ = new QLabel(this);
@@ -88,31 +90,55 @@ void MissingLetterGame::createControls() {
         w->setFocusPolicy(Qt::NoFocus);
 }
 
-std::optional<WordTableError> MissingLetterGame::readWordTable() { return WordTableReader::read(table_); }
+// The keys on the screen, where asked for, are read from the table too: after the
+// tiles, any other letter its words hide (a word of a letter group).
+std::optional<WordTableError> MissingLetterGame::readWordTable() {
+    auto error = WordTableReader::read(table_);
+    if (error)
+        return error;
+    QStringList others;
+    for (int letter = 1; letter <= 26; ++letter)
+        for (int n = 1; n <= 4; ++n)
+            for (const QChar c : table_.cell(letter, n)) {
+                const QString capital = QString(c).toUpper();
+                if (c.isLetter() && !start().letters.contains(capital) && !others.contains(capital))
+                    others << capital;
+            }
+    QList<LetterKeys::Key> after;
+    for (const QString& c : others)
+        after << LetterKeys::character(c);
+    addLetterKeys(after);
+    return error;
+}
 
 void MissingLetterGame::prepare() {
     keepAbove(*this);
-    int k = 1;
-    for (int letter = 0; letter < 26; ++letter) {
-        const int count = QChar(u'A' + letter) == u'X' ? 2 : 4;
-        for (int n = 1; n <= count; ++n, ++k) {
-            pictures_[size_t(k)] = pack::letterPicture(letter, n);
-            words_[size_t(k)] = table_.cell(letter + 1, n);
-        }
+    // A letter has as many pictures as the table has words for it, whatever its letter.
+    pictures_.resize(1);
+    words_.resize(1);
+    for (const bool wordsOnly : {true, false}) {
+        for (int letter = 0; letter < 26; ++letter)
+            for (int n = 1; n <= 4; ++n)
+                if (!wordsOnly || !table_.cell(letter + 1, n).isEmpty()) {
+                    pictures_.push_back(pack::letterPicture(letter, n));
+                    words_.push_back(table_.cell(letter + 1, n));
+                }
+        if (entryCount() > 0)
+            break;
     }
     showEntry(drawEntry(Mode::FirstLetter), Mode::FirstLetter);
 }
 
 int MissingLetterGame::drawEntry(Mode mode) const {
     std::vector<int> possible;
-    for (int k = 1; k <= kEntries; ++k) {
+    for (int k = 1; k <= entryCount(); ++k) {
         const QString& word = words_[size_t(k)];
         if (mode == Mode::FirstLetter ? !word.isEmpty() : hasCharacter(word))
             possible.push_back(k);
     }
     // With no word at all there is still a picture to look at; every key is then wrong.
     if (possible.empty())
-        return randomBelow(kEntries) + 1;
+        return randomBelow(entryCount()) + 1;
     return possible[size_t(randomBelow(int(possible.size())))];
 }
 

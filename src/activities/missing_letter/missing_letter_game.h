@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include <array>
 #include <optional>
+#include <vector>
 
 #include "activities/activity_window.h"
 #include "files/wordtable.h"
@@ -21,15 +21,14 @@ class MediaControl;
 class MissingLetterGame : public ActivityWindow {
     Q_OBJECT
 public:
-    static constexpr int kEntries = 102;  // four pictures a letter, but X has two
-
     // Which letter is hidden: the first, or one anywhere in the word.
     enum class Mode { FirstLetter = 1, AnyLetter = 2 };
 
     explicit MissingLetterGame(GameStart given);
     ~MissingLetterGame() override;
 
-    // Reads text.txt into this game's table; run once, when the game is made.
+    // Reads text.txt into this game's table, and makes its keys on the screen where the
+    // start asks for them; run once, when the game is made.
     std::optional<WordTableError> readWordTable();
     // Prepares a new opening: the list, a first word with its first letter hidden.
     void prepare();
@@ -42,15 +41,17 @@ public:
     // Only hidden: the window is kept for the next opening.
     void unload() override;
 
-    // The draws, each uniform over what it may give. An entry with no word is never
-    // drawn, nor in the any-letter mode one with nothing but spaces, unless no entry has
-    // a word.
+    // The draws, each uniform over what it may give. In the any-letter mode an entry of
+    // nothing but spaces is never drawn, unless no entry has more.
     int drawEntry(Mode mode) const;
     // A position of the word, from 1, that holds a letter; the last one included.
     static int drawPosition(const QString& word);
 
-    // What the game is at: its list (entries numbered 1 to 102), the entry shown, the
-    // mode, the hidden position, the last key and the last sound.
+    // What the game is at: its list (entries numbered from 1), the entry shown, the mode,
+    // the hidden position, the last key and the last sound. The list holds each letter's
+    // pictures whose words the table has, in order: a letter of fewer than four words
+    // has fewer pictures. A table with no word at all gives every picture, to look at.
+    int entryCount() const { return int(words_.size()) - 1; }
     const QString& word(int entry) const { return words_[size_t(entry)]; }
     const QString& picture(int entry) const { return pictures_[size_t(entry)]; }
     int entry() const { return entry_; }
@@ -79,9 +80,9 @@ private:
     void showPicture(const QString& file);
     void showWord(const QString& text);
 
-    // Lists are numbered 1 to 102; index 0 is unused.
-    std::array<QString, kEntries + 1> pictures_;
-    std::array<QString, kEntries + 1> words_;
+    // Lists are numbered from 1; index 0 is unused.
+    std::vector<QString> pictures_{QString()};
+    std::vector<QString> words_{QString()};
     int entry_ = 1;
     Mode mode_ = Mode::FirstLetter;
     int position_ = 1;

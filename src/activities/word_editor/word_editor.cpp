@@ -2,15 +2,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTextBlock>
 
 #include "files/paths.h"
 #include "files/wordtable.h"
+
+#include <algorithm>
 
 namespace zorbla {
 
@@ -36,6 +40,17 @@ WordEditor::WordEditor(QWidget* parent) : QDialog(parent) {
     for (QPushButton* b : {saveButton_, cancelButton_}) {
         b->setAutoDefault(false);
         b->setDefault(false);
+    }
+    // On a netbook's short screen the window is shorter, its text with it, so that Save
+    // and Cancel stay on the screen (40 pixels are left for the window's title bar).
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - 40 : height();
+    if (room < height()) {
+        const int shorter = height() - std::max(room, 240);
+        setFixedSize(width(), height() - shorter);
+        text_->resize(text_->width(), text_->height() - shorter);
+        for (QPushButton* b : {saveButton_, cancelButton_})
+            b->move(b->x(), b->y() - shorter);
     }
     connect(saveButton_, &QPushButton::clicked, this, &WordEditor::save);
     connect(cancelButton_, &QPushButton::clicked, this, &WordEditor::cancel);

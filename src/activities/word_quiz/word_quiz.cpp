@@ -46,6 +46,7 @@ void WordQuiz::createControls() {
     fitText(prompt_, tr("Enter the requested word"), 20, true);
 
     createAnswerControls({24, 64, 345, 37}, 176);
+    answerBox_->setAccessibleName(prompt_->text());
     answerBox_->setFont(childFont(26, true));
     answerBox_->setStyleSheet(QStringLiteral("background: white;"));
 
