@@ -28,6 +28,9 @@ struct GameStart {
     bool letterKeys = false;   // keys on the screen to type with, for hands without a keyboard
     double scale = 1;          // how many times its design size the game is drawn
     std::function<void(const QString& sound, Speech how)> say;
+    // The sounds that say a capital letter where a parent chose its sound in reading (its
+    // sound, or its name and then its sound); none where letters say their names.
+    std::function<QStringList(const QString& capital)> letterSounds;
 };
 
 // A game or tool window opened from the main window. It is a new object at each opening

@@ -45,6 +45,16 @@ GameStart MainWindow::gameStart() {
     start.letters = tileLetters();
     start.letterKeys = letterKeys_;
     start.scale = s_;
+    start.letterSounds = [this](const QString& capital) {
+        QStringList sounds;
+        for (int i = 0; i < 26 && letterSaying_ != LetterSaying::Name; ++i)
+            if (table_.capitalLetter(i) == capital) {
+                for (const Turn& turn : letterSaid(i))
+                    sounds << turn.sound;
+                break;
+            }
+        return sounds;
+    };
     start.say = [this](const QString& sound, Speech how) {
         if (how == Speech::HidesLabels)
             speakNumber(sound);

@@ -271,6 +271,20 @@ private slots:
         QCOMPARE(game->shownWord(), QString("\u00D6L"));
     }
 
+    // Where letters say their sounds, the praise goes on with the sound of the letter found.
+    void theLetterFoundIsSaidAfterThePraise() {
+        QVERIFY(QFile::copy(ZORBLA_DATA_DIR "/lettersounds.txt", "lettersounds.txt"));
+        main_ = openMainWindow();
+        QVERIFY(QFile::remove("lettersounds.txt"));
+        main_->setLetterSaying(MainWindow::LetterSaying::Sound);
+        MissingLetterGame* game = launch();
+        QVERIFY(game);
+        show(game, 1, 5);  // B's first word
+        QTest::keyClicks(game, game->word(5).left(1).toLower());
+        QCOMPARE(gameSound(game), QString("sounds\\yes_correct.wav"));
+        QTRY_COMPARE_WITH_TIMEOUT(gameSound(game), QString("sounds\\sound_of_b.wav"), 5000);
+    }
+
     void keysThatCannotBeRightPlayTheWrongSound_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");

@@ -85,6 +85,15 @@ void MissingLetterGame::createControls() {
     player_ = new MediaControl(this);
     player_->setObjectName(QStringLiteral("player"));
     player_->hide();
+    // After the praise, the letter that was found, where letters say their sounds.
+    connect(player_, &MediaControl::playbackFinished, this, [this] {
+        if (!letterSaid_.isEmpty()) {
+            sound_ = letterSaid_.takeFirst();
+            const QStringList rest = letterSaid_;
+            playSound();
+            letterSaid_ = rest;
+        }
+    });
 
     for (QWidget* w : findChildren<QWidget*>())
         w->setFocusPolicy(Qt::NoFocus);
@@ -192,16 +201,21 @@ void MissingLetterGame::keyTyped(const QString& text) {
 
 // The stored word is never changed: a word kept in small letters cannot be guessed.
 void MissingLetterGame::judge(const QString& hidden) {
-    if (!hidden.isEmpty() && hidden == key_.toUpper()) {
+    const bool right = !hidden.isEmpty() && hidden == key_.toUpper();
+    if (right) {
         sound_ = pack::sound(pack::yesCorrect);
         showWord(words_[size_t(entry_)]);
     } else {
         sound_ = pack::sound(pack::noWrong);
     }
     playSound();
+    // Queued once the praise has begun: cutting off what played before ends nothing here.
+    if (right && start().letterSounds)
+        letterSaid_ = start().letterSounds(hidden);
 }
 
 void MissingLetterGame::playSound() {
+    letterSaid_.clear();  // a sound played cuts off the letter still to come
     player_->setCommand(QStringLiteral("Close"));
     player_->setDeviceType(QStringLiteral("WaveAudio"));
     player_->setFileName(sound_);

@@ -88,6 +88,7 @@ private:
     int position_ = 1;
     QString key_;
     QString sound_;
+    QStringList letterSaid_;  // still to play after the praise
 
     ClickLabel* firstLetterButton_;
     ClickLabel* anyLetterButton_;
