@@ -32,12 +32,18 @@ void ActivityWindow::say(const QString& sound, Speech how) const {
         start_.say(sound, how);
 }
 
-void ActivityWindow::addLetterKeys(const QList<LetterKeys::Key>& after) {
+void ActivityWindow::addLetterKeys(const QString& alsoTyped, const QList<LetterKeys::Key>& after) {
     if (!start().letterKeys)
         return;
     QList<LetterKeys::Key> keys;
     for (const QString& letter : start().letters)
         keys << LetterKeys::character(letter);
+    QString others;
+    for (const QChar c : alsoTyped)
+        if (!start().letters.contains(QString(c)) && !others.contains(c))
+            others += c;
+    for (const QChar c : others)
+        keys << LetterKeys::character(QString(c));
     keys << after;
     // In design pixels: the window is drawn start().scale times as large once shown.
     const double s = start().scale;

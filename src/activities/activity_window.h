@@ -64,9 +64,10 @@ protected:
     // The first time the window is shown it is made as large as the main window's scale.
     void showEvent(QShowEvent* event) override;
     // Where the start asks for them, the edition's letters as keys under the window's own
-    // controls, then the keys given; the window grows to hold them and stays in the
+    // controls, then a key for each other character of `alsoTyped` that no tile has (a
+    // space, Ä, Đ), then the keys given; the window grows to hold them and stays in the
     // middle of the screen. Call it once the controls are made, before it is shown.
-    void addLetterKeys(const QList<LetterKeys::Key>& after);
+    void addLetterKeys(const QString& alsoTyped = QString(), const QList<LetterKeys::Key>& after = {});
 
 private:
     GameStart start_;

@@ -47,12 +47,10 @@ GameStart MainWindow::gameStart() {
     start.scale = s_;
     start.letterSounds = [this](const QString& capital) {
         QStringList sounds;
-        for (int i = 0; i < 26 && letterSaying_ != LetterSaying::Name; ++i)
-            if (table_.capitalLetter(i) == capital) {
-                for (const Turn& turn : letterSaid(i))
-                    sounds << turn.sound;
-                break;
-            }
+        const int tile = tileOf(capital);
+        if (letterSaying_ != LetterSaying::Name && tile >= 0)
+            for (const Turn& turn : letterSaid(tile))
+                sounds << turn.sound;
         return sounds;
     };
     start.say = [this](const QString& sound, Speech how) {
@@ -70,6 +68,13 @@ QStringList MainWindow::tileLetters() const {
         if (!table_.capitalLetter(i).isEmpty())
             letters << table_.capitalLetter(i);
     return letters;
+}
+
+int MainWindow::tileOf(const QString& capital) const {
+    for (int i = 0; i < 26; ++i)
+        if (!capital.isEmpty() && table_.capitalLetter(i) == capital)
+            return i;
+    return -1;
 }
 
 // Shows a game over the disabled window; it is taken back when it says it is done.
@@ -137,12 +142,8 @@ void MainWindow::openKeyQuiz() {
     start.letter = bigLetter_->text();
     openGame(new KeyQuiz(std::move(start)));
     // With letter sounds, the prompt goes on with the letter asked for, as its tile says it.
-    if (letterSaying_ != LetterSaying::Name)
-        for (int i = 0; i < 26; ++i)
-            if (table_.capitalLetter(i) == bigLetter_->text()) {
-                sayLetter(i, true);
-                break;
-            }
+    if (letterSaying_ != LetterSaying::Name && tileOf(bigLetter_->text()) >= 0)
+        sayLetter(tileOf(bigLetter_->text()), true);
 }
 
 // The missing-letter game is made once and kept: it reads its word table only then.

@@ -101,6 +101,8 @@ public:
     GameStart gameStart();
     // The edition's tile letters, in the word table's order; a tile left empty is none.
     QStringList tileLetters() const;
+    // The tile that shows this capital letter, or -1.
+    int tileOf(const QString& capital) const;
 
 signals:
     // The exit button or Escape asked the program to end at once.

@@ -19,7 +19,7 @@ KeyQuiz::KeyQuiz(GameStart given) : QuizWindow(std::move(given)) {
     createControls();
     // One key, one letter; a tile of two letters that a parent wrote (LJ) takes two.
     answerBox_->setMaxLength(std::max(1, int(start().letter.size())));
-    addLetterKeys({});
+    addLetterKeys();
     openQuiz();
     letter_->setText(start().letter);
 }

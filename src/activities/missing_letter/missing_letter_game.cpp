@@ -105,18 +105,13 @@ std::optional<WordTableError> MissingLetterGame::readWordTable() {
     auto error = WordTableReader::read(table_);
     if (error)
         return error;
-    QStringList others;
+    QString letters;
     for (int letter = 1; letter <= 26; ++letter)
         for (int n = 1; n <= 4; ++n)
-            for (const QChar c : table_.cell(letter, n)) {
-                const QString capital = QString(c).toUpper();
-                if (c.isLetter() && !start().letters.contains(capital) && !others.contains(capital))
-                    others << capital;
-            }
-    QList<LetterKeys::Key> after;
-    for (const QString& c : others)
-        after << LetterKeys::character(c);
-    addLetterKeys(after);
+            for (const QChar c : table_.cell(letter, n))
+                if (c.isLetter())
+                    letters += c.toUpper();
+    addLetterKeys(letters);
     return error;
 }
 

@@ -18,14 +18,7 @@ WordQuiz::WordQuiz(GameStart given) : QuizWindow(std::move(given)) {
     const QString& word = start().word;
     // Keys for what the word has besides the tile letters (a space, Ä, É, a hyphen), so
     // that every word can be typed on the screen alone; the last key rubs out.
-    QList<LetterKeys::Key> after;
-    QString others;
-    for (const QChar c : word)
-        if (!start().letters.contains(QString(c)) && !others.contains(c))
-            others += c;
-    for (const QChar c : others)
-        after << LetterKeys::character(QString(c));
-    addLetterKeys(after << LetterKeys::rubOut());
+    addLetterKeys(word, {LetterKeys::rubOut()});
     openQuiz();
     // The limit counts the spaces too, since they must be typed; no word, no limit.
     if (!word.isEmpty())
